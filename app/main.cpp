@@ -1,0 +1,3 @@
+#include "app/vek_main.h"
+
+int main(int argc, char** argv) { return vek::RunVek(argc, argv); }

@@ -1,0 +1,37 @@
+#include "app/vek_main.h"
+
+#include <clocale>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+
+namespace vek {
+
+int RunVek(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  ParseResult parsed = ParseCommandLine(args);
+  if (!parsed.ok) {
+    std::fprintf(stderr, "vek: %s\n\n%s", parsed.error.c_str(), UsageText().c_str());
+    return 2;
+  }
+  // Numbers are read and written with the C library in the "C" locale.
+  std::setlocale(LC_NUMERIC, "C");
+  const CommandLineOptions& o = parsed.options;
+  using M = CommandLineOptions::Mode;
+  switch (o.mode) {
+    case M::Help:
+      std::fputs(UsageText().c_str(), stdout);
+      return 0;
+    case M::Version:
+      std::printf("vek %s\n", VEK_VERSION);
+      return 0;
+    default:
+      break;
+  }
+  std::fprintf(stderr, "vek: this mode is not available in this build\n");
+  return 2;
+}
+
+}  // namespace vek

@@ -1,0 +1,106 @@
+#pragma once
+// The numbered message texts and the one interface every message box goes through.
+// Texts are UTF-8 (they are shown, never stored in records).
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vek {
+
+namespace msg {
+enum : int {
+  DataChangedCancel = 132,
+  FooterOffPaper = 133,
+  NoOldVersionData = 804,
+  OldVersionDataAdded = 805,
+  MaxRows = 902,
+  NoOrBadData = 903,
+  CannotOverwrite = 904,
+  RowOutOfRange = 905,
+  NoSuchEntry = 907,
+  SameEntryExists = 908,
+  TooMuchData = 4001,
+  CannotSave = 4005,
+  BadNumber = 4006,
+  NoData = 4007,
+  BadScale = 4008,
+  BadWaterLevel = 4009,
+  BadCalData = 4010,
+  BadStandpipe = 4011,
+  FileNotFound = 4012,
+  NoCalFile = 4013,
+  CannotExecute = 4032,
+  DeviceError = 4090,
+  NotVekData = 32792,
+  EnterInteger = 61712,
+  EnterNumber = 61713,
+  EnterIntegerRange = 61714,
+};
+}  // namespace msg
+
+// Text of a numbered message, or an empty view for an unknown id.
+std::string_view MessageText(int id);
+
+// Replaces "%1" and "%2" in a message text by the given values (UTF-8).
+std::string FormatMessage(std::string_view text, std::string_view arg1 = {}, std::string_view arg2 = {});
+
+// Numbered message with its arguments substituted.
+std::string NumberedMessage(int id, std::string_view arg1 = {}, std::string_view arg2 = {});
+
+// Where message boxes go: a QMessageBox in the window, stderr on the command line, a recorder in
+// tests. Texts are UTF-8.
+class MessageSink {
+ public:
+  virtual ~MessageSink() = default;
+  // A message box with an OK button.
+  virtual void ShowMessage(const std::string& text) = 0;
+  // A Yes/No question; true for Yes.
+  virtual bool AskYesNo(const std::string& text) = 0;
+
+  void Show(int id, std::string_view arg1 = {}, std::string_view arg2 = {}) {
+    ShowMessage(NumberedMessage(id, arg1, arg2));
+  }
+  bool Ask(int id, std::string_view arg1 = {}, std::string_view arg2 = {}) {
+    return AskYesNo(NumberedMessage(id, arg1, arg2));
+  }
+};
+
+// Prints every message to standard error; questions are answered with a fixed answer.
+class StderrMessageSink : public MessageSink {
+ public:
+  explicit StderrMessageSink(bool answer = false) : answer_(answer) {}
+  void ShowMessage(const std::string& text) override;
+  bool AskYesNo(const std::string& text) override;
+
+ private:
+  bool answer_;
+};
+
+// Keeps every message shown and question asked; questions take their answers from a script
+// (Yes when the script is exhausted unless told otherwise).
+class RecordingMessageSink : public MessageSink {
+ public:
+  void ShowMessage(const std::string& text) override { shown.push_back(text); }
+  bool AskYesNo(const std::string& text) override {
+    asked.push_back(text);
+    if (next_answer_ < answers.size()) return answers[next_answer_++];
+    return default_answer;
+  }
+
+  std::vector<std::string> shown;
+  std::vector<std::string> asked;
+  std::vector<bool> answers;
+  bool default_answer = true;
+
+ private:
+  size_t next_answer_ = 0;
+};
+
+// Discards every message; questions answer No.
+class NullMessageSink : public MessageSink {
+ public:
+  void ShowMessage(const std::string&) override {}
+  bool AskYesNo(const std::string&) override { return false; }
+};
+
+}  // namespace vek

@@ -1,0 +1,11 @@
+# Fails when a file of core/, io/ or render/ includes a Qt header.
+foreach(dir core io render)
+  file(GLOB_RECURSE files ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp)
+  foreach(f ${files})
+    file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q[A-Za-z]")
+    if(hits)
+      message(FATAL_ERROR "${f} includes Qt: ${hits}")
+    endif()
+  endforeach()
+endforeach()
+message(STATUS "core/, io/ and render/ are free of Qt")
