@@ -1,0 +1,25 @@
+#pragma once
+// Number texts of the sheets and of the calculation text: the digits format table and the
+// printf helpers. Everything goes through snprintf in the "C" numeric locale.
+#include <string>
+#include <string_view>
+
+namespace vek {
+
+// The number format for a digits setting: 0 "%4.0f", 1 "%4.1f", 2 "%4.2f", 3 "%4.3f", 4 "%5.4f",
+// 5 "%6.5f", 6 "%6.6f". Settings above 6 use the entry for 6, negative ones the entry for 0.
+const char* DigitsFormat(int digits);
+
+// Empty text when `text` is not number-like (IsNumericText below 1); otherwise its leading decimal
+// number (0 when there is none), times 0.01 when `hundredth` is set (centimetres shown in metres),
+// printed with DigitsFormat(digits).
+std::string FormatByDigits(std::string_view text, int digits, bool hundredth);
+
+// snprintf of one double with a printf format holding one floating conversion ("%g", "%f", ...).
+std::string FormatDouble(const char* fmt, double v);
+
+// The longest leading decimal number of a text (blanks skipped, optional sign, digits, point,
+// exponent), 0 when there is none. Unlike atof it never reads hexadecimal, "inf" or "nan".
+double LeadingDecimal(std::string_view text);
+
+}  // namespace vek
