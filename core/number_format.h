@@ -1,6 +1,8 @@
 #pragma once
 // Number texts of the sheets and of the calculation text: the digits format table and the
 // printf helpers. Everything goes through snprintf in the "C" numeric locale.
+#include <cstddef>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -15,8 +17,22 @@ const char* DigitsFormat(int digits);
 // printed with DigitsFormat(digits).
 std::string FormatByDigits(std::string_view text, int digits, bool hundredth);
 
+// snprintf into a text of any length. The format may be assembled at run time; the caller makes
+// sure its conversions match the arguments.
+template <typename... Args>
+std::string FormatText(const char* fmt, Args... args) {
+  char buf[128];
+  const int n = std::snprintf(buf, sizeof buf, fmt, args...);
+  if (n < 0) return {};
+  if (static_cast<size_t>(n) < sizeof buf) return std::string(buf, static_cast<size_t>(n));
+  std::string out(static_cast<size_t>(n) + 1, '\0');  // e.g. "%f" of a huge value
+  std::snprintf(out.data(), out.size(), fmt, args...);
+  out.resize(static_cast<size_t>(n));
+  return out;
+}
+
 // snprintf of one double with a printf format holding one floating conversion ("%g", "%f", ...).
-std::string FormatDouble(const char* fmt, double v);
+inline std::string FormatDouble(const char* fmt, double v) { return FormatText(fmt, v); }
 
 // The longest leading decimal number of a text (blanks skipped, optional sign, digits, point,
 // exponent), 0 when there is none. Unlike atof it never reads hexadecimal, "inf" or "nan".

@@ -1,0 +1,110 @@
+#include "core/test_reduction.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "core/cal_curve.h"
+#include "core/header_fields.h"
+#include "core/number_format.h"
+
+namespace vek {
+
+namespace {
+
+constexpr double kMinDimension = 0.1;  // probe dimensions below this take the default
+
+bool IsNumber(const TextField& t) { return IsNumericText(t) > 0; }
+double Atof(const TextField& t) { return std::atof(t.c_str()); }
+
+// "%g" / "%f" text of a value, empty for a missing one.
+TextField ValueText(const char* fmt, double v) { return IsMissing(v) ? TextField() : FormatDouble(fmt, v); }
+
+double OrDefault(double v, double fallback) { return v < kMinDimension ? fallback : v; }
+
+struct Probe {
+  double ro;
+  double areaFactor;  // Ac / (pi L): r^2 - ro^2 per cm of standpipe fall
+};
+
+Probe MakeProbe(double ro, double l, double ac) {
+  const double piL = l * kReductionPi;
+  return {ro, piL > 0.1 ? ac / piL : 0.0};
+}
+
+// Pe and r of one row into columns 11 and 12.
+void WritePeR(TestRow& row, double offset, const Probe& probe) {
+  double pe = kNoValue;
+  if (IsNumber(row[tf::Pressure]) && IsNumber(row[tf::PG])) pe = Atof(row[tf::Pressure]) + offset - Atof(row[tf::PG]);
+  double r = kNoValue;
+  if (IsNumber(row[tf::H])) {
+    const double radicand = Atof(row[tf::H]) * probe.areaFactor + probe.ro * probe.ro;
+    if (radicand > 0.0) r = std::sqrt(radicand);
+  }
+  row[tf::Pe] = ValueText("%f", pe);
+  row[tf::R] = ValueText("%f", r);
+}
+
+bool IsTestRow(int row) { return row >= 1 && row <= kMaxTestRows; }
+
+}  // namespace
+
+double ReduceTestStep(RecordStore& store, int row, double h0) {
+  if (!IsTestRow(row)) return kNoValue;
+  Record& test = store.test;
+  TestRow& cells = test.TestRows[row];
+
+  const int basis = std::atoi(test.Header(hf::ReadingTimeBasis).c_str());
+  const int column = basis == 0 ? tf::Reading60 : basis > 0 ? tf::Reading120 : tf::Reading30;
+  const bool haveReading = IsNumber(cells[column]);
+  const double reading = Atof(cells[column]);
+  const double p = Atof(cells[tf::Pressure]);
+
+  const double dh = IsNumber(cells[tf::Reading30]) && haveReading ? reading - Atof(cells[tf::Reading30]) : kNoValue;
+  const double h = haveReading ? reading - h0 : kNoValue;
+  double pg = kNoValue;
+  if (!IsMissing(h)) {
+    pg = std::atoi(test.Header(hf::CalCurveType).c_str()) == 0 ? EvalCalLine(store, h)
+                                                               : EvalCalPolynomial(h, store.testCoefficients);
+  }
+  const double pgMinusP = p >= -9999.9 && !IsMissing(pg) ? pg - p : kNoValue;
+
+  cells[tf::DH] = ValueText("%g", dh);
+  cells[tf::H] = ValueText("%g", h);
+  cells[tf::PG] = ValueText("%g", pg);
+  cells[tf::PGMinusP] = ValueText("%g", pgMinusP);
+  return pgMinusP;
+}
+
+void ReduceTestTable(RecordStore& store, const SheetSettings& settings, double largestPgMinusP) {
+  Record& test = store.test;
+  const Probe probe = MakeProbe(OrDefault(Atof(test.Header(hf::SondeRadius)), settings.DefaultSondeRadius),
+                                OrDefault(Atof(test.Header(hf::SondeLength)), settings.DefaultSondeLength),
+                                OrDefault(Atof(test.Header(hf::StandpipeArea)), settings.DefaultStandpipeArea));
+
+  // Lifting every Pe by the largest PG - P makes the smallest Pe of the test 0 rather than negative.
+  const double offset = largestPgMinusP >= 0.0 ? largestPgMinusP : 0.0;
+  test.Header(hf::PressureOffset) = IsMissing(largestPgMinusP) ? TextField() : FormatDouble("%f", offset);
+
+  for (int r = 1; r <= kMaxTestRows; ++r) WritePeR(test.TestRows[r], offset, probe);
+}
+
+void RunTestReduction(RecordStore& store, const SheetSettings& settings) {
+  const int n = store.CountDataRows(tf::Pressure);
+  const double h0 = Atof(store.test.Header(hf::StandpipeInitialLevel));
+  double largest = kNoValue;
+  for (int r = 1; r <= n; ++r) {
+    const double v = ReduceTestStep(store, r, h0);
+    if (v > largest) largest = v;
+  }
+  ReduceTestTable(store, settings, largest);
+}
+
+void ProvisionalPeR(RecordStore& store, int row, double ro, double l, double ac) {
+  if (!IsTestRow(row)) return;
+  static const SheetSettings kFactory;
+  const Probe probe = MakeProbe(OrDefault(ro, kFactory.DefaultSondeRadius), OrDefault(l, kFactory.DefaultSondeLength),
+                                OrDefault(ac, kFactory.DefaultStandpipeArea));
+  WritePeR(store.test.TestRows[row], 0.0, probe);
+}
+
+}  // namespace vek
