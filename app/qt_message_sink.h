@@ -1,0 +1,22 @@
+#pragma once
+// Message boxes of the window: OK boxes and Yes/No questions through QMessageBox.
+#include <QPointer>
+#include <QWidget>
+
+#include "core/messages.h"
+
+namespace vek {
+
+class QtMessageSink : public MessageSink {
+ public:
+  explicit QtMessageSink(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+
+  void ShowMessage(const std::string& text) override;
+  bool AskYesNo(const std::string& text) override;
+
+ private:
+  QPointer<QWidget> parent_;
+};
+
+}  // namespace vek
