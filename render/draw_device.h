@@ -57,6 +57,11 @@ struct TextSize {
   int height = 0;
 };
 
+struct DevicePoint {
+  int x = 0;
+  int y = 0;
+};
+
 class DrawDevice {
  public:
   virtual ~DrawDevice() = default;
@@ -72,6 +77,7 @@ class DrawDevice {
   // Selects a pen and returns the one that was selected before, so callers can put it back.
   virtual Pen SelectPen(const Pen& pen) = 0;
   virtual void MoveTo(int x, int y) = 0;
+  virtual DevicePoint CurrentPosition() const = 0;
   // A line from the current position to (x, y) with the selected pen; (x, y) becomes current.
   virtual void LineTo(int x, int y) = 0;
   // Outline of the ellipse inscribed in the box, pen centred on the path.

@@ -40,6 +40,7 @@ class RecordingDevice : public DrawDevice {
   void BeginDraw() override { ++beginDrawCount; }
   Pen SelectPen(const Pen& pen) override;
   void MoveTo(int x, int y) override;
+  DevicePoint CurrentPosition() const override { return {cpX_, cpY_}; }
   void LineTo(int x, int y) override;
   void Ellipse(int left, int top, int right, int bottom) override;
   bool SelectFont(const FontSpec& font) override;

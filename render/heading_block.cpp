@@ -1,0 +1,136 @@
+#include "render/heading_block.h"
+
+#include <algorithm>
+
+#include "core/encoding.h"
+#include "core/header_fields.h"
+#include "core/number_format.h"
+#include "core/record_store.h"
+#include "core/sheet_settings.h"
+#include "render/primitives.h"
+#include "render/sheet_texts.h"
+
+namespace vek {
+
+namespace {
+
+constexpr double kFirstRowY = 9.0;
+constexpr double kRowPitch = 4.5;
+constexpr double kLabelLeft = 10.0;
+constexpr double kLabelRight = 30.0;
+constexpr double kValueX = 35.0;
+constexpr double kCharWidth = 2.0;
+constexpr size_t kPlainNoCaptionBytes = 6;
+
+// Right-hand label column and value position of the two test-sheet variants.
+struct RightColumn {
+  double labelLeft, labelRight, valueX;
+};
+constexpr RightColumn kGraphPageRight{94.0, 114.0, 118.0};
+constexpr RightColumn kTablePageRight{100.0, 120.0, 124.0};
+constexpr double kPressureOffsetX = 118.0;
+
+// Short formats of the pressure offset, by digits (0 ... 6).
+constexpr const char* kShortFormats[] = {"%1.0f", "%2.1f", "%3.2f", "%4.3f", "%5.4f", "%6.5f", "%f"};
+
+double RowY(int k) { return kFirstRowY + kRowPitch * k; }
+
+std::string PadLeft2(const std::string& s) { return s.size() >= 2 ? s : std::string(2 - s.size(), ' ') + s; }
+
+void Spread(SheetCanvas& c, double x1, double x2, int row, std::string_view label) {
+  DrawSpreadTextMm(c, x1, x2, RowY(row), RowY(row), kCharWidth, 0.0, label);
+}
+
+// Label spread over the left column and its value at x = 35.
+void LeftItem(SheetCanvas& c, int row, std::string_view label, std::string_view value) {
+  Spread(c, kLabelLeft, kLabelRight, row, label);
+  DrawTextMm(c, kValueX, RowY(row), value);
+}
+
+void RightItem(SheetCanvas& c, const RightColumn& col, int row, std::string_view label,
+               std::string_view value) {
+  Spread(c, col.labelLeft, col.labelRight, row, label);
+  DrawTextMm(c, col.valueX, RowY(row), value);
+}
+
+void NoItem(SheetCanvas& c, const Record& r) {
+  const TextField& caption = r.Header(hf::NoCaption);
+  if (caption.size() <= kPlainNoCaptionBytes)
+    DrawTextMm(c, kLabelLeft, RowY(1), caption);
+  else
+    Spread(c, kLabelLeft, kLabelRight, 1, caption);
+  DrawTextMm(c, kValueX, RowY(1), r.Header(hf::BoringNo));
+}
+
+// "初期…" / "挿入後…" + level + unit, as one text at x = 10.
+void StandpipeItem(SheetCanvas& c, const Record& r, int row, int field, const char* label_utf8) {
+  const std::string text = Sjis(label_utf8) +
+                           FormatByDigits(r.Header(field), c.settings.DigitsReading,
+                                          IsMetreUnit(c.settings)) +
+                           LengthUnitText(c.settings);
+  DrawTextMm(c, kLabelLeft, RowY(row), text);
+}
+
+constexpr const char* kInitialLevelLabel = "初期スタンドパイプの水位　 ";
+constexpr const char* kInsertedLevelLabel = "挿入後スタンドパイプの水位 ";
+
+}  // namespace
+
+std::string HeadingDateText(const Record& r) {
+  return r.Header(hf::DateEra) + PadLeft2(r.Header(hf::DateYear)) + Sjis("年") +
+         PadLeft2(r.Header(hf::DateMonth)) + Sjis("月") + PadLeft2(r.Header(hf::DateDay)) + Sjis("日");
+}
+
+std::string HeadingDepthText(const Record& r) {
+  const TextField& depth = r.Header(hf::TestDepth);
+  if (IsNumericText(depth) > 0) return FormatDouble("GL. %.2f", LeadingDecimal(depth)) + Sjis("ｍ");
+  return Sjis("  ｍ");
+}
+
+std::string HeadingWaterLevelText(const Record& r) {
+  const TextField& level = r.Header(hf::BoreholeWaterLevel);
+  const std::string value = IsNumericText(level) > 0
+                                ? FormatDouble("GL. %2.2f", LeadingDecimal(level)) + Sjis("ｍ")
+                                : level;
+  return r.Header(hf::WaterLevelPrefix) + value;
+}
+
+std::string PressureOffsetText(const Record& r, int digits_pe) {
+  const TextField& offset = r.Header(hf::PressureOffset);
+  std::string value = "  ";
+  if (IsNumericText(offset) > 0)
+    value = FormatDouble(kShortFormats[std::clamp(digits_pe, 0, 6)], LeadingDecimal(offset));
+  return Sjis("Ｐs=") + value + PressureUnitText();
+}
+
+void DrawHeadingBlock(SheetCanvas& c, HeadingVariant variant, const Record& r) {
+  SetTextAlign(c, HAlign::Left, VAlign::Top);
+  LeftItem(c, 0, r.Header(hf::SurveyNameCaption), r.Header(hf::SurveyName));
+  NoItem(c, r);
+  LeftItem(c, 2, Sjis("測定年月日"), HeadingDateText(r));
+
+  switch (variant) {
+    case HeadingVariant::TestGraphPage:
+      LeftItem(c, 3, Sjis("土　質　名"), r.Header(hf::SoilName));
+      RightItem(c, kGraphPageRight, 3, Sjis("測定深度"), HeadingDepthText(r));
+      LeftItem(c, 4, Sjis("Ｎ　　　値"), r.Header(hf::NValue));
+      break;
+    case HeadingVariant::TestTablePage:
+      RightItem(c, kTablePageRight, 2, r.Header(hf::EngineerCaption), r.Header(hf::Engineer));
+      LeftItem(c, 3, Sjis("孔内水位"), HeadingWaterLevelText(r));
+      RightItem(c, kTablePageRight, 3, Sjis("測定深度"), HeadingDepthText(r));
+      StandpipeItem(c, r, 4, hf::StandpipeInitialLevel, kInitialLevelLabel);
+      StandpipeItem(c, r, 5, hf::StandpipeInsertedLevel, kInsertedLevelLabel);
+      DrawTextMm(c, kPressureOffsetX, RowY(5), PressureOffsetText(r, c.settings.DigitsPe));
+      LeftItem(c, 6, Sjis("ポアソン比"), r.Header(hf::PoissonRatio));
+      break;
+    case HeadingVariant::Calibration:
+      LeftItem(c, 3, r.Header(hf::EngineerCaption), r.Header(hf::Engineer));
+      StandpipeItem(c, r, 4, hf::StandpipeInitialLevel, kInitialLevelLabel);
+      StandpipeItem(c, r, 5, hf::StandpipeInsertedLevel, kInsertedLevelLabel);
+      break;
+  }
+  SetTextAlign(c, HAlign::Left, VAlign::Top);
+}
+
+}  // namespace vek
