@@ -1,0 +1,126 @@
+#include "io/data_file_reader.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "core/cal_curve.h"
+#include "core/messages.h"
+#include "io/data_file_lines.h"
+
+namespace vek {
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> ReadWholeFile(const fs::path& path) {
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return std::nullopt;
+  std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
+  if (!f) return std::nullopt;
+  std::string bytes;
+  char buf[65536];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) bytes.append(buf, n);
+  if (std::ferror(f.get())) return std::nullopt;
+  return bytes;
+}
+
+namespace {
+
+void ClearForKind(RecordStore& store, DataKind kind) {
+  if (kind == DataKind::Calibration) {
+    store.currentSheet = kCalibrationSheet;
+    store.ClearCalibrationHeader();
+    store.ClearCalibrationRows();
+  } else {
+    store.currentSheet = kTestSheet;
+    store.ClearTestHeader();
+    store.ClearTestRows();
+    store.ClearTestCalRows();
+  }
+}
+
+}  // namespace
+
+void FinishLoadedRecord(RecordStore& store, const SheetSettings& settings, int code, DataKind kind) {
+  Record& record = kind == DataKind::Calibration ? store.calibration : store.test;
+  if (kind == DataKind::Calibration) {
+    NullMessageSink quiet;
+    FitCalRegression(store, 0, quiet);
+  } else {
+    store.RefreshTestCoefficients();
+  }
+  if (code == kVersionCalibrationV3 || code == kVersionTestV3) {
+    record.Header(hf::SurveyNameCaption) = settings.SystemSurveyNameLabel;
+    record.Header(hf::EngineerCaption) = settings.SystemEngineerLabel;
+    record.Header(hf::FormulaTitle) = settings.SystemFormulaTitle;
+  }
+}
+
+LoadOutcome LoadDataFile(const fs::path& path, RecordStore& store, const SheetSettings& settings,
+                         DataParserState& parser, MessageSink& sink) {
+  LoadOutcome out;
+  std::optional<std::string> bytes = ReadWholeFile(path);
+  if (!bytes) {
+    sink.Show(msg::FileNotFound, path.string());
+    return out;
+  }
+  std::string_view first;
+  PieceLineReader firstReader(*bytes, kFirstLineBytes);
+  out.code = firstReader.Next(first) ? DetectFileVersion(first.substr(0, kFirstLineBytes)) : kVersionUnknown;
+  if (!IsDataFileVersion(out.code)) {
+    out.status = LoadOutcome::Status::NotVekData;
+    sink.Show(msg::NotVekData);
+    return out;
+  }
+  out.kind = KindOfVersion(out.code, path.filename().string());
+  ClearForKind(store, out.kind);
+
+  DataParseContext ctx{store, settings, parser, sink};
+  PieceLineReader reader(*bytes, kOpenPieceBytes);
+  std::string_view line;
+  while (reader.Next(line)) ParseDataLine(ctx, out.code, out.kind, line);
+
+  FinishLoadedRecord(store, settings, out.code, out.kind);
+  out.status = LoadOutcome::Status::Loaded;
+  return out;
+}
+
+LoadOutcome LoadDataBytesFramework(std::string_view bytes, RecordStore& store, const SheetSettings& settings,
+                                   DataParserState& parser, MessageSink& sink) {
+  LoadOutcome out;
+  out.status = LoadOutcome::Status::NotVekData;
+  FrameworkLineReader reader(bytes, kFrameworkLineBytes);
+  std::string_view first;
+  if (!reader.NextWhole(first)) {
+    sink.Show(msg::NotVekData);
+    return out;
+  }
+  out.code = DetectFileVersion(first);
+  if (out.code == kVersionVer2) {
+    sink.ShowMessage(std::string(kUseOpenForOldVersionText));
+    return out;
+  }
+  if (out.code != kVersionCalibration && out.code != kVersionCalibrationV3 && out.code != kVersionTest &&
+      out.code != kVersionTestV3) {
+    sink.Show(msg::NotVekData);
+    return out;
+  }
+  out.kind = KindOfVersion(out.code, {});
+  ClearForKind(store, out.kind);
+
+  DataParseContext ctx{store, settings, parser, sink};
+  ParseDataLine(ctx, out.code, out.kind, first);
+  std::string_view line;
+  while (reader.Next(line)) ParseDataLine(ctx, out.code, out.kind, line);
+
+  FinishLoadedRecord(store, settings, out.code, out.kind);
+  if (out.kind == DataKind::Test) {
+    store.testFilePath = "*.vdw";
+  } else {
+    store.calFilePath = "*.cdw";
+  }
+  out.status = LoadOutcome::Status::Loaded;
+  return out;
+}
+
+}  // namespace vek

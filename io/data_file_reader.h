@@ -1,0 +1,54 @@
+#pragma once
+// Reading a data file into the record store: the Open command's path (every kind, the Ver2 files
+// included) and the framework's path (recent files, command line, dropped files).
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/record_store.h"
+#include "core/sheet_settings.h"
+#include "io/data_file_format.h"
+
+namespace vek {
+
+class MessageSink;
+
+// Shown when a Ver2 file reaches the framework load.
+inline constexpr std::string_view kUseOpenForOldVersionText =
+    "旧バージョンファイルは「開く」で読み込んで下さい」";
+
+struct LoadOutcome {
+  enum class Status {
+    Loaded,       // the record of `kind` holds the file
+    CannotOpen,   // message 4012; store unchanged
+    NotVekData,   // message 32792 (or the Ver2 refusal of the framework path); store unchanged
+  };
+  Status status = Status::CannotOpen;
+  int code = kVersionUnknown;
+  DataKind kind = DataKind::Test;
+  bool ok() const { return status == Status::Loaded; }
+};
+
+// Whole file as bytes; nullopt when it cannot be opened or read (missing, a folder, unreadable).
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+
+// The reading part of the Open command: version from the first line (at most 99 bytes), kind (a Ver2
+// file by its ".cdf" ending), current sheet, clears of the record, every line in pieces of at most
+// 499 bytes through ParseDataLine, then the refit of a calibration (FitCalRegression, no message) or
+// the refresh of the test coefficients, and for an earlier version 3 file header fields 46-48 from
+// the settings. Messages: 4012 when the file cannot be read, 32792 when it is not a data file.
+LoadOutcome LoadDataFile(const std::filesystem::path& path, RecordStore& store, const SheetSettings& settings,
+                         DataParserState& parser, MessageSink& sink);
+
+// The framework's load of `bytes`: Ver2 files are refused with kUseOpenForOldVersionText, other
+// foreign files with 32792 (store unchanged); lines are read whole for the first and in pieces of
+// 400 bytes after it. On success the remembered path of the loaded kind becomes "*.vdw" or "*.cdw".
+LoadOutcome LoadDataBytesFramework(std::string_view bytes, RecordStore& store, const SheetSettings& settings,
+                                   DataParserState& parser, MessageSink& sink);
+
+// The work after the lines of a file have been parsed: refit (calibration) or coefficients (test),
+// and the captions of an earlier version 3 file.
+void FinishLoadedRecord(RecordStore& store, const SheetSettings& settings, int code, DataKind kind);
+
+}  // namespace vek

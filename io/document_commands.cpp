@@ -1,0 +1,168 @@
+#include "io/document_commands.h"
+
+#include "core/encoding.h"
+#include "core/messages.h"
+#include "io/data_file_reader.h"
+#include "io/data_file_writer.h"
+#include "io/file_v.h"
+#include "io/settings_location.h"
+
+namespace vek {
+
+namespace fs = std::filesystem;
+
+std::vector<FileFilterEntry> ParseFilterString(std::string_view filter) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start < filter.size()) {
+    size_t bar = filter.find('|', start);
+    if (bar == std::string_view::npos) bar = filter.size();
+    parts.emplace_back(filter.substr(start, bar - start));
+    start = bar + 1;
+  }
+  std::vector<FileFilterEntry> out;
+  for (size_t i = 0; i + 1 < parts.size(); i += 2) {
+    if (parts[i].empty()) break;  // the closing "||"
+    FileFilterEntry e;
+    e.description = parts[i];
+    std::string_view pats = parts[i + 1];
+    size_t p = 0;
+    while (p <= pats.size()) {
+      size_t semi = pats.find(';', p);
+      if (semi == std::string_view::npos) semi = pats.size();
+      if (semi > p) e.patterns.emplace_back(pats.substr(p, semi - p));
+      p = semi + 1;
+    }
+    out.push_back(std::move(e));
+  }
+  return out;
+}
+
+TextField PathToField(const fs::path& path) { return Sjis(path.string()); }
+
+fs::path FieldToPath(std::string_view field) { return fs::path(Cp932ToUtf8(field)); }
+
+DocumentCommands::DocumentCommands(RecordStore& store, SheetSettings& settings, MessageSink& sink,
+                                   FileChooser& chooser, DocumentHost& host, DataParserState& parser)
+    : store_(store), settings_(settings), sink_(sink), chooser_(chooser), host_(host), parser_(parser) {}
+
+void DocumentCommands::SetPathName(const fs::path& path) {
+  pathName_ = path;
+  host_.DocumentPathChanged(path);
+}
+
+bool DocumentCommands::Open() {
+  const fs::path folder = ProgramFolderHostPath(settings_);
+  const FileV fileV = ReadFileV(folder);
+  FileChooserRequest request;
+  request.filter = kOpenFilter;
+  request.defaultExtension = std::string(kOpenDefaultExtension);
+  request.initialFolder = FieldToPath(fileV.folder);
+  std::optional<fs::path> chosen = chooser_.ChooseOpenFile(request);
+  if (!chosen) return false;
+  return OpenPath(*chosen);
+}
+
+bool DocumentCommands::OpenPath(const fs::path& path) {
+  const fs::path folder = ProgramFolderHostPath(settings_);
+  FileV fileV = ReadFileV(folder);
+  if (path.has_filename() && !path.parent_path().empty()) fileV.folder = PathToField(path.parent_path());
+
+  const LoadOutcome outcome = LoadDataFile(path, store_, settings_, parser_, sink_);
+  if (outcome.status == LoadOutcome::Status::CannotOpen || !IsDataFileVersion(outcome.code)) return false;
+
+  host_.UpdateAllViews();
+  SetPathName(path);
+  modified_ = false;
+  (store_.currentSheet == kCalibrationSheet ? store_.calFilePath : store_.testFilePath) = PathToField(path);
+  // Remembering the folder is a convenience: a folder that cannot be written costs only that.
+  WriteFileV(folder, fileV);
+  return true;
+}
+
+bool DocumentCommands::FrameworkLoad(const fs::path& path) {
+  // The file shown until now becomes the remembered file of its kind.
+  const std::string previous = pathName_.filename().string();
+  if (EndsWithNoCase(previous, "cdw")) {
+    store_.calFilePath = PathToField(pathName_);
+  } else if (EndsWithNoCase(previous, "vdw")) {
+    store_.testFilePath = PathToField(pathName_);
+  }
+  std::optional<std::string> bytes = ReadWholeFile(path);
+  if (!bytes) {
+    sink_.Show(msg::FileNotFound, path.string());
+    return false;
+  }
+  if (!LoadDataBytesFramework(*bytes, store_, settings_, parser_, sink_).ok()) return false;
+  SetPathName(path);
+  modified_ = false;
+  host_.UpdateAllViews();
+  return true;
+}
+
+bool DocumentCommands::WriteDocument(const fs::path& path, DataKind kind) {
+  if (!SaveRecordFile(path, kind, store_)) {
+    sink_.Show(msg::CannotSave);
+    return false;
+  }
+  return true;
+}
+
+bool DocumentCommands::SaveAs() {
+  FileChooserRequest request;
+  request.startName = pathName_;
+  const std::string start = pathName_.filename().string();
+  if (store_.currentSheet == kCalibrationSheet) {
+    request.filter = kSaveCalibrationFilter;
+    if (EndsWithNoCase(start, "vdw")) request.startName = FieldToPath(store_.calFilePath);
+  } else {
+    request.filter = kSaveTestFilter;
+    if (EndsWithNoCase(start, "cdw")) request.startName = FieldToPath(store_.testFilePath);
+  }
+  request.overwritePrompt = true;
+  std::optional<fs::path> chosen = chooser_.ChooseSaveFile(request);
+  if (!chosen) return false;
+
+  fs::path path = *chosen;
+  const std::string ext = path.extension().string();
+  DataKind kind;
+  if (ext.empty()) {
+    kind = store_.currentSheet == kTestSheet ? DataKind::Test : DataKind::Calibration;
+    path += kind == DataKind::Test ? ".vdw" : ".cdw";
+  } else if (EndsWithNoCase(ext, ".cdw") && ext.size() == 4) {
+    kind = DataKind::Calibration;
+  } else if (EndsWithNoCase(ext, ".vdw") && ext.size() == 4) {
+    kind = DataKind::Test;
+  } else {
+    sink_.ShowMessage(std::string(kBadExtensionText));
+    return false;
+  }
+  if (!WriteDocument(path, kind)) return false;
+  (kind == DataKind::Calibration ? store_.calFilePath : store_.testFilePath) = PathToField(path);
+  SetPathName(path);
+  modified_ = false;
+  return true;
+}
+
+bool DocumentCommands::Save() {
+  const std::string title = Title();
+  if (pathName_.empty() || title.empty()) return SaveAs();
+  const bool cdw = EndsWithNoCase(title, "cdw");
+  const bool vdw = EndsWithNoCase(title, "vdw");
+  if ((cdw && store_.currentSheet == kTestSheet) || (vdw && store_.currentSheet == kCalibrationSheet) ||
+      (!cdw && !vdw))
+    return SaveAs();
+  if (!WriteDocument(pathName_, cdw ? DataKind::Calibration : DataKind::Test)) return false;
+  SetPathName(pathName_);
+  modified_ = false;
+  return true;
+}
+
+void DocumentCommands::NewDocument() {
+  store_.NewDocument();
+  pathName_.clear();
+  modified_ = false;
+  host_.UpdateAllViews();
+}
+
+}  // namespace vek

@@ -1,0 +1,105 @@
+#pragma once
+// The document's file commands without any window: Open, Save, Save As, the framework's load (recent
+// files, command line, dropped files) and New. File choosers and the view update are supplied by the
+// caller through small interfaces; message boxes go to the MessageSink.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/record_store.h"
+#include "core/sheet_settings.h"
+#include "io/data_file_format.h"
+
+namespace vek {
+
+class MessageSink;
+
+// Filters of the file choosers, in the "description|patterns|...||" form (UTF-8).
+inline constexpr std::string_view kOpenFilter =
+    "Ver3,4,5形式 CAL(.cdw) データ(.vdw)|*.vdw;*.cdw|Ver2形式(*.cdf *.ddf)|*.ddf;*.cdf|すべて(*.*)|*.*||";
+inline constexpr std::string_view kOpenDefaultExtension = "vdw;cdw";
+inline constexpr std::string_view kSaveCalibrationFilter =
+    "CALデータ(*.CDW)|*.cdw;|CAL(*.CDW) VEKﾃﾞｰﾀ(*.VDW)|*.cdw;*.vdw;|すべて(*.*)|*.*||";
+inline constexpr std::string_view kSaveTestFilter =
+    "VEKデータ(*.VDW)|*.vdw;|VEKﾃﾞｰﾀ(*.VDW) CAL(*.CDW)|*.cdw;*.vdw;|すべて(*.*)|*.*||";
+inline constexpr std::string_view kBadExtensionText = "拡張子を CDW(cdw) または VDW(vdw)にして下さい";
+
+// One entry of a filter string: its description and its patterns ("*.vdw"), empty patterns dropped.
+struct FileFilterEntry {
+  std::string description;
+  std::vector<std::string> patterns;
+};
+std::vector<FileFilterEntry> ParseFilterString(std::string_view filter);
+
+// What a file chooser is asked for.
+struct FileChooserRequest {
+  std::string_view filter;              // see ParseFilterString
+  std::string defaultExtension;         // appended by the chooser when the user types none; "" for none
+  std::filesystem::path initialFolder;  // open chooser: start folder; empty for the platform's default
+  std::filesystem::path startName;      // save chooser: proposed name (may be a pattern such as "*.vdw")
+  bool overwritePrompt = false;         // save chooser asks before replacing a file
+};
+
+class FileChooser {
+ public:
+  virtual ~FileChooser() = default;
+  // The chosen path, or nothing when the user cancels.
+  virtual std::optional<std::filesystem::path> ChooseOpenFile(const FileChooserRequest& request) = 0;
+  virtual std::optional<std::filesystem::path> ChooseSaveFile(const FileChooserRequest& request) = 0;
+};
+
+// The parts of the window the commands notify.
+class DocumentHost {
+ public:
+  virtual ~DocumentHost() = default;
+  // The view update: settings pass, paper size, redraw.
+  virtual void UpdateAllViews() = 0;
+  // A file was opened or saved under this name (recent-file list, window title).
+  virtual void DocumentPathChanged(const std::filesystem::path& path) = 0;
+};
+
+// CP932 text of a host path as it is kept in records and remembered paths, and back.
+TextField PathToField(const std::filesystem::path& path);
+std::filesystem::path FieldToPath(std::string_view field);
+
+class DocumentCommands {
+ public:
+  DocumentCommands(RecordStore& store, SheetSettings& settings, MessageSink& sink, FileChooser& chooser,
+                   DocumentHost& host, DataParserState& parser = ProcessParserState());
+
+  // File Open: start folder from FileV.ndx, chooser, read the file (any kind, Ver2 included), remember
+  // its folder in FileV.ndx. True when a file was loaded.
+  bool Open();
+  // Reads `path` as Open does after the chooser (the folder is remembered as well).
+  bool OpenPath(const std::filesystem::path& path);
+  // File Save: writes to the document's file when its ending matches the current sheet, else Save As.
+  bool Save();
+  // File Save As: chooser, then the record chosen by the extension of the new name.
+  bool SaveAs();
+  // The framework's load of a recent file, a command-line file or a dropped file.
+  bool FrameworkLoad(const std::filesystem::path& path);
+  // File New: clears the record of the current sheet and the document's name.
+  void NewDocument();
+
+  const std::filesystem::path& PathName() const { return pathName_; }
+  // The document's title: the file name of its path.
+  std::string Title() const { return pathName_.filename().string(); }
+  bool IsModified() const { return modified_; }
+
+ private:
+  bool WriteDocument(const std::filesystem::path& path, DataKind kind);
+  void SetPathName(const std::filesystem::path& path);
+
+  RecordStore& store_;
+  SheetSettings& settings_;
+  MessageSink& sink_;
+  FileChooser& chooser_;
+  DocumentHost& host_;
+  DataParserState& parser_;
+  std::filesystem::path pathName_;
+  bool modified_ = false;
+};
+
+}  // namespace vek

@@ -1,0 +1,180 @@
+#include "io/master_list.h"
+
+#include <cstdio>
+
+#include "core/encoding.h"
+#include "core/messages.h"
+#include "core/record_store.h"
+#include "io/data_file_reader.h"
+#include "io/program_folder.h"
+#include "io/safe_write.h"
+#include "io/settings_location.h"
+
+namespace vek {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The file as text mode reads it: CR LF becomes LF.
+std::string TextModeBytes(const std::string& raw) {
+  std::string out;
+  out.reserve(raw.size());
+  for (size_t i = 0; i < raw.size(); ++i) {
+    if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;
+    out += raw[i];
+  }
+  return out;
+}
+
+// Pieces of at most `lineBytes` bytes, each ending after its LF.
+template <typename Fn>
+void ForEachPiece(const std::string& text, size_t lineBytes, Fn&& fn) {
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t len = 0;
+    while (pos + len < text.size() && len < lineBytes) {
+      if (text[pos + len++] == '\n') break;
+    }
+    if (!fn(std::string_view(text).substr(pos, len))) return;
+    pos += len;
+  }
+}
+
+const char* ListFileName(MasterListKind kind) { return kind == MasterListKind::Engineers ? "\\M.mst" : "\\D.mst"; }
+
+}  // namespace
+
+std::vector<std::string> ReadListLines(const fs::path& path, size_t lineBytes, size_t maxLines) {
+  std::vector<std::string> lines;
+  std::optional<std::string> raw = ReadWholeFile(path);
+  if (!raw || lineBytes == 0 || maxLines == 0) return lines;
+  ForEachPiece(TextModeBytes(*raw), lineBytes, [&](std::string_view piece) {
+    lines.emplace_back(piece.substr(0, piece.size() - 1));
+    return lines.size() < maxLines;
+  });
+  return lines;
+}
+
+std::vector<std::string> LoadMasterList(const fs::path& path, size_t* loaded) {
+  std::vector<std::string> rows = ReadListLines(path, kMasterFormLineBytes, kMasterListRows);
+  if (loaded) *loaded = rows.size();
+  rows.resize(kMasterListRows);
+  return rows;
+}
+
+std::string PreviousGenerationFolder(std::string_view programFolder) { return ReplaceAll(programFolder, "o5", "o4"); }
+
+fs::path PreviousGenerationListPath(const SheetSettings& settings, MasterListKind kind) {
+  return MapWindowsPath(PreviousGenerationFolder(ProgramFolder(settings)) + ListFileName(kind));
+}
+
+fs::path MasterListHostPath(const SheetSettings& settings, MasterListKind kind) {
+  return MapWindowsPath(ProgramFolder(settings) + ListFileName(kind));
+}
+
+size_t LastFilledRow(const std::vector<std::string>& rows) {
+  for (size_t i = rows.size(); i > 0; --i) {
+    if (!rows[i - 1].empty()) return i;
+  }
+  return 0;
+}
+
+std::string DuplicateReport(const std::vector<std::string>& rows, size_t lastRow, int& count) {
+  static const std::string kHead = Sjis("同じデータがあります") + "\r\n";
+  static const std::string kLine = Sjis("%2d行目と%2d行目 [%s]　%s");
+  constexpr int kMaxListed = 6;
+  constexpr size_t kMaxReport = 300;
+  std::string report = kHead;
+  count = 0;
+  for (size_t r = 1; r <= lastRow && r <= rows.size(); ++r) {
+    if (rows[r - 1].empty()) continue;
+    for (size_t e = 1; e < r; ++e) {
+      if (rows[e - 1] != rows[r - 1]) continue;
+      ++count;
+      if (count > kMaxListed || report.size() >= kMaxReport) continue;
+      std::vector<char> buf(kLine.size() + rows[r - 1].size() + 64);
+      std::snprintf(buf.data(), buf.size(), kLine.c_str(), static_cast<int>(r), static_cast<int>(e),
+                    rows[r - 1].c_str(), "\r\n");
+      report += buf.data();
+    }
+  }
+  return report;
+}
+
+MasterSaveResult SaveMasterList(const fs::path& path, const std::vector<std::string>& rows, MessageSink& sink) {
+  MasterSaveResult result;
+  const size_t last = LastFilledRow(rows);
+  std::string bytes;
+  for (size_t r = 1; r <= last; ++r) {
+    if (rows[r - 1].empty()) continue;
+    bytes += rows[r - 1];
+    bytes += "\r\n";
+  }
+  const std::string report = DuplicateReport(rows, last, result.duplicates);
+  result.written = WriteFileAtomically(path, bytes);
+  if (!result.written) {
+    sink.ShowMessage(std::string("マスタファイルは\n") + std::string(MessageText(msg::CannotSave)));
+    return result;
+  }
+  if (result.duplicates > 0) {
+    result.report = Cp932ToUtf8(report);
+    sink.ShowMessage(result.report);
+  }
+  return result;
+}
+
+int MergePreviousGenerationList(std::vector<std::string>& rows, const fs::path& oldListPath, MessageSink& sink) {
+  std::optional<std::string> raw = ReadWholeFile(oldListPath);
+  if (!raw) return -1;
+  int added = 0;
+  size_t lineNo = 0;
+  ForEachPiece(TextModeBytes(*raw), kOldListLineBytes, [&](std::string_view piece) {
+    if (piece.size() <= 1) return true;
+    while (!piece.empty() && (piece.back() == '\n' || piece.back() == '\r')) piece.remove_suffix(1);
+    ++lineNo;
+    TextField name;
+    NullMessageSink quiet;
+    GetCsvField(piece, 1, name, quiet);
+    if (name == "**") return true;
+    for (const auto& row : rows) {
+      if (row == name) return true;
+    }
+    if (lineNo < rows.size()) {
+      rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(lineNo - 1), name);
+    } else {
+      rows.push_back(name);
+    }
+    ++added;
+    return true;
+  });
+  char count[16];
+  std::snprintf(count, sizeof count, "%d", added);
+  if (added == 0) {
+    sink.Show(msg::NoOldVersionData);
+  } else {
+    sink.Show(msg::OldVersionDataAdded, count);
+  }
+  return added;
+}
+
+bool DeleteListRow(std::vector<std::string>& rows, size_t row) {
+  if (row < 1 || row > rows.size()) return false;
+  rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(row - 1));
+  rows.emplace_back();
+  return true;
+}
+
+bool MoveListRowUp(std::vector<std::string>& rows, size_t row) {
+  if (row < 2 || row > rows.size()) return false;
+  std::swap(rows[row - 1], rows[row - 2]);
+  return true;
+}
+
+bool MoveListRowDown(std::vector<std::string>& rows, size_t row) {
+  if (row < 1 || row >= LastFilledRow(rows)) return false;
+  std::swap(rows[row - 1], rows[row]);
+  return true;
+}
+
+}  // namespace vek
