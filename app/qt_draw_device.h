@@ -1,0 +1,77 @@
+#pragma once
+// The drawing device of the sheets on a QPainter: window, printer, preview, PDF or image.
+//
+// Font heights are cell heights (ascent + descent) in device pixels; top/bottom alignment refers to
+// the cell; an escapement of 900 reads upwards from the reference point; text never paints a
+// background; a pen of width 0 draws nothing. The face names of the data files ("ＭＳ 明朝", ...)
+// are drawn with the IPA faces.
+#include <QColor>
+#include <QFont>
+#include <QPen>
+#include <QString>
+#include <vector>
+
+#include "render/draw_device.h"
+
+class QPainter;
+
+namespace vek {
+
+class QtDrawDevice : public DrawDevice {
+ public:
+  // Resolution from the painter's device.
+  explicit QtDrawDevice(QPainter& painter);
+  // Resolution given explicitly (e.g. a QImage rendered as a printer page).
+  QtDrawDevice(QPainter& painter, int dpi_x, int dpi_y);
+
+  int LogicalDpiX() const override { return dpiX_; }
+  int LogicalDpiY() const override { return dpiY_; }
+  void BeginDraw() override;
+  Pen SelectPen(const Pen& pen) override;
+  void MoveTo(int x, int y) override;
+  DevicePoint CurrentPosition() const override { return cp_; }
+  void LineTo(int x, int y) override;
+  void Ellipse(int left, int top, int right, int bottom) override;
+  bool SelectFont(const FontSpec& font) override;
+  void SaveFont() override;
+  void RestoreFont() override;
+  void SetTextColour(Colour colour) override { textColour_ = colour; }
+  void SetTextAlign(const TextAlign& align) override { align_ = align; }
+  void TextOut(int x, int y, std::string_view text) override;
+  void TextInRect(int left, int top, int right, int bottom, std::string_view text) override;
+  TextSize TextExtent(std::string_view text) override;
+
+  const QFont& font() const { return font_; }
+
+ private:
+  struct SavedFont {
+    QFont font;
+    int escapement;
+  };
+  void ApplyPen();
+
+  QPainter& painter_;
+  int dpiX_;
+  int dpiY_;
+  Pen pen_{PenStyle::Solid, 1, kBlack};
+  QFont font_;
+  int escapement_ = 0;
+  std::vector<SavedFont> savedFonts_;
+  Colour textColour_ = kBlack;
+  TextAlign align_;
+  DevicePoint cp_;
+};
+
+// 0x00BBGGRR -> QColor.
+QColor ToQColor(Colour colour);
+
+// The face that stands in for a face name of the data files: the four Windows Japanese faces (in
+// full- or half-width spelling, with or without the space) become IPAMincho, IPAPMincho, IPAGothic
+// and IPAPGothic; any other name is kept.
+QString SubstituteFaceName(const QString& face);
+
+// A font of the face whose cell (ascent + descent) is as close to `cell_height` px as the face
+// allows, for drawing on `device` (nullptr: the default paint device).
+QFont FontForCellHeight(const QString& face, int cell_height, QPaintDevice* device);
+
+}  // namespace vek
