@@ -1,0 +1,68 @@
+#include "app/file_dialogs.h"
+
+#include <QFileDialog>
+
+namespace vek {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::optional<std::filesystem::path> Run(QFileDialog& dialog) {
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return QStringToPath(dialog.selectedFiles().constFirst());
+}
+
+}  // namespace
+
+QString PathToQString(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
+std::filesystem::path QStringToPath(const QString& path) { return std::filesystem::path(path.toStdString()); }
+
+QStringList QtNameFilters(std::string_view filter) {
+  QStringList filters;
+  for (const FileFilterEntry& entry : ParseFilterString(filter)) {
+    QStringList patterns;
+    for (const std::string& p : entry.patterns) {
+      QString pattern = FromUtf8(p);
+      if (pattern == QLatin1String("*.*")) pattern = QStringLiteral("*");
+      for (const QString& spelling : {pattern, pattern.toUpper()}) {
+        if (!patterns.contains(spelling)) patterns << spelling;
+      }
+    }
+    if (patterns.isEmpty()) continue;
+    filters << QStringLiteral("%1 (%2)").arg(FromUtf8(entry.description), patterns.join(QLatin1Char(' ')));
+  }
+  return filters;
+}
+
+std::optional<std::filesystem::path> QtFileChooser::ChooseOpenFile(const FileChooserRequest& request) {
+  QFileDialog dialog(parent_.data());
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(QtNameFilters(request.filter));
+  if (!request.initialFolder.empty()) dialog.setDirectory(PathToQString(request.initialFolder));
+  return Run(dialog);
+}
+
+std::optional<std::filesystem::path> QtFileChooser::ChooseSaveFile(const FileChooserRequest& request) {
+  QFileDialog dialog(parent_.data());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(QtNameFilters(request.filter));
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+  if (!request.defaultExtension.empty()) dialog.setDefaultSuffix(FromUtf8(request.defaultExtension));
+  const QString start = PathToQString(request.startName);
+  // A pattern ("*.vdw", the remembered path of a file the framework loaded) names no file; it
+  // still says in which folder to start when it has one.
+  if (start.contains(QLatin1Char('*')) || start.contains(QLatin1Char('?'))) {
+    if (request.startName.has_parent_path()) dialog.setDirectory(PathToQString(request.startName.parent_path()));
+  } else if (!start.isEmpty()) {
+    dialog.selectFile(start);
+  }
+  return Run(dialog);
+}
+
+}  // namespace vek

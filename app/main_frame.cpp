@@ -1,0 +1,305 @@
+#include "app/main_frame.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/about_dialog.h"
+#include "app/commands.h"
+#include "app/file_dialogs.h"
+#include "app/qt_message_sink.h"
+#include "app/vek_doc.h"
+#include "app/vek_view.h"
+#include "core/record_store.h"
+
+// Resources of the static app library must be registered by hand (outside any namespace).
+static void InitVekResources() { Q_INIT_RESOURCE(vek); }
+
+namespace vek {
+
+namespace {
+
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Icons of the toolbar buttons.
+const char* IconOf(int id) {
+  switch (id) {
+    case kCmdFileNew: return ":/icons/new.png";
+    case kCmdFileOpen: return ":/icons/open.png";
+    case kCmdFileSave: return ":/icons/save.png";
+    case kCmdFilePrint: return ":/icons/print.png";
+    case kCmdAppAbout: return ":/icons/about.png";
+    case kCmdGraphPage: return ":/icons/graph.png";
+    case kCmdTablePage: return ":/icons/table.png";
+    case kCmdPrevPage: return ":/icons/prev_page.png";
+    case kCmdNextPage: return ":/icons/next_page.png";
+    default: return nullptr;
+  }
+}
+
+// The status-bar indicators of the lock keys. Linux offers no portable way to read their state, so
+// the panes are shown without a state (greyed).
+constexpr const char* kIndicators[] = {"ｶﾅ", "CAP", "NUM", "SCRL"};
+
+constexpr const char* kNoRecentFiles = "最近使ったﾌｧｲﾙ";
+
+}  // namespace
+
+CMainFrame::CMainFrame(RecordStore& store, SheetSettings& settings, FrameServices services, QWidget* parent)
+    : QMainWindow(parent), store_(store), settings_(settings) {
+  InitVekResources();
+  if (services.sink) {
+    sink_ = services.sink;
+  } else {
+    ownSink_ = std::make_unique<QtMessageSink>(this);
+    sink_ = ownSink_.get();
+  }
+  if (services.chooser) {
+    chooser_ = services.chooser;
+  } else {
+    ownChooser_ = std::make_unique<QtFileChooser>(this);
+    chooser_ = ownChooser_.get();
+  }
+  recent_ = std::make_unique<RecentFileList>(std::move(services.recentFileSettings), kRecentFileCount);
+
+  // A new main window shows the test sheet and remembers no files.
+  store_.currentSheet = kTestSheet;
+  store_.calFilePath.clear();
+  store_.testFilePath.clear();
+
+  doc_ = new CVekDoc(store_, settings_, *sink_, *chooser_, this);
+  view_ = new CVekView(*doc_, this);
+  setCentralWidget(view_);
+  connect(doc_, &CVekDoc::PathNameChanged, this, [this](const QString& path) {
+    recent_->Add(path);
+    UpdateRecentFileMenu();
+  });
+
+  setWindowIcon(QIcon(":/icons/vek.png"));
+  BuildMenus();
+  BuildToolBar();
+  BuildStatusBar();
+  PlaceWindow();
+  setWindowTitle(Utf8(kMainWindowTitle));
+  setAcceptDrops(true);
+  view_->setFocus();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::PlaceWindow() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect full = screen->geometry();
+  const int width = static_cast<int>(full.width() * 0.86);
+  const int height = static_cast<int>(full.height() * 0.80);
+  resize(width, height);
+  move(full.x() + (full.width() - width) / 2, full.y() + (full.height() - height) / 2);
+}
+
+QAction* CMainFrame::MakeAction(int id) {
+  auto found = actions_.find(id);
+  if (found != actions_.end()) return found->second;
+  const CommandInfo* info = FindCommand(id);
+  const StatusParts parts = SplitStatusText(info ? info->statusText : "");
+  QString text = info && *info->menuText ? Utf8(info->menuText) : Utf8(parts.tip);
+  auto* action = new QAction(text, this);
+  if (info && info->shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(info->shortcut)));
+  action->setStatusTip(Utf8(parts.status));
+  action->setToolTip(Utf8(parts.tip));
+  if (const char* icon = IconOf(id)) {
+    action->setIcon(QIcon(QString::fromLatin1(icon)));
+    action->setIconVisibleInMenu(false);
+  }
+  if (info && info->isForm) action->setEnabled(forms_.count(id) > 0);
+  connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+  actions_[id] = action;
+  return action;
+}
+
+QAction* CMainFrame::Action(int id) const {
+  auto found = actions_.find(id);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+void CMainFrame::BuildMenus() {
+  for (const MenuInfo& menuInfo : MenuTable()) {
+    QMenu* menu = menuBar()->addMenu(Utf8(menuInfo.title));
+    for (int id : menuInfo.items) {
+      if (id == kCmdNone) {
+        menu->addSeparator();
+      } else if (id == kCmdFileMru1) {
+        const StatusParts parts = SplitStatusText(FindCommand(kCmdFileMru1)->statusText);
+        recentPlaceholder_ = menu->addAction(Utf8(kNoRecentFiles));
+        recentPlaceholder_->setEnabled(false);
+        for (int i = 0; i < kRecentFileCount; ++i) {
+          recentActions_[i] = menu->addAction(QString());
+          recentActions_[i]->setStatusTip(Utf8(parts.status));
+          connect(recentActions_[i], &QAction::triggered, this, [this, i] { OpenRecent(i); });
+        }
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateRecentFileMenu);
+      } else {
+        QAction* action = MakeAction(id);
+        if (id == kCmdViewToolBar || id == kCmdViewStatusBar || id == kCmdViewDataNumber)
+          action->setCheckable(true);
+        menu->addAction(action);
+      }
+    }
+    if (menuInfo.items.data() == MenuTable()[3].items.data())
+      connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateViewMenu);
+  }
+  UpdateRecentFileMenu();
+}
+
+void CMainFrame::BuildToolBar() {
+  toolBar_ = new QToolBar(Utf8(FindCommand(kCmdViewToolBar)->menuText).remove(QStringLiteral("(&T)")), this);
+  toolBar_->setObjectName(QStringLiteral("mainToolBar"));
+  toolBar_->setMovable(true);
+  toolBar_->setFloatable(true);
+  toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  toolBar_->setIconSize(QSize(24, 24));
+  for (int id : ToolBarTable()) {
+    if (id == kCmdNone)
+      toolBar_->addSeparator();
+    else
+      toolBar_->addAction(MakeAction(id));
+  }
+  addToolBar(Qt::TopToolBarArea, toolBar_);
+  connect(toolBar_, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateViewMenu);
+}
+
+void CMainFrame::BuildStatusBar() {
+  idleLabel_ = new QLabel(Utf8(kIdleStatusText), this);
+  idleLabel_->setObjectName(QStringLiteral("idleText"));
+  statusBar()->addWidget(idleLabel_, 1);
+  for (const char* indicator : kIndicators) {
+    auto* pane = new QLabel(Utf8(indicator), this);
+    pane->setObjectName(QStringLiteral("indicator_") + QString::fromLatin1(indicator));
+    pane->setFrameShape(QFrame::Panel);
+    pane->setFrameShadow(QFrame::Sunken);
+    pane->setAlignment(Qt::AlignCenter);
+    pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
+    pane->setEnabled(false);
+    statusBar()->addPermanentWidget(pane);
+  }
+}
+
+QString CMainFrame::StatusMessage() const {
+  const QString message = statusBar()->currentMessage();
+  return message.isEmpty() ? idleLabel_->text() : message;
+}
+
+void CMainFrame::UpdateViewMenu() {
+  Action(kCmdViewToolBar)->setChecked(toolBar_->isVisibleTo(this));
+  Action(kCmdViewStatusBar)->setChecked(statusBar()->isVisibleTo(this));
+  Action(kCmdViewDataNumber)->setChecked(DataNumberShown(store_));
+}
+
+void CMainFrame::UpdateRecentFileMenu() {
+  const QStringList& entries = recent_->Entries();
+  for (int i = 0; i < kRecentFileCount; ++i) {
+    if (!recentActions_[i]) continue;
+    recentActions_[i]->setVisible(i < entries.size());
+    recentActions_[i]->setText(recent_->MenuText(i));
+  }
+  if (recentPlaceholder_) recentPlaceholder_->setVisible(entries.isEmpty());
+}
+
+void CMainFrame::RegisterFormCommand(int id, FormHandler handler) {
+  forms_[id] = std::move(handler);
+  if (QAction* action = Action(id)) action->setEnabled(true);
+}
+
+void CMainFrame::RunForm(int id) {
+  auto form = forms_.find(id);
+  if (form == forms_.end()) return;
+  const CommandInfo* info = FindCommand(id);
+  if (info && info->sheet == SheetBefore::Calibration) store_.currentSheet = kCalibrationSheet;
+  if (info && info->sheet == SheetBefore::Test) store_.currentSheet = kTestSheet;
+  form->second(this);
+  view_->RedrawView();
+}
+
+void CMainFrame::RunCommand(int id) {
+  switch (id) {
+    case kCmdFileNew: doc_->OnNewDocument(); break;
+    case kCmdFileOpen: doc_->OnFileOpen(); break;
+    case kCmdFileSave: doc_->OnFileSave(); break;
+    case kCmdFileSaveAs: doc_->OnFileSaveAs(); break;
+    case kCmdFilePrint: view_->OnFilePrint(); break;
+    case kCmdFilePrintPreview: view_->OnFilePrintPreview(); break;
+    case kCmdFilePrintSetup: view_->OnFilePrintSetup(); break;
+    case kCmdAppExit: close(); break;
+    case kCmdAppAbout: ShowAbout(); break;
+    case kCmdViewToolBar: toolBar_->setVisible(!toolBar_->isVisibleTo(this)); break;
+    case kCmdViewStatusBar: statusBar()->setVisible(!statusBar()->isVisibleTo(this)); break;
+    case kCmdViewDataNumber: view_->OnDataNumber(); break;
+    case kCmdPrevPage: view_->OnPrevPage(); break;
+    case kCmdNextPage: view_->OnNextPage(); break;
+    case kCmdGraphPage: view_->OnGraphPage(); break;
+    case kCmdTablePage: view_->OnTablePage(); break;
+    default: RunForm(id); break;
+  }
+  UpdateViewMenu();
+}
+
+void CMainFrame::ShowAbout() {
+  CAboutDlg about(this);
+  about.exec();
+}
+
+void CMainFrame::StartNewDocument() {
+  // The new document and the view's first update run once, in this order.
+  doc_->blockSignals(true);
+  doc_->OnNewDocument();
+  doc_->blockSignals(false);
+  view_->OnInitialUpdate();
+}
+
+bool CMainFrame::StartWithFile(const std::filesystem::path& path) {
+  doc_->blockSignals(true);
+  const bool loaded = doc_->LoadDocument(path);
+  doc_->blockSignals(false);
+  if (!loaded) return false;
+  recent_->Add(PathToQString(doc_->PathName()));
+  UpdateRecentFileMenu();
+  view_->OnInitialUpdate();
+  return true;
+}
+
+bool CMainFrame::OpenDocumentFile(const std::filesystem::path& path) { return doc_->LoadDocument(path); }
+
+void CMainFrame::OpenRecent(int index) {
+  const QStringList& entries = recent_->Entries();
+  if (index < 0 || index >= entries.size()) return;
+  const QString path = entries[index];
+  // A file that can no longer be loaded leaves the list.
+  if (!OpenDocumentFile(QStringToPath(path))) {
+    recent_->Remove(path);
+    UpdateRecentFileMenu();
+  }
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (!url.isLocalFile()) continue;
+    event->acceptProposedAction();
+    activateWindow();
+    OpenDocumentFile(QStringToPath(url.toLocalFile()));
+    return;
+  }
+}
+
+}  // namespace vek

@@ -1,0 +1,97 @@
+#pragma once
+// The main window: menu bar, toolbar and status bar built from the command table, the view, the
+// recent-file list, dropped files. One frame, one document and one view live for the whole run.
+#include <QMainWindow>
+#include <QSettings>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "app/recent_files.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace vek {
+
+class CVekDoc;
+class CVekView;
+class FileChooser;
+class MessageSink;
+struct RecordStore;
+struct SheetSettings;
+
+// What the frame talks to besides the records. Left empty, the frame makes the window's own
+// (message boxes, file dialogs, the application's QSettings).
+struct FrameServices {
+  MessageSink* sink = nullptr;
+  FileChooser* chooser = nullptr;
+  std::unique_ptr<QSettings> recentFileSettings;
+};
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  CMainFrame(RecordStore& store, SheetSettings& settings, FrameServices services = {}, QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  CVekDoc& Document() { return *doc_; }
+  CVekView& View() { return *view_; }
+  RecentFileList& RecentFiles() { return *recent_; }
+  QToolBar* ToolBar() { return toolBar_; }
+  QAction* Action(int commandId) const;
+  // Text of the status bar's message pane (its idle text when no status tip is shown).
+  QString StatusMessage() const;
+
+  // Start-up without a file: a new document and the view's first update.
+  void StartNewDocument();
+  // Start-up with a file, a recent file or a dropped file: the framework load, then the view's
+  // first update. False when the file could not be loaded.
+  bool StartWithFile(const std::filesystem::path& path);
+  bool OpenDocumentFile(const std::filesystem::path& path);
+
+  // A form command: the frame sets the command's sheet, runs the form and redraws the view when it
+  // closes. Registering enables the menu item.
+  using FormHandler = std::function<void(QWidget* parent)>;
+  void RegisterFormCommand(int commandId, FormHandler handler);
+
+  // Runs a command as its menu item or button does.
+  void RunCommand(int commandId);
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildToolBar();
+  void BuildStatusBar();
+  void PlaceWindow();
+  void UpdateRecentFileMenu();
+  void UpdateViewMenu();
+  QAction* MakeAction(int commandId);
+  void RunForm(int commandId);
+  void OpenRecent(int index);
+  void ShowAbout();
+
+  RecordStore& store_;
+  SheetSettings& settings_;
+  std::unique_ptr<MessageSink> ownSink_;
+  std::unique_ptr<FileChooser> ownChooser_;
+  MessageSink* sink_ = nullptr;
+  FileChooser* chooser_ = nullptr;
+  std::unique_ptr<RecentFileList> recent_;
+  CVekDoc* doc_ = nullptr;
+  CVekView* view_ = nullptr;
+  QToolBar* toolBar_ = nullptr;
+  QLabel* idleLabel_ = nullptr;
+  std::map<int, QAction*> actions_;
+  std::map<int, FormHandler> forms_;
+  QAction* recentActions_[4] = {};
+  QAction* recentPlaceholder_ = nullptr;
+};
+
+}  // namespace vek

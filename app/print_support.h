@@ -1,0 +1,105 @@
+#pragma once
+// Printing and print preview of the current sheet, the printer setup, and the paper-size query of
+// the default printer. Every printed or previewed page goes through DrawPrintedPage, so the page
+// shown on screen never moves.
+#include <QPrinter>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "render/view_state.h"
+
+class QWidget;
+
+namespace vek {
+
+class MessageSink;
+struct RecordStore;
+struct SheetSettings;
+
+// Printing, preview and PDF all run at this resolution.
+constexpr int kPrintDpi = 600;
+
+// Physical page of a printer in device units and its resolution.
+struct PrinterPage {
+  int widthPx = 0;
+  int heightPx = 0;
+  int dpiX = 0;
+  int dpiY = 0;
+};
+
+// The default printer's physical page; nothing when the system has no default printer.
+std::optional<PrinterPage> DefaultPrinterPage();
+
+// The paper size from a printer's page: without a printer nothing changes; a resolution below 1
+// shows message 4090 and gives 280 mm x 280 mm; otherwise each side is truncated to whole mm.
+void ApplyPaperSize(ViewState& view, const std::optional<PrinterPage>& page, MessageSink& sink);
+
+// QueryPaperSize: ApplyPaperSize with the default printer.
+void QueryPaperSize(ViewState& view, MessageSink& sink);
+
+// Pages 1 ... last of the print job from the printer's range (all pages, or the range the user
+// chose, clipped to the sheet). first > last when nothing remains.
+std::pair<int, int> PrintedPageRange(const QPrinter& printer, int pageCount);
+
+// Draws pages first ... last of the current sheet on the printer, one sheet of paper each, through
+// the print-one-page rule. False when the printer cannot be started.
+bool PrintPages(QPrinter& printer, int first, int last, const RecordStore& store, const SheetSettings& settings,
+                ViewState& view, MessageSink& sink);
+
+// A printer set up as every print job of the program: high resolution at kPrintDpi.
+std::unique_ptr<QPrinter> MakePrinter();
+
+// The print commands of the view. The printer object lives as long as this, so a printer chosen
+// in the setup is used by the following print and preview.
+class PrintController {
+ public:
+  // The print dialog: may change the printer and its page range; false when cancelled.
+  using PrintDialogFn = std::function<bool(QPrinter& printer, int lastPage, QWidget* parent)>;
+  // The preview window: must call `paint` for every refresh of the preview.
+  using PreviewFn = std::function<void(QPrinter& printer, const std::function<void(QPrinter*)>& paint,
+                                       QWidget* parent)>;
+  // The printer setup dialog.
+  using SetupFn = std::function<void(QPrinter& printer, QWidget* parent)>;
+  // Source of the default printer's page (DefaultPrinterPage by default).
+  using PaperQueryFn = std::function<std::optional<PrinterPage>()>;
+
+  PrintController(const RecordStore& store, const SheetSettings& settings, ViewState& view, MessageSink& sink);
+  ~PrintController();
+
+  // File Print: paper size, page range 1 ... PageCount in the print dialog, then the pages.
+  // True when pages were printed.
+  bool Print(QWidget* parent);
+  // File Print Preview: the pages 1 ... PageCount as they are printed.
+  void Preview(QWidget* parent);
+  // File Printer Setup.
+  void Setup(QWidget* parent);
+  // The draw of every preview refresh: all pages of the current sheet.
+  void PaintPreview(QPrinter* printer);
+
+  // The paper-size query of the view update and of print preparation.
+  void QueryPaperSize();
+
+  // The printer of the print jobs, made at first use.
+  QPrinter& Printer();
+
+  void SetPrintDialog(PrintDialogFn fn) { printDialog_ = std::move(fn); }
+  void SetPreview(PreviewFn fn) { preview_ = std::move(fn); }
+  void SetSetup(SetupFn fn) { setup_ = std::move(fn); }
+  void SetPaperQuery(PaperQueryFn fn) { paperQuery_ = std::move(fn); }
+
+ private:
+  int CurrentPageCount();
+
+  const RecordStore& store_;
+  const SheetSettings& settings_;
+  ViewState& view_;
+  MessageSink& sink_;
+  std::unique_ptr<QPrinter> printer_;
+  PrintDialogFn printDialog_;
+  PreviewFn preview_;
+  SetupFn setup_;
+  PaperQueryFn paperQuery_;
+};
+
+}  // namespace vek

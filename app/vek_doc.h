@@ -1,0 +1,55 @@
+#pragma once
+// The document: the process-wide records with the file commands. It runs the Qt-free document
+// commands and tells the window when the views must update and when the file name changed.
+#include <QObject>
+#include <QString>
+#include <filesystem>
+#include <memory>
+
+#include "io/document_commands.h"
+
+namespace vek {
+
+class MessageSink;
+
+class CVekDoc : public QObject, public DocumentHost {
+  Q_OBJECT
+ public:
+  CVekDoc(RecordStore& store, SheetSettings& settings, MessageSink& sink, FileChooser& chooser,
+          QObject* parent = nullptr);
+  ~CVekDoc() override;
+
+  RecordStore& Store() { return store_; }
+  SheetSettings& Settings() { return settings_; }
+  MessageSink& Sink() { return sink_; }
+
+  // File New: the record of the current sheet and the file name are cleared; the views update.
+  void OnNewDocument();
+  // File Open / Save / Save As.
+  bool OnFileOpen();
+  bool OnFileSave();
+  bool OnFileSaveAs();
+  // A file from the recent-file list, the command line or a drop: the framework load.
+  bool LoadDocument(const std::filesystem::path& path);
+
+  const std::filesystem::path& PathName() const { return commands_->PathName(); }
+  // Nothing marks the document modified, so closing never asks to save.
+  bool IsModified() const { return commands_->IsModified(); }
+
+ signals:
+  // The views must run their update (settings pass, paper size, redraw).
+  void UpdateViews();
+  // A file was opened or saved under this name.
+  void PathNameChanged(const QString& path);
+
+ private:
+  void UpdateAllViews() override;
+  void DocumentPathChanged(const std::filesystem::path& path) override;
+
+  RecordStore& store_;
+  SheetSettings& settings_;
+  MessageSink& sink_;
+  std::unique_ptr<DocumentCommands> commands_;
+};
+
+}  // namespace vek
