@@ -64,19 +64,25 @@ LoadOutcome LoadDataFile(const fs::path& path, RecordStore& store, const SheetSe
     sink.Show(msg::FileNotFound, path.string());
     return out;
   }
+  return LoadDataBytes(*bytes, path.filename().string(), store, settings, parser, sink);
+}
+
+LoadOutcome LoadDataBytes(std::string_view bytes, std::string_view fileName, RecordStore& store,
+                          const SheetSettings& settings, DataParserState& parser, MessageSink& sink) {
+  LoadOutcome out;
   std::string_view first;
-  PieceLineReader firstReader(*bytes, kFirstLineBytes);
+  PieceLineReader firstReader(bytes, kFirstLineBytes);
   out.code = firstReader.Next(first) ? DetectFileVersion(first.substr(0, kFirstLineBytes)) : kVersionUnknown;
   if (!IsDataFileVersion(out.code)) {
     out.status = LoadOutcome::Status::NotVekData;
     sink.Show(msg::NotVekData);
     return out;
   }
-  out.kind = KindOfVersion(out.code, path.filename().string());
+  out.kind = KindOfVersion(out.code, fileName);
   ClearForKind(store, out.kind);
 
   DataParseContext ctx{store, settings, parser, sink};
-  PieceLineReader reader(*bytes, kOpenPieceBytes);
+  PieceLineReader reader(bytes, kOpenPieceBytes);
   std::string_view line;
   while (reader.Next(line)) ParseDataLine(ctx, out.code, out.kind, line);
 

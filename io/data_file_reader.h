@@ -41,6 +41,10 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 LoadOutcome LoadDataFile(const std::filesystem::path& path, RecordStore& store, const SheetSettings& settings,
                          DataParserState& parser, MessageSink& sink);
 
+// LoadDataFile on bytes already read; `fileName` decides the kind of a Ver2 file.
+LoadOutcome LoadDataBytes(std::string_view bytes, std::string_view fileName, RecordStore& store,
+                          const SheetSettings& settings, DataParserState& parser, MessageSink& sink);
+
 // The framework's load of `bytes`: Ver2 files are refused with kUseOpenForOldVersionText, other
 // foreign files with 32792 (store unchanged); lines are read whole for the first and in pieces of
 // 400 bytes after it. On success the remembered path of the loaded kind becomes "*.vdw" or "*.cdw".

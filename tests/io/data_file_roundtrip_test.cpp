@@ -1,0 +1,122 @@
+// Files written by the program read back into the same record and write the same bytes again.
+#include <gtest/gtest.h>
+
+#include "core/messages.h"
+#include "io/data_file_fixtures.h"
+#include "io/data_file_reader.h"
+#include "io/data_file_writer.h"
+#include "support/temp_dir.h"
+
+namespace vek {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::SameRecord;
+
+TEST(DataFileRoundTrip, FullTestRecordThroughBothReaders) {
+  RecordStore original;
+  testing::FillFullTest(original);
+  const std::string bytes = WriteTestFile(original);
+  SheetSettings settings;
+
+  RecordStore viaOpen;
+  DataParserState state;
+  RecordingMessageSink sink;
+  LoadOutcome o = LoadDataBytes(bytes, "full.vdw", viaOpen, settings, state, sink);
+  ASSERT_TRUE(o.ok());
+  EXPECT_EQ(o.code, kVersionTest);
+  EXPECT_EQ(viaOpen.currentSheet, kTestSheet);
+  EXPECT_TRUE(SameRecord(viaOpen.test, original.test));
+  EXPECT_EQ(WriteTestFile(viaOpen), bytes);
+  EXPECT_EQ(viaOpen.testCoefficients[0], std::atof(original.test.Header(25).c_str()));
+
+  RecordStore viaFramework;
+  ASSERT_TRUE(LoadDataBytesFramework(bytes, viaFramework, settings, state, sink).ok());
+  EXPECT_TRUE(SameRecord(viaFramework.test, original.test));
+  EXPECT_EQ(WriteTestFile(viaFramework), bytes);
+  EXPECT_EQ(viaFramework.testFilePath, "*.vdw");
+  EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST(DataFileRoundTrip, FullCalibrationRecordIsRefittedToTheSameCoefficients) {
+  RecordStore original;
+  testing::FillFullCalibration(original);
+  const std::string bytes = WriteCalibrationFile(original);
+  RecordStore back;
+  back.test.Header(1) = "other record";
+  DataParserState state;
+  RecordingMessageSink sink;
+  ASSERT_TRUE(LoadDataBytes(bytes, "full.cdw", back, SheetSettings{}, state, sink).ok());
+  EXPECT_EQ(back.currentSheet, kCalibrationSheet);
+  EXPECT_TRUE(SameRecord(back.calibration, original.calibration));
+  EXPECT_EQ(back.calCoefficients, original.calCoefficients);
+  EXPECT_EQ(WriteCalibrationFile(back), bytes);
+  EXPECT_EQ(back.test.Header(1), "other record");  // the other record is not touched
+}
+
+TEST(DataFileRoundTrip, LoadingClearsWhatTheFileDoesNotHold) {
+  RecordStore s;
+  testing::FillFullTest(s);
+  RecordStore small;
+  small.test.Header(3) = "-5.0";
+  small.test.Test(1, 1) = "10";
+  DataParserState state;
+  RecordingMessageSink sink;
+  ASSERT_TRUE(LoadDataBytes(WriteTestFile(small), "s.vdw", s, SheetSettings{}, state, sink).ok());
+  EXPECT_TRUE(SameRecord(s.test, small.test));
+}
+
+TEST(DataFileRoundTrip, EarlierVersion3FilesTakeTheCaptionsFromTheSettings) {
+  SheetSettings settings;
+  settings.SystemSurveyNameLabel = "S";
+  settings.SystemEngineerLabel = "E";
+  settings.SystemFormulaTitle = "F";
+  for (auto [magic, kind] : {std::pair{"$$_VDKARUM31", DataKind::Test}, std::pair{"$$_VCKARUM300", DataKind::Calibration}}) {
+    std::string bytes = std::string(magic) + "\r\n$$Z\r\n";
+    for (int n = 1; n <= 90; ++n) bytes += "h" + std::to_string(n) + "\r\n";
+    RecordStore s;
+    DataParserState state;
+    RecordingMessageSink sink;
+    LoadOutcome o = LoadDataBytes(bytes, "old", s, settings, state, sink);
+    ASSERT_TRUE(o.ok());
+    const Record& r = kind == DataKind::Test ? s.test : s.calibration;
+    EXPECT_EQ(r.Header(45), "h45");
+    EXPECT_EQ(r.Header(46), "S");
+    EXPECT_EQ(r.Header(47), "E");
+    EXPECT_EQ(r.Header(48), "F");
+    EXPECT_EQ(r.Header(49), "h49");
+  }
+}
+
+TEST(DataFileRoundTrip, SamplesWriteBackByteForByte) {
+  const std::filesystem::path dir = VEK_SAMPLES_DIR;
+  for (const char* name : {"cal-sample.cdw", "test-sample.vdw"}) {
+    SCOPED_TRACE(name);
+    const std::string bytes = ReadFileBytes(dir / name);
+    ASSERT_FALSE(bytes.empty());
+    RecordStore s;
+    DataParserState state;
+    RecordingMessageSink sink;
+    LoadOutcome o = LoadDataFile(dir / name, s, SheetSettings{}, state, sink);
+    ASSERT_TRUE(o.ok());
+    EXPECT_EQ(o.kind == DataKind::Test ? WriteTestFile(s) : WriteCalibrationFile(s), bytes);
+    EXPECT_TRUE(sink.shown.empty());
+  }
+}
+
+TEST(DataFileRoundTrip, OverlongTableLineIsReadAsTwoRows) {
+  RecordStore s;
+  s.calibration.Cal(1, 1) = "1";
+  s.calibration.Cal(1, 2) = std::string(520, '2');
+  s.calibration.Cal(2, 1) = "3";
+  RecordStore back;
+  DataParserState state;
+  RecordingMessageSink sink;
+  ASSERT_TRUE(LoadDataBytes(WriteCalibrationFile(s), "c.cdw", back, SheetSettings{}, state, sink).ok());
+  EXPECT_EQ(back.calibration.Cal(1, 2), std::string(497, '2'));
+  EXPECT_EQ(back.calibration.Cal(2, 1), std::string(23, '2'));
+  EXPECT_EQ(back.calibration.Cal(3, 1), "3");
+}
+
+}  // namespace
+}  // namespace vek
