@@ -15,7 +15,6 @@ namespace vek {
 namespace {
 
 constexpr int kTerms = 5;               // c0..c4
-constexpr int kLineRows = 39;           // the straight-line curve never reads row 40
 constexpr double kTinyDivisor = 1e-7;   // divisors below this are replaced by it
 constexpr double kIllConditioned = 1e-6;
 
@@ -129,26 +128,32 @@ int FitCalRegression(RecordStore& store, int reportFlag, MessageSink& sink) {
   return kFitOk;
 }
 
-double EvalCalLine(const RecordStore& store, double h) {
+CalLineTable::CalLineTable(const RecordStore& store) {
   const auto& rows = store.TestCalRows();
-  double prevH = 0.0, prevP = 0.0;
-  for (int i = 1; i <= kLineRows; ++i) {
-    if (!IsNumber(rows[i][cf::Pressure]) || !IsNumber(rows[i][cf::H])) return kNoValue;
-    const double hi = std::atof(rows[i][cf::H].c_str());
-    const double pi = std::atof(rows[i][cf::Pressure].c_str());
-    if (i == 1) {
-      prevH = hi;
-      prevP = pi;
-    }
-    if (h <= hi) {
-      if (std::fabs(hi - prevH) <= 0.001) return pi;
-      return prevP + (pi - prevP) * (h - prevH) / (hi - prevH);
-    }
-    prevH = hi;
-    prevP = pi;
+  while (count_ < kRows) {
+    const CalRow& row = rows[count_ + 1];
+    if (!IsNumber(row[cf::Pressure]) || !IsNumber(row[cf::H])) break;
+    h_[count_] = std::atof(row[cf::H].c_str());
+    p_[count_] = std::atof(row[cf::Pressure].c_str());
+    ++count_;
   }
-  return std::atof(rows[kLineRows][cf::Pressure].c_str());
 }
+
+double CalLineTable::Eval(double h) const {
+  // Rows are taken in table order; the first row whose H is not below the argument brackets it,
+  // with the row before it (row 1 pairs with itself, so nothing is extrapolated downwards).
+  for (int i = 0; i < count_; ++i) {
+    if (h <= h_[i]) {
+      const int prev = i == 0 ? 0 : i - 1;
+      if (std::fabs(h_[i] - h_[prev]) <= 0.001) return p_[i];
+      return p_[prev] + (p_[i] - p_[prev]) * (h - h_[prev]) / (h_[i] - h_[prev]);
+    }
+  }
+  // Above the last row: no value, unless the walk went through all 39 rows.
+  return count_ == kRows ? p_[kRows - 1] : kNoValue;
+}
+
+double EvalCalLine(const RecordStore& store, double h) { return CalLineTable(store).Eval(h); }
 
 double EvalCalPolynomial(double h, const std::array<double, 5>& c) {
   const double h2 = h * h;

@@ -31,6 +31,20 @@ int FitCalRegression(RecordStore& store, int reportFlag, MessageSink& sink);
 // last numeric row.
 double EvalCalLine(const RecordStore& store, double h);
 
+// The straight-line curve with its rows parsed once, for evaluating many H (the reduction of a
+// whole table). Eval gives the same results as EvalCalLine on the table it was built from.
+class CalLineTable {
+ public:
+  explicit CalLineTable(const RecordStore& store);
+  double Eval(double h) const;
+
+ private:
+  static constexpr int kRows = 39;  // row 40 never takes part
+  double h_[kRows] = {};
+  double p_[kRows] = {};
+  int count_ = 0;  // leading rows whose P and H are both number-like
+};
+
 // c0 + c1 H + c2 H^2 + c3 H^3 + c4 H^4, evaluated as H^2 (c3 H + c2) + H^4 c4 + c1 H + c0.
 double EvalCalPolynomial(double h, const std::array<double, 5>& c);
 

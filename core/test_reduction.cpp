@@ -46,10 +46,8 @@ void WritePeR(TestRow& row, double offset, const Probe& probe) {
 
 bool IsTestRow(int row) { return row >= 1 && row <= kMaxTestRows; }
 
-}  // namespace
-
-double ReduceTestStep(RecordStore& store, int row, double h0) {
-  if (!IsTestRow(row)) return kNoValue;
+// Columns 7-10 of one row; `line` is the straight-line curve when header field 21 selects it.
+double ReduceStep(RecordStore& store, int row, double h0, const CalLineTable* line) {
   Record& test = store.test;
   TestRow& cells = test.TestRows[row];
 
@@ -63,8 +61,7 @@ double ReduceTestStep(RecordStore& store, int row, double h0) {
   const double h = haveReading ? reading - h0 : kNoValue;
   double pg = kNoValue;
   if (!IsMissing(h)) {
-    pg = std::atoi(test.Header(hf::CalCurveType).c_str()) == 0 ? EvalCalLine(store, h)
-                                                               : EvalCalPolynomial(h, store.testCoefficients);
+    pg = line != nullptr ? line->Eval(h) : EvalCalPolynomial(h, store.testCoefficients);
   }
   const double pgMinusP = p >= -9999.9 && !IsMissing(pg) ? pg - p : kNoValue;
 
@@ -73,6 +70,19 @@ double ReduceTestStep(RecordStore& store, int row, double h0) {
   cells[tf::PG] = ValueText("%g", pg);
   cells[tf::PGMinusP] = ValueText("%g", pgMinusP);
   return pgMinusP;
+}
+
+bool UsesStraightLine(const RecordStore& store) {
+  return std::atoi(store.test.Header(hf::CalCurveType).c_str()) == 0;
+}
+
+}  // namespace
+
+double ReduceTestStep(RecordStore& store, int row, double h0) {
+  if (!IsTestRow(row)) return kNoValue;
+  if (!UsesStraightLine(store)) return ReduceStep(store, row, h0, nullptr);
+  const CalLineTable line(store);
+  return ReduceStep(store, row, h0, &line);
 }
 
 void ReduceTestTable(RecordStore& store, const SheetSettings& settings, double largestPgMinusP) {
@@ -91,9 +101,11 @@ void ReduceTestTable(RecordStore& store, const SheetSettings& settings, double l
 void RunTestReduction(RecordStore& store, const SheetSettings& settings) {
   const int n = store.CountDataRows(tf::Pressure);
   const double h0 = Atof(store.test.Header(hf::StandpipeInitialLevel));
+  const CalLineTable line(store);
+  const CalLineTable* curve = UsesStraightLine(store) ? &line : nullptr;
   double largest = kNoValue;
   for (int r = 1; r <= n; ++r) {
-    const double v = ReduceTestStep(store, r, h0);
+    const double v = ReduceStep(store, r, h0, curve);
     if (v > largest) largest = v;
   }
   ReduceTestTable(store, settings, largest);
