@@ -41,7 +41,8 @@ AnalysisResult StoredAnalysis(const RecordStore& store, AnalysisRows rows);
 bool UpdateAnalysis(const RecordStore& store, const SheetSettings& settings, AnalysisRows rows, int n,
                     int signChoice, AnalysisResult& out);
 
-// Header fields 30-32 = the rows ("%d"), 34-39 = Po, Py, Pl, rm, K, E ("%g").
+// Header fields 30-32 = result.rows ("%d"), 34-39 = Po, Py, Pl, rm, K, E ("%g"). The analysis
+// form sets result.rows to its current chosen rows first: they may have moved since the last update.
 void StoreAnalysis(RecordStore& store, const AnalysisResult& result);
 
 // Header fields 51-56 = the six lines.
