@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/program_folder_command.h"
 #include "app/window_mode.h"
 
 namespace vek {
@@ -28,6 +29,8 @@ int RunVek(int argc, char** argv) {
     case M::Version:
       std::printf("vek %s\n", VEK_VERSION);
       return 0;
+    case M::ProgramFolder:
+      return RunProgramFolderCommand();
     case M::Window:
       return RunWindow(argc, argv, o);
     default:

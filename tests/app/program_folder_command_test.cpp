@@ -1,0 +1,59 @@
+// Runs the built `vek --program-folder` (next to this test program's build folder) in a fresh home.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "support/temp_dir.h"
+
+namespace vek {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadFileBytes;
+using testing::TempHome;
+using testing::WriteFileBytes;
+
+fs::path VekExecutable() {
+  std::error_code ec;
+  fs::path self = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? fs::path() : self.parent_path().parent_path() / "app" / "vek";
+}
+
+// Runs vek with the arguments; stdout is returned, stderr goes to `errFile`.
+std::string RunVek(const std::string& args, const fs::path& errFile, int& status) {
+  std::string cmd = "'" + VekExecutable().string() + "' " + args + " 2>'" + errFile.string() + "'";
+  FILE* p = popen(cmd.c_str(), "r");
+  std::string out;
+  if (!p) return out;
+  char buf[256];
+  for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+  status = pclose(p);
+  return out;
+}
+
+TEST(ProgramFolderCommand, PrintsOnlyTheMappedFolderOnStdout) {
+  if (!fs::exists(VekExecutable())) GTEST_SKIP() << "vek executable not built";
+  TempHome home;
+  fs::path err = home.path() / "err.txt";
+  int status = -1;
+  std::string out = RunVek("--program-folder", err, status);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(out, (home.path() / "C" / "Kavrion" / "Pemo5").string() + "\n");
+  std::string messages = ReadFileBytes(err);
+  EXPECT_NE(messages.find("ファイルが見つかりません\n( C:\\Kavrion\\Pemo5\\Sys.ndx )"), std::string::npos);
+  EXPECT_NE(messages.find("Font1.ndx"), std::string::npos);
+  fs::remove(err);
+
+  WriteFileBytes(home.path() / "C" / "Kavrion" / "Dorix5.whr", "D:\\X\\Y\r\n");
+  out = RunVek("--program-folder", err, status);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(out, (home.path() / "D" / "X" / "Y").string() + "\n");
+  // Loading creates nothing: only the location file and the captured stderr exist.
+  EXPECT_FALSE(fs::exists(home.path() / "D"));
+}
+
+}  // namespace
+}  // namespace vek
