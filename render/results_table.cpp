@@ -86,7 +86,7 @@ void DrawRaisedUnit(SheetCanvas& c, double x, double y, std::string_view base, s
   d.TextOut(raised_x, start.y - raise, raised);
   const int tail_x = raised_x + d.TextExtent(raised).width;
   d.MoveTo(tail_x, start.y);
-  d.TextOut(tail_x, start.y, tail);
+  if (!tail.empty()) d.TextOut(tail_x, start.y, tail);
   SetTextAlign(c, HAlign::Left, VAlign::Top);
 }
 
