@@ -20,6 +20,8 @@ FileV ReadFileV(const std::filesystem::path& programFolder) {
 }
 
 bool WriteFileV(const std::filesystem::path& programFolder, const FileV& v) {
+  std::error_code ec;
+  std::filesystem::create_directories(programFolder, ec);
   return WriteFileAtomically(programFolder / kFileVName, v.folder + "\r\n" + v.line2 + "\r\n");
 }
 

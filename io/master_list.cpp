@@ -112,6 +112,8 @@ MasterSaveResult SaveMasterList(const fs::path& path, const std::vector<std::str
     bytes += "\r\n";
   }
   const std::string report = DuplicateReport(rows, last, result.duplicates);
+  std::error_code ec;
+  if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
   result.written = WriteFileAtomically(path, bytes);
   if (!result.written) {
     sink.ShowMessage(std::string("マスタファイルは\n") + std::string(MessageText(msg::CannotSave)));

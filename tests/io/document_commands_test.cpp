@@ -1,0 +1,268 @@
+// Open, Save, Save As, the framework load and the calibration take-over, without a window.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <deque>
+
+#include "core/encoding.h"
+#include "core/messages.h"
+#include "io/data_file_attach.h"
+#include "io/data_file_fixtures.h"
+#include "io/data_file_reader.h"
+#include "io/data_file_writer.h"
+#include "io/document_commands.h"
+#include "io/file_v.h"
+#include "io/settings_location.h"
+#include "support/temp_dir.h"
+
+namespace vek {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadFileBytes;
+using testing::WriteFileBytes;
+
+class ScriptedChooser : public FileChooser {
+ public:
+  std::optional<fs::path> ChooseOpenFile(const FileChooserRequest& r) override { return Answer(r); }
+  std::optional<fs::path> ChooseSaveFile(const FileChooserRequest& r) override { return Answer(r); }
+  std::deque<std::optional<fs::path>> answers;
+  std::vector<FileChooserRequest> requests;
+
+ private:
+  std::optional<fs::path> Answer(const FileChooserRequest& r) {
+    requests.push_back(r);
+    if (answers.empty()) return std::nullopt;
+    auto a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+};
+
+class CountingHost : public DocumentHost {
+ public:
+  void UpdateAllViews() override { ++updates; }
+  void DocumentPathChanged(const fs::path& p) override { recent.push_back(p); }
+  int updates = 0;
+  std::vector<fs::path> recent;
+};
+
+class DocumentCommandsTest : public ::testing::Test {
+ protected:
+  DocumentCommandsTest() {
+    settings.installDrive = "C";
+    settings.installFolder = "\\Kavrion\\Pemo5";
+    testing::FillFullTest(sample);
+    testing::FillFullCalibration(sample);
+    WriteFileBytes(home / "data/t.vdw", WriteTestFile(sample));
+    WriteFileBytes(home / "data/c.cdw", WriteCalibrationFile(sample));
+  }
+  fs::path ProgramFolderPath() const { return ProgramFolderHostPath(settings); }
+
+  testing::TempHome home;
+  RecordStore sample;
+  RecordStore store;
+  SheetSettings settings;
+  RecordingMessageSink sink;
+  ScriptedChooser chooser;
+  CountingHost host;
+  DataParserState parser;
+  DocumentCommands doc{store, settings, sink, chooser, host, parser};
+};
+
+TEST_F(DocumentCommandsTest, OpenReadsTheChosenFileAndRemembersItsFolder) {
+  WriteFileBytes(ProgramFolderPath() / "FileV.ndx", "/start/here\r\nkept line\r\n");
+  chooser.answers = {home / "data/t.vdw"};
+  ASSERT_TRUE(doc.Open());
+  ASSERT_EQ(chooser.requests.size(), 1u);
+  EXPECT_EQ(chooser.requests[0].initialFolder, fs::path("/start/here"));
+  EXPECT_EQ(chooser.requests[0].filter, kOpenFilter);
+  EXPECT_TRUE(testing::SameRecord(store.test, sample.test));
+  EXPECT_EQ(store.currentSheet, kTestSheet);
+  EXPECT_EQ(store.testFilePath, PathToField(home / "data/t.vdw"));
+  EXPECT_EQ(doc.PathName(), home / "data/t.vdw");
+  EXPECT_EQ(doc.Title(), "t.vdw");
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(host.updates, 1);
+  EXPECT_EQ(host.recent.back(), home / "data/t.vdw");
+  EXPECT_EQ(ReadFileBytes(ProgramFolderPath() / "FileV.ndx"), (home / "data").string() + "\r\nkept line\r\n");
+
+  // A calibration file refits the curve and is remembered as the calibration file.
+  chooser.answers = {home / "data/c.cdw"};
+  ASSERT_TRUE(doc.Open());
+  EXPECT_EQ(store.currentSheet, kCalibrationSheet);
+  EXPECT_EQ(store.calCoefficients, sample.calCoefficients);
+  EXPECT_EQ(store.calFilePath, PathToField(home / "data/c.cdw"));
+  EXPECT_EQ(store.testFilePath, PathToField(home / "data/t.vdw"));
+  EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(DocumentCommandsTest, OpenFailuresLeaveStoreAndFolderFileAlone) {
+  // Cancel.
+  EXPECT_FALSE(doc.Open());
+  EXPECT_TRUE(sink.shown.empty());
+  // Missing file.
+  chooser.answers = {home / "data/none.vdw"};
+  EXPECT_FALSE(doc.Open());
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0], NumberedMessage(msg::FileNotFound, (home / "data/none.vdw").string()));
+  // Not one of ours.
+  WriteFileBytes(home / "other/readme.vdw", "just text\r\n");
+  chooser.answers = {home / "other/readme.vdw"};
+  EXPECT_FALSE(doc.Open());
+  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::NotVekData));
+  EXPECT_FALSE(fs::exists(ProgramFolderPath() / "FileV.ndx"));
+  EXPECT_TRUE(doc.PathName().empty());
+  EXPECT_EQ(host.updates, 0);
+}
+
+TEST_F(DocumentCommandsTest, SaveAsChoosesTheRecordByExtension) {
+  store = sample;
+  store.currentSheet = kTestSheet;
+  // No extension: the current sheet decides.
+  chooser.answers = {home / "out/first"};
+  fs::create_directories(home / "out");
+  ASSERT_TRUE(doc.SaveAs());
+  EXPECT_EQ(ReadFileBytes(home / "out/first.vdw"), WriteTestFile(sample));
+  EXPECT_EQ(chooser.requests[0].filter, kSaveTestFilter);
+  EXPECT_TRUE(chooser.requests[0].overwritePrompt);
+  EXPECT_EQ(doc.PathName(), home / "out/first.vdw");
+  EXPECT_EQ(store.testFilePath, PathToField(home / "out/first.vdw"));
+  // ".CDW" on the test sheet writes the calibration record.
+  chooser.answers = {home / "out/cal.CDW"};
+  ASSERT_TRUE(doc.SaveAs());
+  EXPECT_EQ(ReadFileBytes(home / "out/cal.CDW"), WriteCalibrationFile(sample));
+  EXPECT_EQ(store.calFilePath, PathToField(home / "out/cal.CDW"));
+  // Any other extension writes nothing.
+  chooser.answers = {home / "out/x.txt"};
+  EXPECT_FALSE(doc.SaveAs());
+  EXPECT_EQ(sink.shown.back(), std::string(kBadExtensionText));
+  EXPECT_FALSE(fs::exists(home / "out/x.txt"));
+  EXPECT_EQ(doc.PathName(), home / "out/cal.CDW");
+}
+
+TEST_F(DocumentCommandsTest, SaveWritesOnlyWhenTheEndingMatchesTheSheet) {
+  chooser.answers = {home / "data/t.vdw"};
+  ASSERT_TRUE(doc.Open());
+  store.test.Header(1) = "changed";
+  ASSERT_TRUE(doc.Save());
+  EXPECT_EQ(chooser.requests.size(), 1u);  // written without a chooser
+  RecordStore expected = sample;
+  expected.test.Header(1) = "changed";
+  EXPECT_EQ(ReadFileBytes(home / "data/t.vdw"), WriteTestFile(expected));
+
+  // The calibration sheet with a .vdw document goes to Save As, proposing the remembered
+  // calibration file.
+  store.currentSheet = kCalibrationSheet;
+  store.calFilePath = PathToField(home / "data/c.cdw");
+  EXPECT_FALSE(doc.Save());  // the chooser is cancelled
+  ASSERT_EQ(chooser.requests.size(), 2u);
+  EXPECT_EQ(chooser.requests[1].startName, home / "data/c.cdw");
+  EXPECT_EQ(chooser.requests[1].filter, kSaveCalibrationFilter);
+
+  // A new document has no name: Save is Save As.
+  doc.NewDocument();
+  EXPECT_FALSE(doc.Save());
+  EXPECT_EQ(chooser.requests.size(), 3u);
+}
+
+TEST_F(DocumentCommandsTest, FailedSaveKeepsThePreviousFile) {
+  chooser.answers = {home / "data/t.vdw"};
+  ASSERT_TRUE(doc.Open());
+  const std::string before = ReadFileBytes(home / "data/t.vdw");
+  store.test.Header(1) = "never written";
+  // Let every write stop after 1000 bytes, as on a full disk.
+  struct rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = old;
+  small.rlim_cur = 1000;
+  setrlimit(RLIMIT_FSIZE, &small);
+  const bool saved = doc.Save();
+  setrlimit(RLIMIT_FSIZE, &old);
+  signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::CannotSave));
+  EXPECT_EQ(ReadFileBytes(home / "data/t.vdw"), before);
+  EXPECT_EQ(doc.PathName(), home / "data/t.vdw");
+  // No temporary file is left behind.
+  int files = 0;
+  for (auto& e : fs::directory_iterator(home / "data")) files += e.is_regular_file();
+  EXPECT_EQ(files, 2);
+
+  // A folder that cannot exist (its parent is a file).
+  chooser.answers = {home / "data/t.vdw/inside.vdw"};
+  EXPECT_FALSE(doc.SaveAs());
+  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::CannotSave));
+  EXPECT_EQ(store.testFilePath, PathToField(home / "data/t.vdw"));
+}
+
+TEST_F(DocumentCommandsTest, FrameworkLoadRemembersTheFileShownBefore) {
+  chooser.answers = {home / "data/c.cdw"};
+  ASSERT_TRUE(doc.Open());
+  ASSERT_TRUE(doc.FrameworkLoad(home / "data/t.vdw"));
+  EXPECT_EQ(store.currentSheet, kTestSheet);
+  EXPECT_EQ(store.calFilePath, PathToField(home / "data/c.cdw"));
+  EXPECT_EQ(store.testFilePath, "*.vdw");
+  EXPECT_EQ(doc.PathName(), home / "data/t.vdw");
+  EXPECT_TRUE(testing::SameRecord(store.test, sample.test));
+  EXPECT_EQ(host.updates, 2);
+  // The framework path leaves FileV.ndx as the Open command wrote it.
+  EXPECT_EQ(ReadFileBytes(ProgramFolderPath() / "FileV.ndx"), (home / "data").string() + "\r\n\r\n");
+
+  // Save As on the calibration sheet proposes the remembered calibration file.
+  store.currentSheet = kCalibrationSheet;
+  doc.SaveAs();
+  EXPECT_EQ(chooser.requests.back().startName, home / "data/c.cdw");
+
+  // A Ver2 file is refused here, and the document keeps its name.
+  WriteFileBytes(home / "data/old.ddf", "$Z40\r\n1\r\n");
+  EXPECT_FALSE(doc.FrameworkLoad(home / "data/old.ddf"));
+  EXPECT_EQ(sink.shown.back(), std::string(kUseOpenForOldVersionText));
+  EXPECT_EQ(doc.PathName(), home / "data/t.vdw");
+}
+
+TEST_F(DocumentCommandsTest, AttachCalibrationFileCopiesRowsAndCoefficients) {
+  store.test.Header(hf::CalCoefficient1) = "old";
+  store.TestCalRows()[40][1] = "stale";
+  ASSERT_EQ(AttachCalibrationFile(store, home / "data/c.cdw", sink), AttachResult::Attached);
+  for (int r = 1; r <= 40; ++r)
+    for (int f = 1; f <= 3; ++f) EXPECT_EQ(store.TestCalRows()[r][f], sample.calibration.Cal(r, f));
+  for (int n = 25; n <= 29; ++n) EXPECT_EQ(store.test.Header(n), sample.calibration.Header(n));
+  EXPECT_EQ(store.testCoefficients[1], std::atof(sample.calibration.Header(26).c_str()));
+  EXPECT_EQ(store.test.Header(1), "");  // nothing else of the header is taken
+  EXPECT_EQ(store.test.Header(hf::CalFileName), "");
+
+  // A test file is not a calibration file; nothing changes.
+  const RecordStore before = store;
+  EXPECT_EQ(AttachCalibrationFile(store, home / "data/t.vdw", sink), AttachResult::NotCalibration);
+  EXPECT_EQ(sink.shown.back(), std::string(kNotCalibrationFileText));
+  EXPECT_EQ(AttachCalibrationFile(store, home / "data/none.cdw", sink), AttachResult::CannotOpen);
+  EXPECT_TRUE(testing::SameRecord(store.test, before.test));
+}
+
+TEST(FilterString, SplitsDescriptionsAndPatterns) {
+  auto f = ParseFilterString(kSaveTestFilter);
+  ASSERT_EQ(f.size(), 3u);
+  EXPECT_EQ(f[0].description, "VEKデータ(*.VDW)");
+  EXPECT_EQ(f[0].patterns, std::vector<std::string>{"*.vdw"});
+  EXPECT_EQ(f[1].patterns, (std::vector<std::string>{"*.cdw", "*.vdw"}));
+  EXPECT_EQ(f[2].patterns, std::vector<std::string>{"*.*"});
+}
+
+TEST(FileVFile, LongFoldersSurviveAndAMissingFileReadsEmpty) {
+  testing::TempDir dir;
+  FileV v = ReadFileV(dir.path());
+  EXPECT_TRUE(v.folder.empty() && v.line2.empty());
+  v.folder = "/" + std::string(150, 'f');
+  v.line2 = "second";
+  ASSERT_TRUE(WriteFileV(dir / "sub", v));
+  FileV back = ReadFileV(dir / "sub");
+  EXPECT_EQ(back.folder, v.folder);
+  EXPECT_EQ(back.line2, "second");
+}
+
+}  // namespace
+}  // namespace vek
