@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "app/batch_pipeline.h"
 #include "app/command_line.h"
 #include "app/program_folder_command.h"
 #include "app/window_mode.h"
+#include "core/messages.h"
 
 namespace vek {
 
@@ -33,6 +35,10 @@ int RunVek(int argc, char** argv) {
       return RunProgramFolderCommand();
     case M::Window:
       return RunWindow(argc, argv, o);
+    case M::Convert: {
+      StderrMessageSink sink;
+      return RunConvert(o, sink);
+    }
     default:
       break;
   }

@@ -1,0 +1,130 @@
+#include "app/batch_pipeline.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/analysis.h"
+#include "core/cal_curve.h"
+#include "core/messages.h"
+#include "core/test_reduction.h"
+#include "io/data_file_attach.h"
+#include "io/data_file_reader.h"
+#include "io/data_file_writer.h"
+#include "io/document_commands.h"
+#include "io/settings_files.h"
+
+namespace vek {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+int Analyse(const AnalyseOption& a, RecordStore& store, const SheetSettings& settings, MessageSink& sink) {
+  const int n = AnalysableRowCount(store);
+  if (n == 0) {
+    sink.ShowMessage("--analyse: the test has no reduced steps (Pe and r); use --reduce");
+    return 1;
+  }
+  for (int row : {a.po, a.py, a.pl}) {
+    if (row < 1 || row > n) {
+      sink.ShowMessage("--analyse: step numbers must lie between 1 and " + std::to_string(n));
+      return 2;
+    }
+  }
+  AnalysisResult result;
+  if (!UpdateAnalysis(store, settings, AnalysisRows{a.po, a.py, a.pl}, n, a.sign, result)) return 1;
+  StoreAnalysis(store, result);
+  StoreFormulaLines(store, result);
+  return 0;
+}
+
+}  // namespace
+
+int LoadAndProcessForBatch(const CommandLineOptions& o, const std::string& input, RecordStore& store,
+                           SheetSettings& settings, MessageSink& sink) {
+  LoadSettings(settings, store, false, sink);
+  if (!LoadDataFile(fs::path(input), store, settings, ProcessParserState(), sink).ok()) return 1;
+  // The view update after a load: settings pass and header defaults.
+  LoadSettings(settings, store, false, sink);
+  const bool test = store.currentSheet == kTestSheet;
+
+  if (o.attachCal) {
+    if (!test) {
+      sink.ShowMessage("--attach-cal: " + input + " is a calibration file, not a test");
+      return 2;
+    }
+    const fs::path cal = fs::absolute(fs::path(*o.attachCal));
+    if (AttachCalibrationFile(store, cal, sink) != AttachResult::Attached) return 1;
+    store.test.Header(hf::CalFileName) = PathToField(cal);
+  }
+  if (o.reduce) {
+    if (test) {
+      RunTestReduction(store, settings);
+    } else {
+      RecomputeCalH(store.calibration);
+      FitCalRegression(store, std::atoi(store.calibration.Header(hf::CalCurveType).c_str()), sink);
+    }
+  }
+  if (o.analyse) {
+    if (!test) {
+      sink.ShowMessage("--analyse: " + input + " is a calibration file, not a test");
+      return 2;
+    }
+    return Analyse(*o.analyse, store, settings, sink);
+  }
+  return 0;
+}
+
+int RunConvert(const CommandLineOptions& o, MessageSink& sink) {
+  const fs::path out(o.output);
+  std::error_code ec;
+  const bool intoFolder = fs::is_directory(out, ec);
+  std::optional<DataKind> outKind;
+  if (!intoFolder) {
+    if (o.inputs.size() > 1) {
+      sink.ShowMessage("--convert: with several input files, " + o.output + " must be an existing folder");
+      return 2;
+    }
+    const std::string ext = out.extension().string();
+    if (ext.size() == 4 && EndsWithNoCase(ext, ".vdw")) {
+      outKind = DataKind::Test;
+    } else if (ext.size() == 4 && EndsWithNoCase(ext, ".cdw")) {
+      outKind = DataKind::Calibration;
+    } else {
+      sink.ShowMessage(std::string(kBadExtensionText));
+      return 2;
+    }
+  }
+
+  SheetSettings settings;
+  int status = 0;
+  for (const std::string& input : o.inputs) {
+    RecordStore store;
+    const int rc = LoadAndProcessForBatch(o, input, store, settings, sink);
+    if (rc == 2) return 2;
+    if (rc != 0) {
+      status = 1;
+      continue;
+    }
+    const DataKind loaded = store.currentSheet == kCalibrationSheet ? DataKind::Calibration : DataKind::Test;
+    DataKind kind = outKind.value_or(loaded);
+    fs::path target = out;
+    if (intoFolder) {
+      target = out / fs::path(input).stem();
+      target += kind == DataKind::Test ? ".vdw" : ".cdw";
+    } else if (kind != loaded) {
+      // Save As writes the record its extension names, as in the window; say so, since the record
+      // just read is not the one written.
+      sink.ShowMessage("--convert: " + input + " holds a " + (loaded == DataKind::Test ? "test" : "calibration") +
+                       "; " + o.output + " receives the " + (kind == DataKind::Test ? "test" : "calibration") +
+                       " record");
+    }
+    if (!SaveRecordFile(target, kind, store)) {
+      sink.ShowMessage(NumberedMessage(msg::CannotSave) + " (" + target.string() + ")");
+      status = 1;
+    }
+  }
+  return status;
+}
+
+}  // namespace vek

@@ -1,0 +1,28 @@
+#pragma once
+// The command line's batch work on data files, shared by --convert and the export modes: load a
+// file as the Open command does, then attach a calibration file, reduce and analyse as the forms do.
+#include <string>
+
+#include "app/command_line.h"
+#include "core/record_store.h"
+#include "core/sheet_settings.h"
+
+namespace vek {
+
+class MessageSink;
+
+// Loads the settings as at start-up, reads `input` (.vdw .cdw .ddf .cdf, the version by its first
+// line) and applies the OPTIONS of `o` in order: --attach-cal (test files only), --reduce (test
+// reduction, or H and the curve of a calibration), --analyse (test files only). The current sheet
+// of `store` tells which record was read. Returns 0 on success, 1 when a file cannot be read or the
+// analysis has no rows, 2 when an option does not fit the file (usage).
+int LoadAndProcessForBatch(const CommandLineOptions& o, const std::string& input, RecordStore& store,
+                           SheetSettings& settings, MessageSink& sink);
+
+// vek --convert OUT FILE... : each input loaded and processed, then written as Save As writes it.
+// OUT with the extension .vdw or .cdw (any case) names the file, whose extension chooses the record;
+// OUT an existing folder receives <stem>.vdw or <stem>.cdw by the kind of each input. Returns 0,
+// 1 when a file could not be read or written (the other inputs are still converted), 2 for usage.
+int RunConvert(const CommandLineOptions& o, MessageSink& sink);
+
+}  // namespace vek
