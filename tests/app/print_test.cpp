@@ -1,0 +1,152 @@
+// Printing, preview and the paper-size query.
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+
+#include "app/commands.h"
+#include "app/print_support.h"
+#include "app/qt_draw_device.h"
+#include "render/page_compose.h"
+#include <QPainter>
+#include "app_fixture.h"
+
+namespace vek::testing {
+namespace {
+
+// Pages of a PDF file: the page objects it holds.
+int PdfPageCount(const std::filesystem::path& pdf) {
+  const std::string bytes = ReadFileBytes(pdf);
+  int count = 0;
+  for (size_t at = bytes.find("/Type /Page"); at != std::string::npos; at = bytes.find("/Type /Page", at + 1)) {
+    if (bytes.compare(at, 12, "/Type /Pages") != 0) ++count;
+  }
+  return count;
+}
+
+TEST(PaperSize, FollowsThePrinterOrStaysWithoutOne) {
+  RecordingMessageSink sink;
+  ViewState view;
+  ApplyPaperSize(view, std::nullopt, sink);
+  EXPECT_EQ(view.paperWidthMm, 280);
+  EXPECT_EQ(view.paperHeightMm, 280);
+  EXPECT_TRUE(sink.shown.empty());
+
+  // A4 at 600 dpi: 4960 x 7016 device pixels, truncated to whole millimetres.
+  ApplyPaperSize(view, PrinterPage{4960, 7016, 600, 600}, sink);
+  EXPECT_EQ(view.paperWidthMm, 209);
+  EXPECT_EQ(view.paperHeightMm, 297);
+  ApplyPaperSize(view, PrinterPage{2480, 3508, 300, 0}, sink);
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0], "ハードウェア、デバイスエラー");
+  EXPECT_EQ(view.paperWidthMm, 280);
+  EXPECT_EQ(view.paperHeightMm, 280);
+}
+
+TEST(PrintRange, AllPagesOrTheChosenRangeWithinTheSheet) {
+  QPrinter printer;
+  EXPECT_EQ(PrintedPageRange(printer, 4), std::make_pair(1, 4));
+  printer.setPrintRange(QPrinter::PageRange);
+  printer.setFromTo(2, 9);
+  EXPECT_EQ(PrintedPageRange(printer, 4), std::make_pair(2, 4));
+}
+
+class PrintTest : public FrameTest {
+ protected:
+  void StartWithRows(int rows) { ASSERT_TRUE(MakeFrame().StartWithFile(WriteTestFileTo(home / "t.vdw", rows))); }
+  PrintController& Printing() { return frame->View().Printing(); }
+};
+
+TEST_F(PrintTest, PrintsTheChosenPagesAt600DpiAndLeavesTheScreenPage) {
+  StartWithRows(50);  // 3 pages
+  int lastPageOffered = 0, resolution = 0;
+  const auto pdf = home / "out.pdf";
+  Printing().SetPrintDialog([&](QPrinter& printer, int lastPage, QWidget*) {
+    lastPageOffered = lastPage;
+    resolution = printer.resolution();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 3);
+    return true;
+  });
+  ASSERT_EQ(View().currentPage, 1);
+  frame->RunCommand(kCmdFilePrint);
+  EXPECT_EQ(lastPageOffered, 3);
+  EXPECT_EQ(resolution, kPrintDpi);
+  EXPECT_EQ(PdfPageCount(pdf), 2);
+  EXPECT_EQ(View().currentPage, 1);
+  EXPECT_FALSE(View().printing);
+
+  // All pages; a cancelled dialog prints nothing.
+  Printing().SetPrintDialog([&](QPrinter& printer, int, QWidget*) {
+    printer.setOutputFileName(QString::fromStdString((home / "all.pdf").string()));
+    return true;
+  });
+  frame->RunCommand(kCmdFilePrint);
+  EXPECT_EQ(PdfPageCount(home / "all.pdf"), 3);
+  Printing().SetPrintDialog([&](QPrinter& printer, int, QWidget*) {
+    printer.setOutputFileName(QString::fromStdString((home / "none.pdf").string()));
+    return false;
+  });
+  EXPECT_FALSE(Printing().Print(nullptr));
+  EXPECT_FALSE(std::filesystem::exists(home / "none.pdf"));
+}
+
+TEST_F(PrintTest, PrintedPageHasTheSheetAtTrueSize) {
+  StartWithRows(10);
+  QPrinter& printer = Printing().Printer();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString((home / "p.pdf").string()));
+  // The page is drawn at the printer's resolution: a 600-dpi page rendered into an image holds ink
+  // far beyond the 96-dpi screen page's extent.
+  QImage page(4960, 7016, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  page.setDotsPerMeterX(23622);
+  page.setDotsPerMeterY(23622);
+  {
+    QPainter painter(&page);
+    QtDrawDevice device(painter, kPrintDpi, kPrintDpi);
+    DrawPrintedPage(device, store, settings, View(), sink, 1);
+  }
+  int lowest = 0;
+  for (int y = page.height() - 1; y >= 0 && !lowest; y -= 4)
+    for (int x = 0; x < page.width(); x += 4)
+      if (page.pixel(x, y) != qRgb(255, 255, 255)) {
+        lowest = y;
+        break;
+      }
+  EXPECT_GT(lowest, 1171 * 2);
+}
+
+TEST_F(PrintTest, PreviewShowsExactlyThePrintedPages) {
+  StartWithRows(85);  // 4 pages
+  settings.FormulaPosition = 2;  // 5 pages
+  ShowAndPaint();  // the screen shows the test sheet
+  View().currentPage = 2;
+  int previews = 0;
+  Printing().SetPreview([&](QPrinter& printer, const std::function<void(QPrinter*)>& paint, QWidget*) {
+    ++previews;
+    EXPECT_EQ(printer.resolution(), kPrintDpi);
+    QPrintPreviewWidget widget(&printer);
+    QObject::connect(&widget, &QPrintPreviewWidget::paintRequested, paint);
+    widget.updatePreview();
+    EXPECT_EQ(widget.pageCount(), 5);
+  });
+  frame->RunCommand(kCmdFilePrintPreview);
+  EXPECT_EQ(previews, 1);
+  EXPECT_EQ(View().currentPage, 2);
+  EXPECT_FALSE(View().printing);
+}
+
+TEST_F(PrintTest, PreparationQueriesThePaperAndReportsADeviceWithoutResolution) {
+  StartWithRows(3);
+  Printing().SetPaperQuery([] { return std::optional<PrinterPage>(PrinterPage{100, 100, 0, 0}); });
+  View().paperWidthMm = 210;
+  Printing().SetPrintDialog([](QPrinter&, int, QWidget*) { return false; });
+  frame->RunCommand(kCmdFilePrint);
+  EXPECT_EQ(View().paperWidthMm, 280);
+  ASSERT_FALSE(sink.shown.empty());
+  EXPECT_EQ(sink.shown.back(), "ハードウェア、デバイスエラー");
+}
+
+}  // namespace
+}  // namespace vek::testing
