@@ -1,0 +1,141 @@
+// vek --convert: the batch load, processing and writing of data files.
+#include <gtest/gtest.h>
+
+#include "app/batch_pipeline.h"
+#include "app/command_line.h"
+#include "core/encoding.h"
+#include "core/messages.h"
+#include "io/data_file_reader.h"
+#include "io/document_commands.h"
+#include "support/temp_dir.h"
+
+namespace vek {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadFileBytes;
+
+const fs::path kSamples = VEK_SAMPLES_DIR;
+
+CommandLineOptions Parse(std::vector<std::string> args) {
+  ParseResult r = ParseCommandLine(args);
+  EXPECT_TRUE(r.ok) << r.error;
+  return r.options;
+}
+
+RecordStore Load(const fs::path& p) {
+  RecordStore s;
+  DataParserState state;
+  RecordingMessageSink sink;
+  EXPECT_TRUE(LoadDataFile(p, s, SheetSettings{}, state, sink).ok());
+  return s;
+}
+
+class ConvertTest : public ::testing::Test {
+ protected:
+  testing::TempHome home;
+  RecordingMessageSink sink;
+};
+
+TEST_F(ConvertTest, SamplesConvertByteForByte) {
+  for (const char* name : {"test-sample.vdw", "cal-sample.cdw"}) {
+    SCOPED_TRACE(name);
+    const fs::path out = home / (std::string("out-") + name);
+    EXPECT_EQ(RunConvert(Parse({"--convert", out.string(), (kSamples / name).string()}), sink), 0);
+    EXPECT_EQ(ReadFileBytes(out), ReadFileBytes(kSamples / name));
+  }
+}
+
+TEST_F(ConvertTest, SampleResultsAreWhatTheProgramComputes) {
+  // The raw measurements of the sample, reduced and analysed again, give the stored results.
+  const fs::path out = home / "again.vdw";
+  ASSERT_EQ(RunConvert(Parse({"--convert", out.string(), (kSamples / "test-sample.vdw").string(), "--attach-cal",
+                              (kSamples / "cal-sample.cdw").string(), "--reduce", "--analyse", "5,13,24,1"}),
+                       sink),
+            0);
+  RecordStore again = Load(out);
+  RecordStore stored = Load(kSamples / "test-sample.vdw");
+  EXPECT_EQ(again.test.Header(hf::CalFileName), PathToField(fs::absolute(kSamples / "cal-sample.cdw")));
+  again.test.Header(hf::CalFileName) = stored.test.Header(hf::CalFileName);
+  EXPECT_EQ(again.test.HeaderFields, stored.test.HeaderFields);
+  EXPECT_EQ(again.test.TestRows, stored.test.TestRows);
+  EXPECT_EQ(again.test.CalRows, stored.test.CalRows);
+
+  const fs::path cal = home / "cal.cdw";
+  ASSERT_EQ(RunConvert(Parse({"--convert", cal.string(), (kSamples / "cal-sample.cdw").string(), "--reduce"}), sink), 0);
+  EXPECT_EQ(ReadFileBytes(cal), ReadFileBytes(kSamples / "cal-sample.cdw"));
+}
+
+TEST_F(ConvertTest, OldTestFileIsImported) {
+  const fs::path out = home / "old.vdw";
+  ASSERT_EQ(RunConvert(Parse({"--convert", out.string(), (kSamples / "old-test.ddf").string()}), sink), 0);
+  RecordStore s = Load(out);
+  // Factory conversion factor 100: 0.25 kgf/cm2 -> 25 kN/m2; Pe scale 24 -> 2400.
+  EXPECT_EQ(s.test.Test(2, tf::Pressure), "25");
+  EXPECT_EQ(s.test.Test(2, tf::Reading60), "7.6");
+  EXPECT_EQ(s.test.Header(hf::Po), "122");
+  EXPECT_EQ(s.test.Header(hf::PeScaleMax), "2400");
+  EXPECT_EQ(s.test.Header(hf::DateYear), "1998");
+  EXPECT_EQ(s.test.Header(hf::DateMonth), "05");
+  EXPECT_EQ(s.test.Header(hf::DateDay), "14");
+  EXPECT_EQ(s.test.Header(hf::LegacyOrigin), "300 KARUM");
+  EXPECT_EQ(s.TestCalRows()[2][1], "10");
+
+  const fs::path cal = home / "old.cdw";
+  ASSERT_EQ(RunConvert(Parse({"--convert", cal.string(), (kSamples / "old-cal.cdf").string()}), sink), 0);
+  RecordStore c = Load(cal);
+  EXPECT_EQ(c.calibration.Header(hf::LegacyOrigin), "300 KARUM");
+  EXPECT_NE(c.calibration.Header(hf::CalCoefficient2), "_");  // refitted on reading
+}
+
+TEST_F(ConvertTest, SeveralFilesIntoAFolder) {
+  fs::create_directories(home / "outdir");
+  EXPECT_EQ(RunConvert(Parse({"--convert", (home / "outdir").string(), (kSamples / "cal-sample.cdw").string(),
+                              (kSamples / "old-test.ddf").string()}),
+                       sink),
+            0);
+  EXPECT_EQ(ReadFileBytes(home / "outdir/cal-sample.cdw"), ReadFileBytes(kSamples / "cal-sample.cdw"));
+  EXPECT_TRUE(fs::exists(home / "outdir/old-test.vdw"));
+}
+
+TEST_F(ConvertTest, UsageErrorsWriteNothing) {
+  const std::string test = (kSamples / "test-sample.vdw").string();
+  const std::string cal = (kSamples / "cal-sample.cdw").string();
+  EXPECT_EQ(RunConvert(Parse({"--convert", (home / "x.txt").string(), test}), sink), 2);
+  EXPECT_EQ(sink.shown.back(), std::string(kBadExtensionText));
+  EXPECT_EQ(RunConvert(Parse({"--convert", (home / "two.vdw").string(), test, cal}), sink), 2);
+  EXPECT_EQ(RunConvert(Parse({"--convert", (home / "c.cdw").string(), cal, "--attach-cal", cal}), sink), 2);
+  EXPECT_EQ(RunConvert(Parse({"--convert", (home / "t.vdw").string(), test, "--analyse", "1,2,99"}), sink), 2);
+  EXPECT_FALSE(fs::exists(home / "x.txt"));
+  EXPECT_FALSE(fs::exists(home / "two.vdw"));
+  EXPECT_FALSE(fs::exists(home / "c.cdw"));
+  EXPECT_FALSE(fs::exists(home / "t.vdw"));
+}
+
+TEST_F(ConvertTest, ReadAndWriteFailuresExitOne) {
+  fs::create_directories(home / "outdir");
+  const std::string missing = (home / "missing.vdw").string();
+  EXPECT_EQ(RunConvert(Parse({"--convert", (home / "outdir").string(), missing,
+                              (kSamples / "test-sample.vdw").string()}),
+                       sink),
+            1);
+  EXPECT_NE(std::find(sink.shown.begin(), sink.shown.end(), NumberedMessage(msg::FileNotFound, missing)),
+            sink.shown.end());
+  EXPECT_TRUE(fs::exists(home / "outdir/test-sample.vdw"));  // the other input is still converted
+
+  testing::WriteFileBytes(home / "file", "x");
+  EXPECT_EQ(RunConvert(Parse({"--convert", (home / "file/out.vdw").string(), (kSamples / "test-sample.vdw").string()}),
+                       sink),
+            1);
+  EXPECT_EQ(sink.shown.back().rfind(NumberedMessage(msg::CannotSave), 0), 0u);
+
+  // A calibration file is not a test to attach.
+  EXPECT_EQ(RunConvert(Parse({"--convert", (home / "t.vdw").string(), (kSamples / "test-sample.vdw").string(),
+                              "--attach-cal", (kSamples / "test-sample.vdw").string()}),
+                       sink),
+            1);
+  EXPECT_FALSE(fs::exists(home / "t.vdw"));
+}
+
+}  // namespace
+}  // namespace vek
