@@ -7,6 +7,7 @@
 
 #include "app/batch_pipeline.h"
 #include "app/command_line.h"
+#include "app/export_command.h"
 #include "app/program_folder_command.h"
 #include "app/window_mode.h"
 #include "core/messages.h"
@@ -39,6 +40,9 @@ int RunVek(int argc, char** argv) {
       StderrMessageSink sink;
       return RunConvert(o, sink);
     }
+    case M::ExportPdf:
+    case M::ExportPng:
+      return RunExportMode(argc, argv, o);
     default:
       break;
   }

@@ -1,0 +1,183 @@
+#include "app/export_command.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <cstdio>
+#include <system_error>
+
+#include "app/batch_pipeline.h"
+#include "app/command_line.h"
+#include "app/qt_draw_device.h"
+#include "core/messages.h"
+#include "core/record_store.h"
+#include "core/sheet_settings.h"
+#include "io/safe_write.h"
+#include "render/page_compose.h"
+
+namespace vek {
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+std::string_view Bytes(const QByteArray& a) {
+  return {a.constData(), static_cast<size_t>(a.size())};
+}
+
+void UsePaper(ViewState& view, const ExportPaper& paper) {
+  view.paperWidthMm = paper.widthMm;
+  view.paperHeightMm = paper.heightMm;
+}
+
+}  // namespace
+
+std::optional<ExportPaper> PaperByName(const std::string& name) {
+  QPageSize::PageSizeId id;
+  if (name == "A4") id = QPageSize::A4;
+  else if (name == "A3") id = QPageSize::A3;
+  else if (name == "B4") id = QPageSize::JisB4;
+  else if (name == "B5") id = QPageSize::JisB5;
+  else if (name == "Letter") id = QPageSize::Letter;
+  else return std::nullopt;
+  const QSizeF mm = QPageSize::size(id, QPageSize::Millimeter);
+  return ExportPaper{id, static_cast<int>(mm.width()), static_cast<int>(mm.height())};
+}
+
+std::optional<std::pair<int, int>> ResolvePageRange(const std::optional<std::pair<int, int>>& asked,
+                                                    int page_count, std::string& note,
+                                                    std::string& error) {
+  if (!asked) return std::make_pair(1, page_count);
+  auto [first, last] = *asked;
+  if (first < 1 || last < first) {
+    error = "--pages needs FIRST-LAST with 1 <= FIRST <= LAST";
+    return std::nullopt;
+  }
+  if (first > page_count) {
+    error = "--pages " + std::to_string(first) + "-" + std::to_string(last) + ": the sheet has " +
+            std::to_string(page_count) + " pages";
+    return std::nullopt;
+  }
+  if (last > page_count) {
+    note = "the sheet has " + std::to_string(page_count) + " pages; exporting pages " +
+           std::to_string(first) + "-" + std::to_string(page_count);
+    last = page_count;
+  }
+  return std::make_pair(first, last);
+}
+
+bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const SheetSettings& settings,
+               ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper) {
+  UsePaper(view, paper);
+  QByteArray pdf;
+  {
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(kExportPdfDpi);
+    writer.setCreator(QStringLiteral("Vek"));
+    writer.setTitle(QString::fromStdString(out.filename().string()));
+    // Sheets are measured from the top-left corner of the printable area: the whole page here.
+    writer.setPageLayout(QPageLayout(QPageSize(paper.id), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                     QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&writer)) return false;
+    QtDrawDevice device(painter);
+    for (int page = pages.first; page <= pages.second; ++page) {
+      if (page != pages.first && !writer.newPage()) return false;
+      DrawPrintedPage(device, store, settings, view, sink, page);
+    }
+    if (!painter.end()) return false;
+  }
+  return !pdf.isEmpty() && WriteFileAtomically(out, Bytes(pdf));
+}
+
+bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, const SheetSettings& settings,
+               ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
+               int dpi) {
+  UsePaper(view, paper);
+  std::error_code ec;
+  std::filesystem::create_directories(out_dir, ec);
+  if (!std::filesystem::is_directory(out_dir)) return false;
+  const QSizeF mm = QPageSize::size(paper.id, QPageSize::Millimeter);
+  const int width = static_cast<int>(std::lround(mm.width() * dpi / 25.4));
+  const int height = static_cast<int>(std::lround(mm.height() * dpi / 25.4));
+  const int dots_per_metre = static_cast<int>(std::lround(dpi / 0.0254));
+  for (int page = pages.first; page <= pages.second; ++page) {
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull()) return false;
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(dots_per_metre);
+    image.setDotsPerMeterY(dots_per_metre);
+    {
+      QPainter painter(&image);
+      painter.setRenderHint(QPainter::Antialiasing);
+      painter.setRenderHint(QPainter::TextAntialiasing);
+      QtDrawDevice device(painter, dpi, dpi);
+      DrawPrintedPage(device, store, settings, view, sink, page);
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return false;
+    const auto path = out_dir / ("page-" + std::to_string(page) + ".png");
+    if (!WriteFileAtomically(path, Bytes(png))) return false;
+  }
+  return true;
+}
+
+int RunExportCommand(const CommandLineOptions& o, MessageSink& sink) {
+  const bool pdf = o.mode == CommandLineOptions::Mode::ExportPdf;
+  const auto paper = PaperByName(o.paper);
+  if (!paper || o.inputs.size() != 1 || o.output.empty()) {
+    std::fprintf(stderr, "vek: %s\n", !paper ? "unknown paper size" : "export needs OUT and one FILE");
+    return kExitUsage;
+  }
+  RecordStore store;
+  SheetSettings settings;
+  const int loaded = LoadAndProcessForBatch(o, o.inputs[0], store, settings, sink);
+  if (loaded != kExitOk) return loaded;
+
+  ViewState view;
+  view.lastDrawnSheet = store.currentSheet == kCalibrationSheet ? kCalibrationSheet : kTestSheet;
+  const int count = PageCount(store, settings, view, store.currentSheet);
+  std::string note, error;
+  const auto pages = ResolvePageRange(o.pages, count, note, error);
+  if (!pages) {
+    std::fprintf(stderr, "vek: %s\n", error.c_str());
+    return kExitUsage;
+  }
+  if (!note.empty()) std::fprintf(stderr, "vek: %s\n", note.c_str());
+
+  const std::filesystem::path out(o.output);
+  const bool ok = pdf ? ExportPdf(out, store, settings, view, sink, *pages, *paper)
+                      : ExportPng(out, store, settings, view, sink, *pages, *paper, o.dpi);
+  if (!ok) {
+    std::fprintf(stderr, "vek: cannot write %s\n", o.output.c_str());
+    return kExitFailed;
+  }
+  const int n = pages->second - pages->first + 1;
+  std::printf("vek: %d page%s written to %s\n", n, n == 1 ? "" : "s", o.output.c_str());
+  return kExitOk;
+}
+
+int RunExportMode(int argc, char** argv, const CommandLineOptions& options) {
+  // Export needs no display: use the offscreen platform unless one was chosen.
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
+  // QApplication takes the locale from the environment; numbers are always printed the C way.
+  std::setlocale(LC_NUMERIC, "C");
+  StderrMessageSink sink;
+  return RunExportCommand(options, sink);
+}
+
+}  // namespace vek

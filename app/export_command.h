@@ -1,0 +1,58 @@
+#pragma once
+// `vek --export-pdf` and `vek --export-png`: every page of the sheet of a data file (or the pages
+// asked for), drawn through the same page compositions as the window and the printer.
+#include <QPageSize>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "render/view_state.h"
+
+namespace vek {
+
+struct CommandLineOptions;
+class MessageSink;
+
+// Printing, PDF and PNG export draw at this resolution unless told otherwise.
+constexpr int kExportPdfDpi = 600;
+
+// Paper of the export: Qt's page size id plus the whole-millimetre size the view keeps.
+struct ExportPaper {
+  QPageSize::PageSizeId id = QPageSize::A4;
+  int widthMm = 0;
+  int heightMm = 0;
+};
+
+// "A4", "A3", "B4", "B5" (Japanese B series) or "Letter"; nothing for another name.
+std::optional<ExportPaper> PaperByName(const std::string& name);
+
+// Pages first ... last to export from a sheet of `page_count` pages: all of them without a range;
+// a range reaching past the sheet is cut at its last page (with a note in `note`). Nothing when the
+// range starts beyond the sheet (the reason is in `error`).
+std::optional<std::pair<int, int>> ResolvePageRange(const std::optional<std::pair<int, int>>& asked,
+                                                    int page_count, std::string& note,
+                                                    std::string& error);
+
+// Writes pages first ... last of the store's current sheet as one PDF at kExportPdfDpi on `paper`.
+// The view's paper size follows the paper. False (file untouched) when the PDF cannot be made or
+// written.
+bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const SheetSettings& settings,
+               ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper);
+
+// Writes pages first ... last as page-N.png (N the page number) into `out_dir`, created when
+// missing, at `dpi` on a white background. False when a file cannot be written.
+bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, const SheetSettings& settings,
+               ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
+               int dpi);
+
+// The whole command: loads FILE through the batch pipeline (settings, file, --attach-cal,
+// --reduce, --analyse), then exports. Exit status 0 success, 1 reading or writing failed, 2 usage
+// error. Needs a QGuiApplication.
+int RunExportCommand(const CommandLineOptions& options, MessageSink& sink);
+
+// Entry of the export modes of the executable: a QApplication on the offscreen platform (unless
+// QT_QPA_PLATFORM says otherwise), the C numeric locale, messages to standard error.
+int RunExportMode(int argc, char** argv, const CommandLineOptions& options);
+
+}  // namespace vek
