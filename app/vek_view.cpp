@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <cstdlib>
 
 #include "app/qt_draw_device.h"
@@ -44,10 +45,16 @@ void CVekView::OnInitialUpdate() {
   verticalScrollBar()->setPageStep(kPageScrollY);
   verticalScrollBar()->setSingleStep(kLineScrollY);
   UpdateScrollBars();
-  OnUpdate();
+  // The first update leaves the printer query until the page is on screen: asking the print system
+  // for the default printer costs as much as drawing the page, and nothing on the page depends on
+  // the paper size.
+  LoadSettings(doc_.Settings(), doc_.Store(), false, doc_.Sink());
+  paperQueryPending_ = true;
+  RedrawView();
 }
 
 void CVekView::OnUpdate() {
+  paperQueryPending_ = false;
   LoadSettings(doc_.Settings(), doc_.Store(), false, doc_.Sink());
   print_->QueryPaperSize();
   RedrawView();
@@ -77,6 +84,10 @@ void CVekView::paintEvent(QPaintEvent*) {
   DrawCurrentPage(device, doc_.Store(), doc_.Settings(), state_, doc_.Sink());
   painter.end();
   ++paintCount_;
+  if (paperQueryPending_) {
+    paperQueryPending_ = false;
+    QTimer::singleShot(0, this, [this] { print_->QueryPaperSize(); });
+  }
   emit PagePainted();
 }
 

@@ -35,7 +35,7 @@ class CVekView : public QAbstractScrollArea {
   const ViewState& State() const { return state_; }
   PrintController& Printing() { return *print_; }
 
-  // First show: scroll sizes, then the view update.
+  // First show: scroll sizes, then the view update (its printer query follows the first paint).
   void OnInitialUpdate();
   // View update: settings pass, paper size, redraw.
   void OnUpdate();
@@ -71,6 +71,7 @@ class CVekView : public QAbstractScrollArea {
   ViewState state_;
   std::unique_ptr<PrintController> print_;
   int paintCount_ = 0;
+  bool paperQueryPending_ = false;  // the first update's printer query, run after the first paint
 };
 
 }  // namespace vek

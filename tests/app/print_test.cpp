@@ -137,6 +137,26 @@ TEST_F(PrintTest, PreviewShowsExactlyThePrintedPages) {
   EXPECT_FALSE(View().printing);
 }
 
+TEST_F(PrintTest, StartUpQueriesThePaperOnceThePageIsShown) {
+  int queries = 0;
+  MakeFrame();
+  Printing().SetPaperQuery([&] {
+    ++queries;
+    return std::optional<PrinterPage>(PrinterPage{4960, 7016, 600, 600});
+  });
+  frame->StartNewDocument();
+  ShowAndPaint();
+  QApplication::processEvents();
+  EXPECT_EQ(queries, 1);
+  EXPECT_EQ(View().paperWidthMm, 209);
+  EXPECT_EQ(View().paperHeightMm, 297);
+  // Every later view update asks again at once.
+  View().paperWidthMm = 1;
+  ASSERT_TRUE(frame->OpenDocumentFile(WriteTestFileTo(home / "t.vdw", 2)));
+  EXPECT_EQ(View().paperWidthMm, 209);
+  EXPECT_EQ(queries, 2);
+}
+
 TEST_F(PrintTest, PreparationQueriesThePaperAndReportsADeviceWithoutResolution) {
   StartWithRows(3);
   Printing().SetPaperQuery([] { return std::optional<PrinterPage>(PrinterPage{100, 100, 0, 0}); });
