@@ -8,6 +8,7 @@
 #include <regex>
 #include <string>
 
+#include "app/command_line.h"
 #include "core/encoding.h"
 #include "core/messages.h"
 #include "core/record_store.h"
@@ -129,6 +130,60 @@ TEST_F(ExportTest, PngIntoAFileInsteadOfAFolderFails) {
   const auto blocker = home / "file";
   WriteFileBytes(blocker, "x");
   EXPECT_FALSE(ExportPng(blocker, store, settings, view, sink, {1, 1}, A4(), 50));
+}
+
+// The whole command on the bundled samples: load, count pages, export.
+class ExportCommandTest : public ::testing::Test {
+ protected:
+  CommandLineOptions Options(CommandLineOptions::Mode mode, const std::string& input,
+                             const std::filesystem::path& out) {
+    CommandLineOptions o;
+    o.mode = mode;
+    o.inputs = {std::string(VEK_SAMPLES_DIR) + "/" + input};
+    o.output = out.string();
+    return o;
+  }
+
+  TempHome home;
+  RecordingMessageSink sink;
+};
+
+TEST_F(ExportCommandTest, SamplesExportEveryPage) {
+  const auto test_pdf = home / "test.pdf";
+  ASSERT_EQ(RunExportCommand(Options(CommandLineOptions::Mode::ExportPdf, "test-sample.vdw", test_pdf), sink), 0);
+  // 24 filled steps with the formula in the graph: graph page and one table page.
+  EXPECT_EQ(CountPdfPages(ReadFileBytes(test_pdf)), 2);
+
+  const auto cal_pdf = home / "cal.pdf";
+  auto o = Options(CommandLineOptions::Mode::ExportPdf, "cal-sample.cdw", cal_pdf);
+  o.paper = "B5";
+  ASSERT_EQ(RunExportCommand(o, sink), 0);
+  const std::string cal = ReadFileBytes(cal_pdf);
+  EXPECT_EQ(CountPdfPages(cal), 2);
+  EXPECT_NE(cal.find("/MediaBox [0 0 516"), std::string::npos);  // JIS B5, 182 mm wide
+
+  const auto dir = home / "png";
+  o = Options(CommandLineOptions::Mode::ExportPng, "test-sample.vdw", dir);
+  o.pages = std::make_pair(2, 2);
+  o.dpi = 30;
+  ASSERT_EQ(RunExportCommand(o, sink), 0);
+  EXPECT_TRUE(std::filesystem::exists(dir / "page-2.png"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "page-1.png"));
+}
+
+TEST_F(ExportCommandTest, FailuresGiveTheirExitStatus) {
+  const auto out = home / "x.pdf";
+  // A page range that starts beyond the sheet is a usage error; nothing is written.
+  auto o = Options(CommandLineOptions::Mode::ExportPdf, "test-sample.vdw", out);
+  o.pages = std::make_pair(3, 4);
+  EXPECT_EQ(RunExportCommand(o, sink), 2);
+  EXPECT_FALSE(std::filesystem::exists(out));
+  // A missing input cannot be read.
+  o = Options(CommandLineOptions::Mode::ExportPdf, "no-such-file.vdw", out);
+  EXPECT_EQ(RunExportCommand(o, sink), 1);
+  // An output that cannot be written.
+  o = Options(CommandLineOptions::Mode::ExportPdf, "test-sample.vdw", home / "missing" / "x.pdf");
+  EXPECT_EQ(RunExportCommand(o, sink), 1);
 }
 
 }  // namespace
