@@ -1,6 +1,8 @@
 // Version detection, the line parser's section rules and the writer's layout.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/encoding.h"
 #include "core/messages.h"
 #include "io/data_file_format.h"
@@ -107,6 +109,24 @@ TEST_F(ParserTest, AnyLineWithTwoDollarsStartsASectionAndStateCarriesAcrossCalls
   EXPECT_EQ(store.test.Header(2), "A2");
   EXPECT_EQ(state.current.letter, 'Z');
   EXPECT_EQ(state.current.row, 3);
+}
+
+TEST_F(ParserTest, TableFieldsAreThoseOfGetCsvField) {
+  std::mt19937 rng(7);
+  const char alphabet[] = ",,,\"\n12.a ";
+  Feed(kVersionTest, DataKind::Test, {"$$A"});
+  for (int i = 0; i < 2000; ++i) {
+    if (i % 120 == 0) Feed(kVersionTest, DataKind::Test, {"$$A"});
+    std::string line;
+    for (size_t k = rng() % 40; k > 0; --k) line += alphabet[rng() % (sizeof alphabet - 1)];
+    const int row = state.current.row;
+    ParseDataLine(ctx, kVersionTest, DataKind::Test, line + "\r\n");
+    for (int f = 1; f <= kTestFieldCount; ++f) {
+      TextField expected;
+      GetCsvField(line, f, expected, sink);
+      ASSERT_EQ(store.test.Test(row, f), expected) << "line [" << line << "] field " << f;
+    }
+  }
 }
 
 TEST(DataFileWriter, CalibrationLayoutAndContinuation) {
