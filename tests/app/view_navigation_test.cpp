@@ -5,6 +5,7 @@
 #include <QToolBar>
 
 #include "app/commands.h"
+#include "core/header_fields.h"
 #include "app_fixture.h"
 
 namespace vek::testing {
@@ -162,6 +163,30 @@ TEST_F(ViewNavigationTest, DrawsThePageOnWhite) {
   EXPECT_NE(graph, table);
   View().currentPage = 9;
   EXPECT_EQ(inkShare(grab("blank")), 0.0);
+}
+
+// The bundled sample in the window as the user sees it: a graph page with the measured points and
+// its table page. VEK_SCREENSHOT_DIR keeps the grabs of the whole window.
+TEST_F(ViewNavigationTest, BundledSampleShowsGraphAndTablePages) {
+  const std::filesystem::path sample = std::filesystem::path(VEK_SAMPLES_DIR) / "test-sample.vdw";
+  ASSERT_TRUE(MakeFrame().StartWithFile(sample));
+  ShowAndPaint();
+  ASSERT_GT(store.CountDataRows(tf::Pressure), 0);
+  ASSERT_FALSE(store.test.Test(1, tf::Pe).empty());
+  auto grab = [&](const char* name) {
+    frame->View().viewport()->repaint();
+    if (const char* dir = std::getenv("VEK_SCREENSHOT_DIR"))
+      frame->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+    return frame->View().viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  };
+  const QImage graph = grab("sample-graph-page");
+  frame->RunCommand(kCmdTablePage);
+  const QImage table = grab("sample-table-page");
+  EXPECT_EQ(Page(), 2);
+  EXPECT_NE(graph, table);
+  // Scrolled to the end, the bottom of the page is reached.
+  frame->View().verticalScrollBar()->setValue(frame->View().verticalScrollBar()->maximum());
+  grab("sample-table-page-bottom");
 }
 
 }  // namespace
