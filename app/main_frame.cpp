@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <algorithm>
 
 #include "app/about_dialog.h"
 #include "app/commands.h"
@@ -153,7 +154,8 @@ void CMainFrame::BuildMenus() {
         menu->addAction(action);
       }
     }
-    if (menuInfo.items.data() == MenuTable()[3].items.data())
+    // The check marks of the View menu follow the bars and the test record.
+    if (std::find(menuInfo.items.begin(), menuInfo.items.end(), kCmdViewDataNumber) != menuInfo.items.end())
       connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateViewMenu);
   }
   UpdateRecentFileMenu();
