@@ -20,24 +20,6 @@ TEST(ScaleOldValue, ConvertsNumberLikeTextsOnly) {
   EXPECT_EQ(ScaleOldValue("", 98.0665), "");
 }
 
-TEST(Ver2HeaderField, MapsOldPositions) {
-  EXPECT_EQ(Ver2HeaderField(DataKind::Calibration, 3), hf::Memo);
-  EXPECT_EQ(Ver2HeaderField(DataKind::Calibration, 6), hf::DateYear);
-  EXPECT_EQ(Ver2HeaderField(DataKind::Calibration, 10), hf::CompanyName);
-  EXPECT_EQ(Ver2HeaderField(DataKind::Calibration, 15), 0);
-  EXPECT_EQ(Ver2HeaderField(DataKind::Calibration, 22), hf::CalCoefficient1);
-  EXPECT_EQ(Ver2HeaderField(DataKind::Calibration, 26), hf::CalCoefficient5);
-  EXPECT_EQ(Ver2HeaderField(DataKind::Calibration, 27), 0);
-  EXPECT_EQ(Ver2HeaderField(DataKind::Test, 7), hf::DateYear);
-  EXPECT_EQ(Ver2HeaderField(DataKind::Test, 10), hf::NValue);
-  EXPECT_EQ(Ver2HeaderField(DataKind::Test, 11), hf::BoreholeWaterLevel);
-  EXPECT_EQ(Ver2HeaderField(DataKind::Test, 21), hf::CalCoefficient1);
-  EXPECT_EQ(Ver2HeaderField(DataKind::Test, 22), hf::CalCoefficient2);
-  EXPECT_EQ(Ver2HeaderField(DataKind::Test, 37), hf::PeScaleMax);
-  EXPECT_EQ(Ver2HeaderField(DataKind::Test, 38), 0);
-  EXPECT_EQ(Ver2HeaderField(DataKind::Test, 40), hf::LegacyOrigin);
-}
-
 // Builds a .ddf: 40 header lines (position p holds "p<p>" unless given), then rows.
 std::string OldTestFile(const std::map<int, std::string>& header, const std::vector<std::string>& aLines,
                         const std::vector<std::string>& cLines) {
