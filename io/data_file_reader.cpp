@@ -1,5 +1,6 @@
 #include "io/data_file_reader.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -11,17 +12,29 @@ namespace vek {
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> ReadWholeFile(const fs::path& path) {
+std::optional<std::string> ReadFileHead(const fs::path& path, size_t maxBytes) {
   std::error_code ec;
   if (fs::is_directory(path, ec)) return std::nullopt;
   std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
   if (!f) return std::nullopt;
   std::string bytes;
   char buf[65536];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) bytes.append(buf, n);
+  while (bytes.size() < maxBytes) {
+    const size_t want = std::min(sizeof buf, maxBytes - bytes.size());
+    const size_t n = std::fread(buf, 1, want, f.get());
+    bytes.append(buf, n);
+    if (n < want) break;
+  }
   if (std::ferror(f.get())) return std::nullopt;
   return bytes;
+}
+
+std::optional<std::string> ReadWholeFile(const fs::path& path) { return ReadFileHead(path, std::string::npos); }
+
+int OpenPathVersion(std::string_view bytes) {
+  std::string_view first;
+  PieceLineReader reader(bytes, kFirstLineBytes);
+  return reader.Next(first) ? DetectFileVersion(first) : kVersionUnknown;
 }
 
 namespace {
@@ -56,10 +69,19 @@ void FinishLoadedRecord(RecordStore& store, const SheetSettings& settings, int c
   }
 }
 
+int FrameworkPathVersion(std::string_view bytes) {
+  std::string_view first;
+  FrameworkLineReader reader(bytes, kFrameworkLineBytes);
+  return reader.NextWhole(first) ? DetectFileVersion(first) : -1;
+}
+
 LoadOutcome LoadDataFile(const fs::path& path, RecordStore& store, const SheetSettings& settings,
                          DataParserState& parser, MessageSink& sink) {
   LoadOutcome out;
-  std::optional<std::string> bytes = ReadWholeFile(path);
+  std::optional<std::string> bytes = ReadFileHead(path, kFileHeadBytes);
+  if (bytes && bytes->size() == kFileHeadBytes && IsDataFileVersion(OpenPathVersion(*bytes))) {
+    bytes = ReadWholeFile(path);
+  }
   if (!bytes) {
     sink.Show(msg::FileNotFound, path.string());
     return out;
@@ -70,9 +92,7 @@ LoadOutcome LoadDataFile(const fs::path& path, RecordStore& store, const SheetSe
 LoadOutcome LoadDataBytes(std::string_view bytes, std::string_view fileName, RecordStore& store,
                           const SheetSettings& settings, DataParserState& parser, MessageSink& sink) {
   LoadOutcome out;
-  std::string_view first;
-  PieceLineReader firstReader(bytes, kFirstLineBytes);
-  out.code = firstReader.Next(first) ? DetectFileVersion(first.substr(0, kFirstLineBytes)) : kVersionUnknown;
+  out.code = OpenPathVersion(bytes);
   if (!IsDataFileVersion(out.code)) {
     out.status = LoadOutcome::Status::NotVekData;
     sink.Show(msg::NotVekData);

@@ -33,6 +33,18 @@ struct LoadOutcome {
 // Whole file as bytes; nullopt when it cannot be opened or read (missing, a folder, unreadable).
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
+// The first `maxBytes` bytes of a file (fewer for a shorter one); nullopt as for ReadWholeFile.
+std::optional<std::string> ReadFileHead(const std::filesystem::path& path, size_t maxBytes);
+
+// Bytes read ahead to recognise a file before the whole of it is read: a file that is not one of
+// ours is refused without reading it all.
+constexpr size_t kFileHeadBytes = 4096;
+
+// Version code by the first line as the Open command reads it (at most 99 bytes with its line end).
+int OpenPathVersion(std::string_view bytes);
+// Version code by the first line as the framework load reads it (the whole line); -1 for no line.
+int FrameworkPathVersion(std::string_view bytes);
+
 // The reading part of the Open command: version from the first line (at most 99 bytes), kind (a Ver2
 // file by its ".cdf" ending), current sheet, clears of the record, every line in pieces of at most
 // 499 bytes through ParseDataLine, then the refit of a calibration (FitCalRegression, no message) or

@@ -88,7 +88,11 @@ bool DocumentCommands::FrameworkLoad(const fs::path& path) {
   } else if (EndsWithNoCase(previous, "vdw")) {
     store_.testFilePath = PathToField(pathName_);
   }
-  std::optional<std::string> bytes = ReadWholeFile(path);
+  // A first line longer than the head is no magic line: such a file is refused from its head.
+  std::optional<std::string> bytes = ReadFileHead(path, kFileHeadBytes);
+  if (bytes && bytes->size() == kFileHeadBytes && FrameworkPathVersion(*bytes) >= kVersionCalibrationV3) {
+    bytes = ReadWholeFile(path);
+  }
   if (!bytes) {
     sink_.Show(msg::FileNotFound, path.string());
     return false;

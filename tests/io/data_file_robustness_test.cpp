@@ -61,6 +61,16 @@ TEST(DataFileRobustness, MissingFileShowsNotFoundWithThePath) {
   EXPECT_EQ(s.test.Header(1), "kept");
 }
 
+TEST(DataFileRobustness, LargeForeignFileIsRefusedFromItsHead) {
+  testing::TempDir dir;
+  testing::WriteFileBytes(dir / "big.vdw", std::string(200000, 'x') + "\r\n$$_VDKARUM304\r\n");
+  RecordStore s;
+  DataParserState state;
+  RecordingMessageSink sink;
+  EXPECT_EQ(LoadDataFile(dir / "big.vdw", s, SheetSettings{}, state, sink).status, LoadOutcome::Status::NotVekData);
+  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::NotVekData));
+}
+
 TEST(DataFileRobustness, TruncatedFileKeepsWhatWasRead) {
   RecordStore full;
   testing::FillFullTest(full);
