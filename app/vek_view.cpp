@@ -14,17 +14,13 @@
 
 namespace vek {
 
-namespace {
-constexpr int kDataNumberField = 59;
-}  // namespace
-
 void ToggleDataNumber(RecordStore& store) {
-  TextField& field = store.test.Header(kDataNumberField);
-  field = std::atoi(field.c_str()) != 0 ? "0" : "1";
+  TextField& field = store.test.Header(hf::ShowDataNo);
+  field.assign(1, std::atoi(field.c_str()) != 0 ? '0' : '1');
 }
 
 bool DataNumberShown(const RecordStore& store) {
-  return std::atoi(store.test.Header(kDataNumberField).c_str()) != 0;
+  return std::atoi(store.test.Header(hf::ShowDataNo).c_str()) != 0;
 }
 
 CVekView::CVekView(CVekDoc& doc, QWidget* parent)
