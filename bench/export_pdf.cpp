@@ -2,6 +2,8 @@
 // 600 dpi on A4), as `vek --export-pdf` does it, without the process start.
 #include <benchmark/benchmark.h>
 
+#include "bench/qt_benchmark_main.h"
+
 #include <QApplication>
 #include <clocale>
 #include <cstdlib>
@@ -51,12 +53,4 @@ BENCHMARK(BM_ExportTestSamplePdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+VEK_QT_BENCHMARK_MAIN()

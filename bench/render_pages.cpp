@@ -3,6 +3,8 @@
 // on a QPainter over a 150-dpi A4 image.
 #include <benchmark/benchmark.h>
 
+#include "bench/qt_benchmark_main.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -134,12 +136,4 @@ BENCHMARK(BM_PaintAllPagesOnImage)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+VEK_QT_BENCHMARK_MAIN()
