@@ -42,7 +42,8 @@ void LoadSystemFile(SheetSettings& settings, MessageSink& sink) {
     if (version <= kLastOldSystemSettingsVersion) ApplyOldVersionRules(settings);
   } else {
     ResetSystemValuesToFactory(settings);
-    sink.Show(msg::FileNotFound, Cp932ToUtf8(SystemSettingsPath(settings)));
+    // The host path, so that the user can find the file on this system.
+    sink.Show(msg::FileNotFound, SystemSettingsHostPath(settings).string());
   }
   settings.engineerListPath = EngineerListPathOf(settings);
   settings.soilListPath = SoilListPathOf(settings);
@@ -101,7 +102,7 @@ void LoadSettings(SheetSettings& settings, RecordStore& store, bool reload, Mess
     ++settings.fontCounter;
     for (int n = 1; n <= kRoleFontCount; ++n) {
       bool opened = LoadFontFile(FontFileHostPath(settings, n), n, settings.fonts[n - 1]);
-      if (!opened && n == 1) sink.Show(msg::FileNotFound, Cp932ToUtf8(FontFilePath(settings, n)));
+      if (!opened && n == 1) sink.Show(msg::FileNotFound, FontFileHostPath(settings, n).string());
     }
   }
 }

@@ -43,7 +43,7 @@ TEST(ProgramFolderCommand, PrintsOnlyTheMappedFolderOnStdout) {
   EXPECT_EQ(status, 0);
   EXPECT_EQ(out, (home.path() / "C" / "Kavrion" / "Pemo5").string() + "\n");
   std::string messages = ReadFileBytes(err);
-  EXPECT_NE(messages.find("ファイルが見つかりません\n( C:\\Kavrion\\Pemo5\\Sys.ndx )"), std::string::npos);
+  EXPECT_NE(messages.find("ファイルが見つかりません\n( " + (home.path() / "C" / "Kavrion" / "Pemo5" / "Sys.ndx").string() + " )"), std::string::npos);
   EXPECT_NE(messages.find("Font1.ndx"), std::string::npos);
   fs::remove(err);
 

@@ -85,7 +85,7 @@ TEST(ProgramFolderDetection, LocationFileOnTheWindowsDrive) {
   EXPECT_EQ(ProgramFolderHostPath(s), folder);
   EXPECT_EQ(s.DigitsR, 5);
   ASSERT_EQ(sink.shown.size(), 1u);
-  EXPECT_EQ(sink.shown[0], "ファイルが見つかりません\n( D:\\X\\Y\\Font1.ndx )");
+  EXPECT_EQ(sink.shown[0], "ファイルが見つかりません\n( " + (folder / "Font1.ndx").string() + " )");
   EXPECT_EQ(s.engineerListPath, "D:\\X\\Y\\M.mst");
 }
 

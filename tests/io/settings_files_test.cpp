@@ -194,8 +194,9 @@ TEST(SystemSettingsFile, MissingFilesGiveFactoryValuesTwoMessagesAndCreateNothin
   LoadSettings(s, store, false, sink);
 
   ASSERT_EQ(sink.shown.size(), 2u);
-  EXPECT_EQ(sink.shown[0], "ファイルが見つかりません\n( C:\\Kavrion\\Pemo5\\Sys.ndx )");
-  EXPECT_EQ(sink.shown[1], "ファイルが見つかりません\n( C:\\Kavrion\\Pemo5\\Font1.ndx )");
+  const auto folder = home.path() / "C" / "Kavrion" / "Pemo5";
+  EXPECT_EQ(sink.shown[0], "ファイルが見つかりません\n( " + (folder / "Sys.ndx").string() + " )");
+  EXPECT_EQ(sink.shown[1], "ファイルが見つかりません\n( " + (folder / "Font1.ndx").string() + " )");
   ExpectSameSystemValues(s, SheetSettings{});
   EXPECT_EQ(ProgramFolder(s), "C:\\Kavrion\\Pemo5");
   for (int n = 1; n <= 6; ++n) {
