@@ -121,6 +121,10 @@ int FitCalRegression(RecordStore& store, int reportFlag, MessageSink& sink) {
   double c[kTerms];
   const int code = CroutSolve(a, b, c);
   if (code != kFitOk) return code;
+  // Powers of absurd falls overflow the sums; such a system has no usable solution.
+  for (double v : c) {
+    if (!std::isfinite(v)) return kFitIllConditioned;
+  }
   for (int i = 0; i < kTerms; ++i) {
     store.calCoefficients[i] = c[i];
     cal.Header(hf::CalCoefficient1 + i) = FormatDouble("%g", c[i]);

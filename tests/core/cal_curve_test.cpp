@@ -134,6 +134,12 @@ TEST(FitCalRegression, DegenerateSystemsLeaveTheCoefficientsReset) {
   for (int r = 1; r <= 8; ++r) store.calibration.Cal(r, cf::H) = "0";
   EXPECT_EQ(FitCalRegression(store, 0, sink), kFitIllConditioned);
   ExpectUnfitted(store);
+
+  // A fall whose fourth power overflows: no "nan" coefficients, the fit fails.
+  FillCalibration(store, 8);
+  store.calibration.Cal(8, cf::H) = "1e80";
+  EXPECT_EQ(FitCalRegression(store, 0, sink), kFitIllConditioned);
+  ExpectUnfitted(store);
 }
 
 TEST(EvalCalPolynomial, SumsAllFivePowers) {
