@@ -16,8 +16,15 @@ constexpr double kMinDimension = 0.1;  // probe dimensions below this take the d
 bool IsNumber(const TextField& t) { return IsNumericText(t) > 0; }
 double Atof(const TextField& t) { return std::atof(t.c_str()); }
 
+// An overflow or a "nan" typed into a field gives no number; it is missing like any other value
+// that cannot be formed, rather than a "nan" or "inf" text in the table.
+double Checked(double v) { return std::isfinite(v) ? v : kNoValue; }
+
 // "%g" / "%f" text of a value, empty for a missing one.
-TextField ValueText(const char* fmt, double v) { return IsMissing(v) ? TextField() : FormatDouble(fmt, v); }
+TextField ValueText(const char* fmt, double v) {
+  v = Checked(v);
+  return IsMissing(v) ? TextField() : FormatDouble(fmt, v);
+}
 
 double OrDefault(double v, double fallback) { return v < kMinDimension ? fallback : v; }
 
@@ -58,12 +65,12 @@ double ReduceStep(RecordStore& store, int row, double h0, const CalLineTable* li
   const double p = Atof(cells[tf::Pressure]);
 
   const double dh = IsNumber(cells[tf::Reading30]) && haveReading ? reading - Atof(cells[tf::Reading30]) : kNoValue;
-  const double h = haveReading ? reading - h0 : kNoValue;
+  const double h = haveReading ? Checked(reading - h0) : kNoValue;
   double pg = kNoValue;
   if (!IsMissing(h)) {
-    pg = line != nullptr ? line->Eval(h) : EvalCalPolynomial(h, store.testCoefficients);
+    pg = Checked(line != nullptr ? line->Eval(h) : EvalCalPolynomial(h, store.testCoefficients));
   }
-  const double pgMinusP = p >= -9999.9 && !IsMissing(pg) ? pg - p : kNoValue;
+  const double pgMinusP = p >= -9999.9 && !IsMissing(pg) ? Checked(pg - p) : kNoValue;
 
   cells[tf::DH] = ValueText("%g", dh);
   cells[tf::H] = ValueText("%g", h);

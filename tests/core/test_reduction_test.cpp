@@ -171,6 +171,18 @@ TEST_F(ReductionTest, PeReadsThePgTextRoundedToSixDigits) {
   EXPECT_EQ(Cell(1, tf::Pe), "-0.000033");
 }
 
+TEST_F(ReductionTest, OverflowAndNanInputsGiveMissingValuesNotNanTexts) {
+  // A regression curve whose value at H = 90 overflows; "+nan" is number-like by its first byte.
+  SetSteps({{"50", "1", "100", ""}, {"+nan", "1", "12", ""}});
+  Header(hf::CalCurveType) = "1";
+  store.testCoefficients = {1, 2, 0, 0, 1e301};
+  RunTestReduction(store, settings);
+  EXPECT_EQ(Derived(1), "99|90||||8.234378");
+  EXPECT_EQ(Derived(2), "11|2|1.6e+302|||4.141403");
+  // Neither step gave a PG - P, so there is no offset (not an infinite one).
+  EXPECT_EQ(Header(hf::PressureOffset), "");
+}
+
 TEST_F(ReductionTest, ProvisionalPeRHasNoOffset) {
   Cell(4, tf::Pressure) = "50";
   Cell(4, tf::PG) = "60";
