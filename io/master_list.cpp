@@ -8,6 +8,7 @@
 #include "io/data_file_reader.h"
 #include "io/program_folder.h"
 #include "io/safe_write.h"
+#include "io/settings_line_reader.h"
 #include "io/settings_location.h"
 
 namespace vek {
@@ -46,14 +47,9 @@ const char* ListFileName(MasterListKind kind) { return kind == MasterListKind::E
 }  // namespace
 
 std::vector<std::string> ReadListLines(const fs::path& path, size_t lineBytes, size_t maxLines) {
-  std::vector<std::string> lines;
-  std::optional<std::string> raw = ReadWholeFile(path);
-  if (!raw || lineBytes == 0 || maxLines == 0) return lines;
-  ForEachPiece(TextModeBytes(*raw), lineBytes, [&](std::string_view piece) {
-    lines.emplace_back(piece.substr(0, piece.size() - 1));
-    return lines.size() < maxLines;
-  });
-  return lines;
+  // A name longer than the width is cut at a character boundary and the rest of its line skipped,
+  // so it never turns into a second name; a last line without a line end keeps all its characters.
+  return ReadSettingsLines(path, lineBytes, maxLines).value_or(std::vector<std::string>{});
 }
 
 std::vector<std::string> LoadMasterList(const fs::path& path, size_t* loaded) {

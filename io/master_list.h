@@ -23,9 +23,10 @@ constexpr size_t kMasterFormLineBytes = 79;
 constexpr size_t kCalHeaderLineBytes = 59;
 constexpr size_t kOldListLineBytes = 99;
 
-// Reads the lines of a list file as the forms do: in text mode (CR LF becomes LF), at most
-// `lineBytes` bytes per read, the last byte of each piece dropped (its line feed; on a last line
-// without one, its last character), at most `maxLines` pieces. A missing file gives no lines.
+// Reads the lines of a list file as the forms do: CR LF or LF ends a line and is removed, a line
+// keeps at most `lineBytes` - 1 bytes (cut at a character boundary, the rest of the line skipped),
+// a last line without a line end is kept whole, at most `maxLines` lines. A missing file gives no
+// lines.
 std::vector<std::string> ReadListLines(const std::filesystem::path& path, size_t lineBytes,
                                        size_t maxLines = static_cast<size_t>(-1));
 

@@ -45,14 +45,18 @@ TEST(MasterList, LinesAreCutAsTheFormsReadThem) {
   const std::string longName(100, 'x');
   WriteFileBytes(dir / "D.mst", Sjis("粘土") + "\r\n\r\n" + longName + "\nlast");
   auto lines = ReadListLines(dir / "D.mst", kMasterFormLineBytes);
-  ASSERT_EQ(lines.size(), 5u);
+  ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[0], Sjis("粘土"));
   EXPECT_EQ(lines[1], "");
-  EXPECT_EQ(lines[2], std::string(78, 'x'));  // 79 bytes read, the last one dropped
-  EXPECT_EQ(lines[3], std::string(21, 'x'));  // the rest of the long line
-  EXPECT_EQ(lines[4], "las");                 // no line end: its last character goes
+  EXPECT_EQ(lines[2], std::string(78, 'x'));  // cut to the width; the rest is no name of its own
+  EXPECT_EQ(lines[3], "last");                // no line end: nothing of the name is lost
   auto narrow = ReadListLines(dir / "D.mst", kCalHeaderLineBytes);
   EXPECT_EQ(narrow[2], std::string(58, 'x'));
+
+  // A double-byte name across the width is cut before the character, never inside it.
+  WriteFileBytes(dir / "M.mst", std::string(77, 'a') + Sjis("山田") + "\r\n" + Sjis("鈴木") + "\r\n");
+  EXPECT_EQ(ReadListLines(dir / "M.mst", kMasterFormLineBytes),
+            (std::vector<std::string>{std::string(77, 'a'), Sjis("鈴木")}));
 }
 
 TEST(MasterList, SaveSkipsEmptyRowsAndReportsDuplicates) {
