@@ -6,6 +6,7 @@
 
 #include "core/encoding.h"
 #include "core/header_fields.h"
+#include "io/int_text.h"
 
 namespace vek {
 
@@ -41,13 +42,7 @@ void FillHeaderDefaults(const SheetSettings& settings, RecordStore& store) {
   if (IsSmall(test.Header(hf::PeScaleMax))) test.Header(hf::PeScaleMax) = "1600";
   if (IsSmall(test.Header(hf::PeScaleStep))) {
     double span = std::atof(test.Header(hf::PeScaleMax).c_str()) - std::atof(test.Header(hf::PeScaleMin).c_str());
-    // Truncated towards zero; clamped so that absurd scale ends cannot overflow the conversion.
-    double step = std::trunc(span * 0.25);
-    if (!(step > -2147483647.0)) step = -2147483647.0;
-    if (step > 2147483647.0) step = 2147483647.0;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%d", static_cast<int>(step));
-    test.Header(hf::PeScaleStep) = buf;
+    test.Header(hf::PeScaleStep) = TruncatedIntText(span * 0.25);
   }
 
   SetIfEmpty(cal.Header(hf::TableTitle), Sjis("キャリブレーション測定表"));

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/encoding.h"
+#include "io/int_text.h"
 
 namespace vek {
 
@@ -94,7 +95,7 @@ void FixUpVer2Header(Record& record) {
   f8 = IntText(year);
 
   TextField& f41 = record.Header(hf::PeScaleMax);
-  f41 = IntText(static_cast<int>(std::atof(f41.c_str()) * 100));
+  f41 = TruncatedIntText(std::atof(f41.c_str()) * 100);
   record.Header(hf::LegacyOrigin) = std::string(kLegacyOriginMark);
 }
 

@@ -104,6 +104,17 @@ TEST(Ver2Import, DateForms) {
   }
 }
 
+TEST(Ver2Import, ScaleMaximumOutsideTheIntRangeIsClamped) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"1e300", "2147483647"}, {"-1e300", "-2147483648"}, {"nan", "0"}, {"-2.5", "-250"}};
+  for (const auto& [old, expected] : cases) {
+    SCOPED_TRACE(old);
+    Imported im;
+    Import(im, OldTestFile({{37, old}}, {}, {}), "d.ddf", "100.0");
+    EXPECT_EQ(im.store.test.Header(hf::PeScaleMax), expected);
+  }
+}
+
 TEST(Ver2Import, CalibrationFileIsRefittedAtOnceWithoutMessage) {
   std::string s = "$Z40\r\n";
   for (int p = 1; p <= 40; ++p) s += (p == 6 ? std::string("H10.1.5") : "c" + std::to_string(p)) + "\r\n";
