@@ -5,7 +5,6 @@
 #include "core/encoding.h"
 #include "core/messages.h"
 #include "core/record_store.h"
-#include "io/data_file_reader.h"
 #include "io/program_folder.h"
 #include "io/safe_write.h"
 #include "io/settings_line_reader.h"
@@ -16,31 +15,6 @@ namespace vek {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The file as text mode reads it: CR LF becomes LF.
-std::string TextModeBytes(const std::string& raw) {
-  std::string out;
-  out.reserve(raw.size());
-  for (size_t i = 0; i < raw.size(); ++i) {
-    if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;
-    out += raw[i];
-  }
-  return out;
-}
-
-// Pieces of at most `lineBytes` bytes, each ending after its LF.
-template <typename Fn>
-void ForEachPiece(const std::string& text, size_t lineBytes, Fn&& fn) {
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t len = 0;
-    while (pos + len < text.size() && len < lineBytes) {
-      if (text[pos + len++] == '\n') break;
-    }
-    if (!fn(std::string_view(text).substr(pos, len))) return;
-    pos += len;
-  }
-}
 
 const char* ListFileName(MasterListKind kind) { return kind == MasterListKind::Engineers ? "\\M.mst" : "\\D.mst"; }
 
@@ -123,29 +97,31 @@ MasterSaveResult SaveMasterList(const fs::path& path, const std::vector<std::str
 }
 
 int MergePreviousGenerationList(std::vector<std::string>& rows, const fs::path& oldListPath, MessageSink& sink) {
-  std::optional<std::string> raw = ReadWholeFile(oldListPath);
-  if (!raw) return -1;
+  // Old lines carry further fields after the name; a line wider than the reader is cut, and the
+  // rest of it is skipped rather than taken for a line (and a name) of its own.
+  std::optional<std::vector<std::string>> lines =
+      ReadSettingsLines(oldListPath, kOldListLineBytes, static_cast<size_t>(-1));
+  if (!lines) return -1;
   int added = 0;
   size_t lineNo = 0;
-  ForEachPiece(TextModeBytes(*raw), kOldListLineBytes, [&](std::string_view piece) {
-    if (piece.size() <= 1) return true;
-    while (!piece.empty() && (piece.back() == '\n' || piece.back() == '\r')) piece.remove_suffix(1);
+  for (std::string_view line : *lines) {
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.empty()) continue;  // blank lines neither count nor name anything
     ++lineNo;
     TextField name;
     NullMessageSink quiet;
-    GetCsvField(piece, 1, name, quiet);
-    if (name == "**") return true;
-    for (const auto& row : rows) {
-      if (row == name) return true;
-    }
+    GetCsvField(line, 1, name, quiet);
+    if (name == "**") continue;
+    bool known = false;
+    for (const auto& row : rows) known = known || row == name;
+    if (known) continue;
     if (lineNo < rows.size()) {
       rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(lineNo - 1), name);
     } else {
       rows.push_back(name);
     }
     ++added;
-    return true;
-  });
+  }
   char count[16];
   std::snprintf(count, sizeof count, "%d", added);
   if (added == 0) {

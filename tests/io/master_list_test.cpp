@@ -2,6 +2,8 @@
 // the previous generation's names and the row commands.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/encoding.h"
 #include "core/messages.h"
 #include "io/master_list.h"
@@ -127,6 +129,15 @@ TEST(MasterList, PreviousGenerationNamesAreMerged) {
   // Everything known already.
   EXPECT_EQ(MergePreviousGenerationList(rows, old, sink), 0);
   EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::NoOldVersionData));
+
+  // A line wider than the reader gives its name only: the rest of its fields is no further name.
+  // A last line without a line end is a name like any other.
+  WriteFileBytes(old, "wide," + std::string(120, 'z') + ",tail\r\nc");
+  EXPECT_EQ(MergePreviousGenerationList(rows, old, sink), 2);
+  EXPECT_EQ(rows[0], "wide");
+  EXPECT_EQ(rows[1], "c");
+  EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const std::string& r) { return r.rfind("zz", 0) == 0; }), 0);
+  EXPECT_EQ(rows.size(), 84u);
 }
 
 TEST(MasterList, ImportBeyondEightyRowsIsSavedWhole) {
