@@ -6,6 +6,9 @@
 #include <QtMath>
 #include <cmath>
 #include <cstdlib>
+#include <map>
+#include <mutex>
+#include <tuple>
 
 #include "core/encoding.h"
 
@@ -62,28 +65,77 @@ QString SubstituteFaceName(const QString& face) {
   return face;
 }
 
-QFont FontForCellHeight(const QString& face, int cell_height, QPaintDevice* device) {
+namespace {
+
+// The search behind FontForCellHeight. Every pixel size it measures costs a font engine (a
+// fontconfig match), so sizes are measured only as far as the answer needs them.
+QFont ChooseFontForCellHeight(const QString& face, int cell_height, QPaintDevice* device) {
   QFont font;
   // The named face first; Japanese glyphs it lacks come from IPAMincho.
   font.setFamilies({face, QStringLiteral("IPAMincho")});
   font.setStyleStrategy(QFont::PreferMatch);
-  font.setPixelSize(cell_height);
-  const double cell = CellOf(font, device);
-  if (cell <= 0) return font;
-  // Ascent + descent grows in proportion to the pixel size: scale once, then settle on the nearest
-  // neighbour.
-  int best = std::max(1, int(std::lround(cell_height * cell_height / cell)));
-  double best_error = 1e9;
-  int chosen = best;
-  for (int size = std::max(1, best - 2); size <= best + 2; ++size) {
+  std::map<int, double> measured;
+  auto cellAt = [&](int size) {
+    auto found = measured.find(size);
+    if (found != measured.end()) return found->second;
     font.setPixelSize(size);
-    const double error = std::abs(CellOf(font, device) - cell_height);
-    if (error < best_error - 1e-9) {
-      best_error = error;
-      chosen = size;
-    }
+    return measured[size] = CellOf(font, device);
+  };
+  const double cell = cellAt(cell_height);
+  if (cell <= 0) {
+    font.setPixelSize(cell_height);
+    return font;
+  }
+  // Ascent + descent grows with the pixel size: scale once, then settle on the neighbour within two
+  // sizes whose cell is nearest (the smallest size on a tie).
+  const int best = std::max(1, int(std::lround(cell_height * cell_height / cell)));
+  const int lo = std::max(1, best - 2);
+  const int hi = best + 2;
+  // The first size of the window whose cell reaches the wanted height; past it the error only grows.
+  int reach = best;
+  if (cellAt(reach) >= cell_height) {
+    while (reach > lo && cellAt(reach - 1) >= cell_height) --reach;
+  } else {
+    while (reach <= hi && cellAt(reach) < cell_height) ++reach;
+  }
+  int chosen = reach;
+  if (reach > lo) {
+    // Below it the error falls with the size; equal cells on several sizes keep the smallest.
+    int below = reach - 1;
+    while (below > lo && cellAt(below - 1) == cellAt(below)) --below;
+    const double below_error = cell_height - cellAt(below);
+    if (reach > hi || !(cellAt(reach) - cell_height < below_error - 1e-9)) chosen = below;
   }
   font.setPixelSize(chosen);
+  return font;
+}
+
+struct FontKey {
+  QString face;
+  int cellHeight;
+  int dpi;
+  bool operator<(const FontKey& o) const {
+    return std::tie(cellHeight, dpi, face) < std::tie(o.cellHeight, o.dpi, o.face);
+  }
+};
+
+}  // namespace
+
+QFont FontForCellHeight(const QString& face, int cell_height, QPaintDevice* device) {
+  // Metrics of a pixel-sized font depend on the face, the size and the device's vertical dpi only,
+  // so one search serves every later request of the same kind (every repaint, every page).
+  static std::mutex mutex;
+  static std::map<FontKey, QFont> cache;
+  const FontKey key{face, cell_height, device ? device->logicalDpiY() : 0};
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    auto found = cache.find(key);
+    if (found != cache.end()) return found->second;
+  }
+  QFont font = ChooseFontForCellHeight(face, cell_height, device);
+  std::lock_guard<std::mutex> lock(mutex);
+  if (cache.size() >= 512) cache.clear();
+  cache.emplace(key, font);
   return font;
 }
 
@@ -156,7 +208,10 @@ void QtDrawDevice::RestoreFont() {
 void QtDrawDevice::TextOut(int x, int y, std::string_view text) {
   const QString s = ToQString(text);
   const QFontMetricsF m(font_, painter_.device());
-  const double width = m.horizontalAdvance(s);
+  // Measuring shapes the text a second time (drawing shapes it again), so left-aligned text that
+  // leaves the current position alone is not measured.
+  const bool needsWidth = align_.horizontal != HAlign::Left || align_.updateCurrentPosition;
+  const double width = needsWidth ? m.horizontalAdvance(s) : 0.0;
   if (align_.updateCurrentPosition) {
     x = cp_.x;
     y = cp_.y;
