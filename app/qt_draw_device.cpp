@@ -124,8 +124,9 @@ struct FontKey {
 QFont FontForCellHeight(const QString& face, int cell_height, QPaintDevice* device) {
   // Metrics of a pixel-sized font depend on the face, the size and the device's vertical dpi only,
   // so one search serves every later request of the same kind (every repaint, every page).
+  // Never destroyed: the fonts must not outlive the application's font cache at exit.
   static std::mutex mutex;
-  static std::map<FontKey, QFont> cache;
+  static auto& cache = *new std::map<FontKey, QFont>;
   const FontKey key{face, cell_height, device ? device->logicalDpiY() : 0};
   {
     std::lock_guard<std::mutex> lock(mutex);
