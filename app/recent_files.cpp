@@ -32,7 +32,8 @@ void RecentFileList::Store() {
     else
       settings_->remove(KeyOf(i));
   }
-  settings_->sync();
+  // No sync() here: QSettings writes the change from the event loop shortly afterwards and at exit,
+  // so opening a file never waits for a forced disk write of the list.
 }
 
 void RecentFileList::Add(const QString& path) {
