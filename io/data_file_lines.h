@@ -15,6 +15,7 @@ namespace vek {
 class PieceLineReader {
  public:
   PieceLineReader(std::string_view bytes, size_t maxBytes) : rest_(bytes), max_(maxBytes) {}
+  PieceLineReader(std::string&&, size_t) = delete;  // keeps a view: no temporaries
   bool Next(std::string_view& piece);
 
  private:
@@ -28,6 +29,8 @@ class PieceLineReader {
 class FrameworkLineReader {
  public:
   FrameworkLineReader(std::string_view bytes, size_t maxBytes) : rest_(bytes), max_(maxBytes) {}
+  // The reader keeps a view of the bytes: a temporary would be gone before the first read.
+  FrameworkLineReader(std::string&&, size_t) = delete;
   bool Next(std::string_view& line) { return Read(line, max_); }
   bool NextWhole(std::string_view& line) { return Read(line, std::string_view::npos); }
 

@@ -232,7 +232,8 @@ TEST(LineReaders, FrameworkLinesEndAtCrLfLfOrCrAndSplitAt400) {
   EXPECT_EQ(lines[5].size(), 400u);
   EXPECT_EQ(lines[6].size(), 400u);
   EXPECT_EQ(lines[7].size(), 100u);
-  FrameworkLineReader whole(std::string(900, 'q'), kFrameworkLineBytes);
+  const std::string long_line(900, 'q');
+  FrameworkLineReader whole(long_line, kFrameworkLineBytes);
   ASSERT_TRUE(whole.NextWhole(l));
   EXPECT_EQ(l.size(), 900u);
 }
