@@ -121,18 +121,31 @@ bool PrintController::Print(QWidget* parent) {
   printer.setPrintRange(QPrinter::AllPages);
   printer.setFromTo(0, 0);
   if (!printDialog_(printer, count, parent)) return false;
+  return PrintChosenPages(printer, count);
+}
+
+bool PrintController::PrintChosenPages(QPrinter& printer, int pageCount) {
   printer.setResolution(kPrintDpi);
-  const auto [first, last] = PrintedPageRange(printer, count);
-  return PrintPages(printer, first, last, store_, settings_, view_, sink_);
+  const auto [first, last] = PrintedPageRange(printer, pageCount);
+  if (first > last) return false;
+  if (!PrintPages(printer, first, last, store_, settings_, view_, sink_)) {
+    sink_.ShowMessage(kPrintStartFailedText);
+    return false;
+  }
+  return true;
 }
 
 void PrintController::PaintPreview(QPrinter* printer) {
-  PrintPages(*printer, 1, CurrentPageCount(), store_, settings_, view_, sink_);
+  // The preview asks for every page; its own print button brings the range of its print dialog.
+  PrintChosenPages(*printer, CurrentPageCount());
 }
 
 void PrintController::Preview(QWidget* parent) {
   QueryPaperSize();
   QPrinter& printer = Printer();
+  // A range left over from an earlier print job must not shorten the preview.
+  printer.setPrintRange(QPrinter::AllPages);
+  printer.setFromTo(0, 0);
   printer.setResolution(kPrintDpi);
   preview_(printer, [this](QPrinter* p) { PaintPreview(p); }, parent);
 }

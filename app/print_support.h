@@ -20,6 +20,9 @@ struct SheetSettings;
 // Printing, preview and PDF all run at this resolution.
 constexpr int kPrintDpi = 600;
 
+// Shown when the printer (or the file of "Print to File") cannot be started.
+inline constexpr const char* kPrintStartFailedText = "印刷を開始できませんでした";
+
 // Physical page of a printer in device units and its resolution.
 struct PrinterPage {
   int widthPx = 0;
@@ -74,7 +77,8 @@ class PrintController {
   void Preview(QWidget* parent);
   // File Printer Setup.
   void Setup(QWidget* parent);
-  // The draw of every preview refresh: all pages of the current sheet.
+  // The draw of every preview refresh (all pages of the current sheet), and of the print that the
+  // preview window starts (the pages its print dialog chose).
   void PaintPreview(QPrinter* printer);
 
   // The paper-size query of the view update and of print preparation.
@@ -90,6 +94,8 @@ class PrintController {
 
  private:
   int CurrentPageCount();
+  // The pages of the printer's range at kPrintDpi; a printer that cannot be started is reported.
+  bool PrintChosenPages(QPrinter& printer, int pageCount);
 
   const RecordStore& store_;
   const SheetSettings& settings_;

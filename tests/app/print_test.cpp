@@ -137,6 +137,49 @@ TEST_F(PrintTest, PreviewShowsExactlyThePrintedPages) {
   EXPECT_FALSE(View().printing);
 }
 
+TEST_F(PrintTest, PreviewShowsAllPagesAfterARangedPrintAndItsPrintButtonKeepsItsRange) {
+  StartWithRows(50);  // 3 pages
+  Printing().SetPrintDialog([&](QPrinter& printer, int, QWidget*) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString((home / "first.pdf").string()));
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(3, 3);
+    return true;
+  });
+  frame->RunCommand(kCmdFilePrint);
+  ASSERT_EQ(PdfPageCount(home / "first.pdf"), 1);
+
+  const auto fromPreview = home / "from-preview.pdf";
+  Printing().SetPreview([&](QPrinter& printer, const std::function<void(QPrinter*)>& paint, QWidget*) {
+    QPrintPreviewWidget widget(&printer);
+    QObject::connect(&widget, &QPrintPreviewWidget::paintRequested, paint);
+    widget.updatePreview();
+    EXPECT_EQ(widget.pageCount(), 3);
+    // The preview's print button: its print dialog chose page 2, at a resolution of its own.
+    printer.setOutputFileName(QString::fromStdString(fromPreview.string()));
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 2);
+    printer.setResolution(300);
+    paint(&printer);
+    EXPECT_EQ(printer.resolution(), kPrintDpi);
+  });
+  frame->RunCommand(kCmdFilePrintPreview);
+  EXPECT_EQ(PdfPageCount(fromPreview), 1);
+  EXPECT_EQ(View().currentPage, 1);
+}
+
+TEST_F(PrintTest, APrinterThatCannotStartIsReported) {
+  StartWithRows(3);
+  Printing().SetPrintDialog([&](QPrinter& printer, int, QWidget*) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString((home / "no-such-folder" / "out.pdf").string()));
+    return true;
+  });
+  EXPECT_FALSE(Printing().Print(nullptr));
+  ASSERT_FALSE(sink.shown.empty());
+  EXPECT_EQ(sink.shown.back(), kPrintStartFailedText);
+}
+
 TEST_F(PrintTest, StartUpQueriesThePaperOnceThePageIsShown) {
   int queries = 0;
   MakeFrame();
