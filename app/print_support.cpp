@@ -129,7 +129,7 @@ bool PrintController::PrintChosenPages(QPrinter& printer, int pageCount) {
   const auto [first, last] = PrintedPageRange(printer, pageCount);
   if (first > last) return false;
   if (!PrintPages(printer, first, last, store_, settings_, view_, sink_)) {
-    sink_.ShowMessage(kPrintStartFailedText);
+    sink_.Show(msg::DeviceError);  // the printer (or the file of "Print to File") did not start
     return false;
   }
   return true;

@@ -20,9 +20,6 @@ struct SheetSettings;
 // Printing, preview and PDF all run at this resolution.
 constexpr int kPrintDpi = 600;
 
-// Shown when the printer (or the file of "Print to File") cannot be started.
-inline constexpr const char* kPrintStartFailedText = "印刷を開始できませんでした";
-
 // Physical page of a printer in device units and its resolution.
 struct PrinterPage {
   int widthPx = 0;

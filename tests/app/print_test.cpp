@@ -177,7 +177,7 @@ TEST_F(PrintTest, APrinterThatCannotStartIsReported) {
   });
   EXPECT_FALSE(Printing().Print(nullptr));
   ASSERT_FALSE(sink.shown.empty());
-  EXPECT_EQ(sink.shown.back(), kPrintStartFailedText);
+  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::DeviceError));
 }
 
 TEST_F(PrintTest, StartUpQueriesThePaperOnceThePageIsShown) {
