@@ -1,5 +1,10 @@
 #include "app/export_command.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include <QApplication>
 #include <QBuffer>
 #include <QByteArray>
@@ -173,6 +178,12 @@ int RunExportCommand(const CommandLineOptions& o, MessageSink& sink) {
 int RunExportMode(int argc, char** argv, const CommandLineOptions& options) {
   // Export needs no display: use the offscreen platform unless one was chosen.
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Batch runs often have no login session (cron, CI): hand Qt the private runtime folder it would
+  // choose itself, so that it does not warn about the missing variable on every run.
+  if (!std::getenv("XDG_RUNTIME_DIR")) {
+    const std::string dir = "/tmp/runtime-" + std::to_string(getuid());
+    if (mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST) setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
+  }
   QApplication app(argc, argv);
   // QApplication takes the locale from the environment; numbers are always printed the C way.
   std::setlocale(LC_NUMERIC, "C");
