@@ -53,6 +53,7 @@ std::string UsageText() {
          "  vek --export-pdf OUT.pdf FILE [OPTIONS] [--pages FIRST-LAST] [--paper A4|A3|B4|B5|Letter]\n"
          "  vek --export-png OUTDIR FILE [OPTIONS] [--pages FIRST-LAST] [--dpi N]\n"
          "  vek --program-folder             print the program folder (settings, lists, fonts)\n"
+         "  vek --init-settings              write the factory settings files where they are missing\n"
          "  vek --version | --help\n"
          "\n"
          "OPTIONS (applied in this order):\n"
@@ -93,6 +94,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       if (!setMode(CommandLineOptions::Mode::Version)) return fail("--version takes no other mode");
     } else if (a == "--program-folder") {
       if (!setMode(CommandLineOptions::Mode::ProgramFolder)) return fail("only one mode at a time");
+    } else if (a == "--init-settings") {
+      if (!setMode(CommandLineOptions::Mode::InitSettings)) return fail("only one mode at a time");
     } else if (a == "--convert" || a == "--export-pdf" || a == "--export-png") {
       auto m = a == "--convert"      ? CommandLineOptions::Mode::Convert
                : a == "--export-pdf" ? CommandLineOptions::Mode::ExportPdf

@@ -12,7 +12,7 @@ struct AnalyseOption {
 };
 
 struct CommandLineOptions {
-  enum class Mode { Window, Help, Version, ProgramFolder, Convert, ExportPdf, ExportPng };
+  enum class Mode { Window, Help, Version, ProgramFolder, InitSettings, Convert, ExportPdf, ExportPng };
   Mode mode = Mode::Window;
   std::string output;               // --convert OUT, --export-pdf OUT.pdf, --export-png OUTDIR
   std::vector<std::string> inputs;  // FILE (several for --convert into a folder)

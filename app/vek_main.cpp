@@ -34,6 +34,8 @@ int RunVek(int argc, char** argv) {
       return 0;
     case M::ProgramFolder:
       return RunProgramFolderCommand();
+    case M::InitSettings:
+      return RunInitSettingsCommand();
     case M::Window:
       return RunWindow(argc, argv, o);
     case M::Convert: {

@@ -55,5 +55,25 @@ TEST(ProgramFolderCommand, PrintsOnlyTheMappedFolderOnStdout) {
   EXPECT_FALSE(fs::exists(home.path() / "D"));
 }
 
+TEST(InitSettingsCommand, WritesOnlyMissingFilesThenStartUpIsQuiet) {
+  if (!fs::exists(VekExecutable())) GTEST_SKIP() << "vek executable not built";
+  TempHome home;
+  const fs::path folder = home.path() / "C" / "Kavrion" / "Pemo5";
+  WriteFileBytes(folder / "Font3.ndx", "12.0\r\nIPAGothic\r\n0\r\n0\r\n");
+  fs::path err = home.path() / "err.txt";
+  int status = -1;
+  std::string out = RunVek("--init-settings", err, status);
+  EXPECT_EQ(status, 0);
+  EXPECT_NE(out.find("written: " + (folder / "Sys.ndx").string()), std::string::npos);
+  EXPECT_NE(out.find("kept:    " + (folder / "Font3.ndx").string()), std::string::npos);
+  EXPECT_EQ(ReadFileBytes(folder / "Font3.ndx"), "12.0\r\nIPAGothic\r\n0\r\n0\r\n");
+  EXPECT_EQ(ReadFileBytes(folder / "Font1.ndx").rfind("11.0\r\n", 0), 0u);
+
+  // The next start finds every file: no message at all.
+  out = RunVek("--program-folder", err, status);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(ReadFileBytes(err).find("ファイルが見つかりません"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace vek
