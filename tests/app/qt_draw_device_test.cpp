@@ -4,6 +4,8 @@
 // too; set VEK_SAVE_RENDER to a folder to keep it as PNG for inspection.
 #include <gtest/gtest.h>
 
+#include "support/example_heading.h"
+
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
@@ -252,24 +254,9 @@ TEST(QtDrawDeviceTest, SavedFontComesBack) {
 TEST(QtDrawDeviceTest, SheetBlocksDrawOnAPage) {
   Sheet s;
   Record& r = s.store.test;
-  r.Header(hf::SurveyNameCaption) = Sjis("調査名");
-  r.Header(hf::SurveyName) = Sjis("北町地区地盤調査");
-  r.Header(hf::NoCaption) = Sjis("Ｎｏ．");
-  r.Header(hf::BoringNo) = "B-2";
-  r.Header(hf::DateEra) = Sjis("令和");
-  r.Header(hf::DateYear) = "6";
-  r.Header(hf::DateMonth) = "4";
-  r.Header(hf::DateDay) = "18";
-  r.Header(hf::EngineerCaption) = Sjis("担当者");
-  r.Header(hf::Engineer) = Sjis("佐藤");
-  r.Header(hf::SoilName) = Sjis("シルト質粘土");
-  r.Header(hf::NValue) = "8";
-  r.Header(hf::TestDepth) = "6.5";
+  testing::FillExampleHeading(r);
   r.Header(hf::WaterLevelPrefix) = "-";
   r.Header(hf::BoreholeWaterLevel) = "2.1";
-  r.Header(hf::StandpipeInitialLevel) = "10";
-  r.Header(hf::StandpipeInsertedLevel) = "12.5";
-  r.Header(hf::PoissonRatio) = "0.3";
   r.Header(hf::PressureOffset) = "15.2";
   r.Header(hf::Show120Reading) = "1";
   r.Header(hf::ShowDataNo) = "1";

@@ -1,6 +1,8 @@
 // Value texts and row positions of the three heading-block variants.
 #include <gtest/gtest.h>
 
+#include "support/example_heading.h"
+
 #include "core/header_fields.h"
 #include "render/heading_block.h"
 #include "canvas_fixture.h"
@@ -14,23 +16,7 @@ class HeadingTest : public CanvasTest {
     canvas.placement.leftMargin = 15;
     canvas.placement.topMargin = 20;
     Record& r = store.test;
-    r.Header(hf::SurveyNameCaption) = Sjis("調査名");
-    r.Header(hf::SurveyName) = Sjis("北町地区調査");
-    r.Header(hf::NoCaption) = Sjis("Ｎｏ．");
-    r.Header(hf::BoringNo) = "B-1";
-    r.Header(hf::DateEra) = Sjis("令和");
-    r.Header(hf::DateYear) = "5";
-    r.Header(hf::DateMonth) = "12";
-    r.Header(hf::DateDay) = "1";
-    r.Header(hf::EngineerCaption) = Sjis("担当者");
-    r.Header(hf::Engineer) = Sjis("山田");
-    r.Header(hf::SoilName) = Sjis("粘土");
-    r.Header(hf::NValue) = "12";
-    r.Header(hf::TestDepth) = "12.5";
-    r.Header(hf::StandpipeInitialLevel) = "5";
-    r.Header(hf::StandpipeInsertedLevel) = "12.25";
-    r.Header(hf::PoissonRatio) = "0.3";
-    r.Header(hf::PressureOffset) = "12.345";
+    testing::FillExampleHeading(r);
     store.calibration = r;
   }
   double Row(int k) const { return 9 + 4.5 * k; }

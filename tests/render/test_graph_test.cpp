@@ -35,6 +35,16 @@ class TestGraphTest : public SheetTest {
     store.test.Test(row, tf::DH) = dh;
   }
 
+  // Three steps chosen as Po, Py' and Pl'.
+  void SetThreeAnalysedSteps() {
+    SetRow(1, "4.5", "400", "1");
+    SetRow(2, "4.6", "800", "2");
+    SetRow(3, "4.9", "1200", "4");
+    Header(hf::PoPoint) = "1";
+    Header(hf::PyPoint) = "2";
+    Header(hf::PlPoint) = "3";
+  }
+
   void Draw() {
     SheetCanvas c = Canvas();
     c.placement.blockOffset = 63.0;
@@ -175,12 +185,7 @@ TEST_F(TestGraphTest, EachStepIsARingedDotWithACreepCross) {
 }
 
 TEST_F(TestGraphTest, AnalysisPointsGetLeadersAndLabels) {
-  SetRow(1, "4.5", "400", "1");
-  SetRow(2, "4.6", "800", "2");
-  SetRow(3, "4.9", "1200", "4");
-  Header(hf::PoPoint) = "1";
-  Header(hf::PyPoint) = "2";
-  Header(hf::PlPoint) = "3";
+  SetThreeAnalysedSteps();
   Draw();
   const double h = FontMm(3);
   const auto po = device.TextsEqual("Po");
@@ -204,12 +209,7 @@ TEST_F(TestGraphTest, AnalysisPointsGetLeadersAndLabels) {
 }
 
 TEST_F(TestGraphTest, HiddenPlAndHiddenLettersSuppressMarks) {
-  SetRow(1, "4.5", "400", "1");
-  SetRow(2, "4.6", "800", "2");
-  SetRow(3, "4.9", "1200", "4");
-  Header(hf::PoPoint) = "1";
-  Header(hf::PyPoint) = "2";
-  Header(hf::PlPoint) = "3";
+  SetThreeAnalysedSteps();
   Header(hf::HidePl) = "1";
   Draw();
   EXPECT_EQ(CountTexts("Po"), 1u);
@@ -296,12 +296,7 @@ TEST_F(TestGraphTest, ExtendedLineStartsJustBehindAndEndsTenMillimetresAbove) {
 }
 
 TEST_F(TestGraphTest, AnalysisLinesDrawnInTheirWidthsAndColours) {
-  SetRow(1, "4.5", "400", "1");
-  SetRow(2, "4.6", "800", "2");
-  SetRow(3, "4.9", "1200", "4");
-  Header(hf::PoPoint) = "1";
-  Header(hf::PyPoint) = "2";
-  Header(hf::PlPoint) = "3";
+  SetThreeAnalysedSteps();
   settings.RLineMode = 1;
   settings.DhLineMode = 1;
   settings.RLineColour = "0x800000";
