@@ -6,7 +6,7 @@
 #include "core/analysis.h"
 #include "core/cal_curve.h"
 #include "core/messages.h"
-#include "core/test_reduction.h"
+#include "core/step_reduction.h"
 #include "io/data_file_attach.h"
 #include "io/data_file_reader.h"
 #include "io/data_file_writer.h"

@@ -20,7 +20,7 @@
 
 #include "app/batch_pipeline.h"
 #include "app/command_line.h"
-#include "app/qt_draw_device.h"
+#include "qt/qt_draw_device.h"
 #include "core/messages.h"
 #include "core/record_store.h"
 #include "core/sheet_settings.h"

@@ -15,8 +15,8 @@
 
 #include "app/about_dialog.h"
 #include "app/commands.h"
-#include "app/file_dialogs.h"
-#include "app/qt_message_sink.h"
+#include "qt/file_dialogs.h"
+#include "qt/qt_message_sink.h"
 #include "app/vek_doc.h"
 #include "app/vek_view.h"
 #include "core/record_store.h"

@@ -7,7 +7,7 @@
 #include <QPrinterInfo>
 #include <algorithm>
 
-#include "app/qt_draw_device.h"
+#include "qt/qt_draw_device.h"
 #include "core/messages.h"
 #include "core/record_store.h"
 #include "core/sheet_settings.h"

@@ -1,6 +1,6 @@
 #include "app/vek_doc.h"
 
-#include "app/file_dialogs.h"
+#include "qt/file_dialogs.h"
 
 namespace vek {
 

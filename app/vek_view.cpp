@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <cstdlib>
 
-#include "app/qt_draw_device.h"
+#include "qt/qt_draw_device.h"
 #include "app/vek_doc.h"
 #include "core/encoding.h"
 #include "io/settings_files.h"

@@ -4,7 +4,7 @@
 #include <clocale>
 
 #include "app/commands.h"
-#include "app/file_dialogs.h"
+#include "qt/file_dialogs.h"
 #include "app/main_frame.h"
 #include "core/record_store.h"
 #include "core/sheet_settings.h"

@@ -7,7 +7,7 @@
 #include "core/cal_curve.h"
 #include "core/header_fields.h"
 #include "core/number_format.h"
-#include "core/test_reduction.h"
+#include "core/step_reduction.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/qt_draw_device.h"
+#include "qt/qt_draw_device.h"
 #include "core/encoding.h"
 #include "core/messages.h"
 #include "core/number_format.h"

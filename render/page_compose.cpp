@@ -8,7 +8,7 @@
 #include "render/page_footer.h"
 #include "render/primitives.h"
 #include "render/results_table.h"
-#include "render/test_graph.h"
+#include "render/result_graph.h"
 
 namespace vek {
 

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <cmath>
 
-#include "app/qt_draw_device.h"
+#include "qt/qt_draw_device.h"
 
 namespace vek {
 namespace {

@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "app/commands.h"
-#include "app/file_dialogs.h"
+#include "qt/file_dialogs.h"
 #include "app_fixture.h"
 
 namespace vek::testing {

@@ -4,7 +4,7 @@
 
 #include "app/commands.h"
 #include "app/print_support.h"
-#include "app/qt_draw_device.h"
+#include "qt/qt_draw_device.h"
 #include "render/page_compose.h"
 #include <QPainter>
 #include "app_fixture.h"

@@ -1,4 +1,4 @@
-#include "core/test_reduction.h"
+#include "core/step_reduction.h"
 
 #include <cmath>
 #include <cstdlib>

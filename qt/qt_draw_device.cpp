@@ -1,4 +1,4 @@
-#include "app/qt_draw_device.h"
+#include "qt/qt_draw_device.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

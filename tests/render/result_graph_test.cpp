@@ -1,6 +1,6 @@
 // Test result graph: scales, labels, points, marks, analysis lines and the formula corner, checked
 // to the device unit on a 96-dpi recording device.
-#include "render/test_graph.h"
+#include "render/result_graph.h"
 
 #include <gtest/gtest.h>
 

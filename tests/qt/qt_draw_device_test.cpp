@@ -12,7 +12,7 @@
 #include <QPainter>
 #include <cstdlib>
 
-#include "app/qt_draw_device.h"
+#include "qt/qt_draw_device.h"
 #include "core/encoding.h"
 #include "core/header_fields.h"
 #include "core/messages.h"

@@ -1,4 +1,4 @@
-#include "render/test_graph.h"
+#include "render/result_graph.h"
 
 #include <algorithm>
 #include <cmath>
