@@ -46,12 +46,13 @@ bool ParsePages(const std::string& s, std::pair<int, int>& p) {
 
 std::string UsageText() {
   return "Usage:\n"
-         "  vek [FILE]                       open the window (with a .vdw/.cdw/.ddf/.cdf file)\n"
+         "  vek [FILE]                       open the window (with a .vdw/.cdw file; a .ddf/.cdf file of\n"
+         "                                   the previous generation is imported as File Open does)\n"
          "  vek --convert OUT FILE [OPTIONS]  read FILE, apply OPTIONS, write OUT (.vdw or .cdw)\n"
          "  vek --convert OUTDIR FILE... [OPTIONS]\n"
          "                                   the same for several files into a folder\n"
-         "  vek --export-pdf OUT.pdf FILE [OPTIONS] [--pages FIRST-LAST] [--paper A4|A3|B4|B5|Letter]\n"
-         "  vek --export-png OUTDIR FILE [OPTIONS] [--pages FIRST-LAST] [--dpi N]\n"
+         "  vek --export-pdf OUT.pdf FILE [OPTIONS] [--pages FIRST-LAST] [--paper A4|A3|B4|B5|Letter] [--fit]\n"
+         "  vek --export-png OUTDIR FILE [OPTIONS] [--pages FIRST-LAST] [--dpi N] [--fit]\n"
          "  vek --program-folder             print the program folder (settings, lists, fonts)\n"
          "  vek --init-settings              write the factory settings files where they are missing\n"
          "  vek --version | --help\n"
@@ -61,6 +62,10 @@ std::string UsageText() {
          "  --reduce            recompute the record (test reduction or calibration fit)\n"
          "  --analyse PO,PY,PL[,SIGN]\n"
          "                      analyse with these step numbers (SIGN 1-3, default 1)\n"
+         "\n"
+         "  --fit               scale a sheet that does not fit the paper onto it (exports)\n"
+         "\n"
+         "Without a display the window cannot open: use --export-pdf or --export-png.\n"
          "\n"
          "Exit status: 0 success, 1 reading or writing failed, 2 usage error.\n";
 }
@@ -123,6 +128,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     } else if (a == "--dpi") {
       if (!next(value) || !ParseInt(value, o.dpi) || o.dpi < 10 || o.dpi > 2400)
         return fail("--dpi needs a number from 10 to 2400");
+    } else if (a == "--fit") {
+      o.fit = true;
     } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
       return fail("unknown option " + a);
     } else {
@@ -135,6 +142,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
   if ((o.mode == M::ExportPdf || o.mode == M::ExportPng) && o.inputs.size() > 1)
     return fail("export takes one input file");
   if (o.mode == M::Window && o.inputs.size() > 1) return fail("the window opens one file");
+  if (o.fit && o.mode != M::ExportPdf && o.mode != M::ExportPng) return fail("--fit goes with --export-pdf or --export-png");
   if (!batch && (o.attachCal || o.reduce || o.analyse || o.pages))
     return fail("--attach-cal, --reduce, --analyse and --pages go with --convert or --export-*");
   return r;

@@ -22,6 +22,7 @@ struct CommandLineOptions {
   std::optional<std::pair<int, int>> pages;  // --pages FIRST-LAST
   std::string paper = "A4";
   int dpi = 150;
+  bool fit = false;  // --fit: a sheet larger than the paper is scaled onto it
 };
 
 struct ParseResult {

@@ -20,6 +20,8 @@
 
 #include "app/batch_pipeline.h"
 #include "app/command_line.h"
+#include "app/file_naming_sink.h"
+#include "app/sheet_fit.h"
 #include "qt/qt_draw_device.h"
 #include "core/messages.h"
 #include "core/record_store.h"
@@ -81,7 +83,8 @@ std::optional<std::pair<int, int>> ResolvePageRange(const std::optional<std::pai
 }
 
 bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const SheetSettings& settings,
-               ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper) {
+               ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
+               double scale) {
   UsePaper(view, paper);
   QByteArray pdf;
   {
@@ -96,6 +99,7 @@ bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const
                                      QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&writer)) return false;
+    if (scale != 1.0) painter.scale(scale, scale);
     QtDrawDevice device(painter);
     for (int page = pages.first; page <= pages.second; ++page) {
       if (page != pages.first && !writer.newPage()) return false;
@@ -108,7 +112,7 @@ bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const
 
 bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, const SheetSettings& settings,
                ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
-               int dpi) {
+               int dpi, double scale) {
   UsePaper(view, paper);
   std::error_code ec;
   std::filesystem::create_directories(out_dir, ec);
@@ -127,7 +131,9 @@ bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, c
       QPainter painter(&image);
       painter.setRenderHint(QPainter::Antialiasing);
       painter.setRenderHint(QPainter::TextAntialiasing);
+      if (scale != 1.0) painter.scale(scale, scale);
       QtDrawDevice device(painter, dpi, dpi);
+      device.SetPixelAlignedLines(scale == 1.0);
       DrawPrintedPage(device, store, settings, view, sink, page);
     }
     QByteArray png;
@@ -163,11 +169,28 @@ int RunExportCommand(const CommandLineOptions& o, MessageSink& sink) {
   }
   if (!note.empty()) std::fprintf(stderr, "vek: %s\n", note.c_str());
 
+  // A sheet larger than the paper is said before anything is written; --fit shrinks it onto it.
+  UsePaper(view, *paper);
+  const SheetExtent extent = MeasureSheet(store, settings, view, *pages);
+  const QSizeF paperMm = QPageSize::size(paper->id, QPageSize::Millimeter);
+  double scale = 1.0;
+  if (!SheetFits(extent, paperMm.width(), paperMm.height())) {
+    const std::string off = DoesNotFitText(extent, o.paper, paperMm.width(), paperMm.height());
+    if (o.fit) {
+      scale = FitScale(extent, paperMm.width(), paperMm.height());
+      std::fprintf(stderr, "vek: %s: %s; scaled to %.0f %%\n", o.inputs[0].c_str(), off.c_str(), scale * 100);
+    } else {
+      std::fprintf(stderr, "vek: %s: %s; use --fit to scale it onto the paper\n", o.inputs[0].c_str(), off.c_str());
+    }
+  }
+
   const std::filesystem::path out(o.output);
-  const bool ok = pdf ? ExportPdf(out, store, settings, view, sink, *pages, *paper)
-                      : ExportPng(out, store, settings, view, sink, *pages, *paper, o.dpi);
+  errno = 0;
+  const bool ok = pdf ? ExportPdf(out, store, settings, view, sink, *pages, *paper, scale)
+                      : ExportPng(out, store, settings, view, sink, *pages, *paper, o.dpi, scale);
   if (!ok) {
-    std::fprintf(stderr, "vek: cannot write %s\n", o.output.c_str());
+    const int error = errno;
+    FileNamingSink(sink, o.output).ShowMessage(WriteFailureText(error));
     return kExitFailed;
   }
   const int n = pages->second - pages->first + 1;

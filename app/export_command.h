@@ -37,14 +37,16 @@ std::optional<std::pair<int, int>> ResolvePageRange(const std::optional<std::pai
 // Writes pages first ... last of the store's current sheet as one PDF at kExportPdfDpi on `paper`.
 // The view's paper size follows the paper. False (file untouched) when the PDF cannot be made or
 // written.
+// `scale` below 1 shrinks the sheet onto the paper (--fit).
 bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const SheetSettings& settings,
-               ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper);
+               ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
+               double scale = 1.0);
 
 // Writes pages first ... last as page-N.png (N the page number) into `out_dir`, created when
 // missing, at `dpi` on a white background. False when a file cannot be written.
 bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, const SheetSettings& settings,
                ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
-               int dpi);
+               int dpi, double scale = 1.0);
 
 // The whole command: loads FILE through the batch pipeline (settings, file, --attach-cal,
 // --reduce, --analyse), then exports. Exit status 0 success, 1 reading or writing failed, 2 usage

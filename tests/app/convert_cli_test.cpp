@@ -1,4 +1,6 @@
 // vek --convert: the batch load, processing and writing of data files.
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 #include "app/batch_pipeline.h"
@@ -102,7 +104,7 @@ TEST_F(ConvertTest, UsageErrorsWriteNothing) {
   const std::string test = (kSamples / "test-sample.vdw").string();
   const std::string cal = (kSamples / "cal-sample.cdw").string();
   EXPECT_EQ(RunConvert(Parse({"--convert", (home / "x.txt").string(), test}), sink), 2);
-  EXPECT_EQ(sink.shown.back(), std::string(kBadExtensionText));
+  EXPECT_EQ(sink.shown.back(), "--convert: " + (home / "x.txt").string() + " needs the extension .vdw or .cdw");
   EXPECT_EQ(RunConvert(Parse({"--convert", (home / "two.vdw").string(), test, cal}), sink), 2);
   EXPECT_EQ(RunConvert(Parse({"--convert", (home / "c.cdw").string(), cal, "--attach-cal", cal}), sink), 2);
   EXPECT_EQ(RunConvert(Parse({"--convert", (home / "t.vdw").string(), test, "--analyse", "1,2,99"}), sink), 2);
@@ -119,7 +121,9 @@ TEST_F(ConvertTest, ReadAndWriteFailuresExitOne) {
                               (kSamples / "test-sample.vdw").string()}),
                        sink),
             1);
-  EXPECT_NE(std::find(sink.shown.begin(), sink.shown.end(), NumberedMessage(msg::FileNotFound, missing)),
+  // Every message of a batch names its file.
+  EXPECT_NE(std::find(sink.shown.begin(), sink.shown.end(),
+                      missing + ": " + NumberedMessage(msg::FileNotFound, missing)),
             sink.shown.end());
   EXPECT_TRUE(fs::exists(home / "outdir/test-sample.vdw"));  // the other input is still converted
 
@@ -127,7 +131,9 @@ TEST_F(ConvertTest, ReadAndWriteFailuresExitOne) {
   EXPECT_EQ(RunConvert(Parse({"--convert", (home / "file/out.vdw").string(), (kSamples / "test-sample.vdw").string()}),
                        sink),
             1);
-  EXPECT_EQ(sink.shown.back().rfind(NumberedMessage(msg::CannotSave), 0), 0u);
+  // ... and a write failure gives the system's reason.
+  EXPECT_EQ(sink.shown.back(), (home / "file/out.vdw").string() + ": " + NumberedMessage(msg::CannotSave) + " (" +
+                                   std::strerror(ENOTDIR) + ")");
 
   // A calibration file is not a test to attach.
   EXPECT_EQ(RunConvert(Parse({"--convert", (home / "t.vdw").string(), (kSamples / "test-sample.vdw").string(),

@@ -43,7 +43,8 @@ TEST_F(MainWindowTest, StartsWithNewTestDocumentCentredAtItsShareOfTheScreen) {
   store.test.Test(1, 1) = "100";
   StartNew();
 
-  EXPECT_EQ(frame->windowTitle(), U("ヴェク V5"));
+  EXPECT_EQ(frame->windowTitle(), U("ヴェク V5[*]"));
+  EXPECT_FALSE(frame->isWindowModified());
   EXPECT_EQ(store.currentSheet, kTestSheet);
   EXPECT_TRUE(store.calFilePath.empty());
   EXPECT_TRUE(store.test.Test(1, 1).empty());
@@ -263,13 +264,17 @@ TEST_F(MainWindowTest, FormCommandsSetTheirSheetRunAndRedraw) {
   frame->RegisterFormCommand(kCmdCalHeader, [&](QWidget*) {
     ++calls;
     sheetSeen = store.currentSheet;
+    return false;
   });
   EXPECT_TRUE(frame->Action(kCmdCalHeader)->isEnabled());
   EXPECT_EQ(PaintsAfter([&] { frame->Action(kCmdCalHeader)->trigger(); }), 1);
   EXPECT_EQ(calls, 1);
   EXPECT_EQ(sheetSeen, kCalibrationSheet);
 
-  frame->RegisterFormCommand(kCmdSetFormat, [&](QWidget*) { sheetSeen = store.currentSheet; });
+  frame->RegisterFormCommand(kCmdSetFormat, [&](QWidget*) {
+    sheetSeen = store.currentSheet;
+    return false;
+  });
   frame->RunCommand(kCmdSetFormat);  // settings forms keep the sheet
   EXPECT_EQ(sheetSeen, kCalibrationSheet);
 }
