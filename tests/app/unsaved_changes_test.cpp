@@ -2,6 +2,8 @@
 // asks to save first, and the title carries Qt's modified mark.
 #include <QAction>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -96,6 +98,8 @@ TEST_F(UnsavedChangesTest, OpenRecentAndDropAskBeforeReplacingTheRecord) {
   saveAnswers = {SaveChoice::Save};
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile(QString::fromStdString(other.string()))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(frame.get(), &enter);
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(frame.get(), &drop);
   EXPECT_EQ(frame->Document().PathName(), other);
