@@ -53,6 +53,7 @@ bool CVekDoc::SaveModified(const std::function<SaveChoice(const std::string& que
 
 void CVekDoc::UpdateAllViews() { emit UpdateViews(); }
 
+
 void CVekDoc::DocumentPathChanged(const std::filesystem::path& path) { emit PathNameChanged(PathToQString(path)); }
 
 }  // namespace vek

@@ -4,6 +4,7 @@
 #include <clocale>
 
 #include "app/display_check.h"
+#include "app/form_commands.h"
 #include "app/main_frame.h"
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
@@ -30,6 +31,7 @@ int RunWindow(int& argc, char** argv, const CommandLineOptions& options) {
   RecordStore store;
   SheetSettings settings;
   CMainFrame frame(store, settings);
+  RegisterFormCommands(frame);
   if (options.inputs.empty()) {
     frame.StartNewDocument();
   } else if (!frame.StartWithFile(QStringToPath(QString::fromLocal8Bit(options.inputs.front().c_str())))) {

@@ -34,7 +34,6 @@ inline constexpr std::string_view kSaveCalibrationFilter =
     "CALデータ(*.CDW)|*.cdw;|CAL(*.CDW) VEKﾃﾞｰﾀ(*.VDW)|*.cdw;*.vdw;|すべて(*.*)|*.*||";
 inline constexpr std::string_view kSaveTestFilter =
     "VEKデータ(*.VDW)|*.vdw;|VEKﾃﾞｰﾀ(*.VDW) CAL(*.CDW)|*.cdw;*.vdw;|すべて(*.*)|*.*||";
-inline constexpr std::string_view kBadExtensionText = "拡張子を CDW(cdw) または VDW(vdw)にして下さい";
 
 // One entry of a filter string: its description and its patterns ("*.vdw"), empty patterns dropped.
 struct FileFilterEntry {
@@ -80,7 +79,7 @@ std::filesystem::path FieldToPath(std::string_view field);
 class DocumentCommands {
  public:
   DocumentCommands(RecordStore& store, SheetSettings& settings, MessageSink& sink, FileChooser& chooser,
-                   DocumentHost& host, DataParserState& parser = ProcessParserState());
+                   DocumentHost& host);
 
   // File Open: start folder from FileV.ndx, chooser, read the file (any kind, Ver2 included), remember
   // its folder in FileV.ndx. True when a file was loaded.
@@ -120,7 +119,8 @@ class DocumentCommands {
   MessageSink& sink_;
   FileChooser& chooser_;
   DocumentHost& host_;
-  DataParserState& parser_;
+  // The line parsers' section state belongs to this document: it persists across its loads.
+  DataParserState parser_;
   std::filesystem::path pathName_;
   bool modified_ = false;
 };

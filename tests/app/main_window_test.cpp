@@ -271,12 +271,15 @@ TEST_F(MainWindowTest, FormCommandsSetTheirSheetRunAndRedraw) {
   EXPECT_EQ(calls, 1);
   EXPECT_EQ(sheetSeen, kCalibrationSheet);
 
+  EXPECT_FALSE(frame->Document().IsModified());
+
   frame->RegisterFormCommand(kCmdSetFormat, [&](QWidget*) {
     sheetSeen = store.currentSheet;
-    return false;
+    return true;
   });
   frame->RunCommand(kCmdSetFormat);  // settings forms keep the sheet
   EXPECT_EQ(sheetSeen, kCalibrationSheet);
+  EXPECT_TRUE(frame->Document().IsModified());  // a form that changed its record marks the document
 }
 
 TEST_F(MainWindowTest, ExitClosesWithoutAskingAndNewClearsTheShownRecord) {
