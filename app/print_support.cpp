@@ -216,6 +216,18 @@ void PrintController::Preview(QWidget* parent) {
   preview_(printer, [this](QPrinter* p) { PaintPreview(p); }, parent);
 }
 
+void PrintController::SetDocumentName(const QString& name, const QString& pdfPath) {
+  documentName_ = name;
+  QPrinter& printer = Printer();
+  // Only a file printer takes a file name (a name set on a real printer would turn it into one), and
+  // a file the user chose stays chosen.
+  const QString current = printer.outputFileName();
+  if (printer.outputFormat() == QPrinter::PdfFormat && (current.isEmpty() || current == proposedPdf_)) {
+    printer.setOutputFileName(pdfPath);
+    proposedPdf_ = pdfPath;
+  }
+}
+
 void PrintController::Setup(QWidget* parent) { setup_(Printer(), parent); }
 
 }  // namespace vek

@@ -95,9 +95,9 @@ class PrintController {
   void SetPreview(PreviewFn fn) { preview_ = std::move(fn); }
   void SetSetup(SetupFn fn) { setup_ = std::move(fn); }
   void SetPaperQuery(PaperQueryFn fn) { paperQuery_ = std::move(fn); }
-  // Name of the print job: a PDF printed to a file carries it as its title, and the print dialog
-  // proposes an output file named after it.
-  void SetDocumentName(const QString& name) { documentName_ = name; }
+  // Name of the print job: a PDF printed to a file carries it as its title, and "print to file"
+  // proposes `pdfPath` (the document's name with ".pdf") unless the user chose a file of their own.
+  void SetDocumentName(const QString& name, const QString& pdfPath);
 
  private:
   int CurrentPageCount();
@@ -120,6 +120,7 @@ class PrintController {
   SetupFn setup_;
   PaperQueryFn paperQuery_;
   QString documentName_;
+  QString proposedPdf_;  // the output file last proposed, replaced when the document changes
 };
 
 }  // namespace vek

@@ -1,5 +1,7 @@
 #include "app/vek_view.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -9,6 +11,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "qt/file_dialogs.h"
 #include "qt/qt_draw_device.h"
 #include "app/vek_doc.h"
 #include "core/encoding.h"
@@ -240,8 +243,14 @@ void CVekView::OnDataNumber() {
 }
 
 void CVekView::OnFilePrint() {
+  // The job is named after the document; printed to a file, it goes beside the document (or into
+  // the home folder for a document never saved) as NAME.pdf.
+  const std::filesystem::path& path = doc_.PathName();
   const std::string title = doc_.Title();
-  print_->SetDocumentName(QString::fromStdString(title.empty() ? std::string(kUntitledTitle) : title));
+  const QString name = QString::fromStdString(title.empty() ? std::string(kUntitledTitle) : title);
+  const QFileInfo info(name);
+  const QString folder = path.empty() ? QDir::homePath() : PathToQString(path.parent_path());
+  print_->SetDocumentName(name, QDir(folder).filePath(info.completeBaseName() + QStringLiteral(".pdf")));
   print_->Print(this);
 }
 void CVekView::OnFilePrintPreview() {

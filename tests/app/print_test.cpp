@@ -4,6 +4,7 @@
 
 #include "app/commands.h"
 #include "app/print_support.h"
+#include "qt/file_dialogs.h"
 #include "qt/qt_draw_device.h"
 #include "render/page_compose.h"
 #include <QPainter>
@@ -235,18 +236,19 @@ TEST_F(PrintTest, AFileThatCannotBeWrittenIsReported) {
 // output file named after the document.
 TEST_F(PrintTest, PrintedPdfCarriesTitleAndCreator) {
   StartWithRows(3);
-  QString docName, creator;
+  QString docName, creator, proposed;
   const auto pdf = home / "t.pdf";
+  Printing().Printer().setOutputFormat(QPrinter::PdfFormat);  // a machine without printers
   Printing().SetPrintDialog([&](QPrinter& printer, int, QWidget*) {
     docName = printer.docName();
     creator = printer.creator();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    proposed = printer.outputFileName();
     return true;
   });
   frame->RunCommand(kCmdFilePrint);
   EXPECT_EQ(docName, QStringLiteral("t.vdw"));
   EXPECT_EQ(creator, QStringLiteral("Vek"));
+  EXPECT_EQ(QStringToPath(proposed), pdf);  // beside the document, named after it
   const std::string bytes = ReadFileBytes(pdf);
   EXPECT_EQ(bytes.rfind("%PDF", 0), 0u);
   // Qt writes the info strings as UTF-16 with a byte-order mark.
