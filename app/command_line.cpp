@@ -25,6 +25,11 @@ bool ParseAnalyse(const std::string& s, AnalyseOption& a) {
     if (comma == std::string::npos) break;
     start = comma + 1;
   }
+  if (parts[0] == "auto" && parts.size() <= 2) {
+    a.automatic = true;
+    if (parts.size() == 2 && !ParseInt(parts[1], a.sign)) return false;
+    return a.sign >= 1 && a.sign <= 3;
+  }
   if (parts.size() != 3 && parts.size() != 4) return false;
   if (!ParseInt(parts[0], a.po) || !ParseInt(parts[1], a.py) || !ParseInt(parts[2], a.pl)) return false;
   if (parts.size() == 4 && !ParseInt(parts[3], a.sign)) return false;
@@ -52,6 +57,8 @@ std::string UsageText() {
          "                                   the same for several files into a folder\n"
          "  vek --export-pdf OUT.pdf FILE [OPTIONS] [--pages FIRST-LAST] [--paper A4|A3|B4|B5|Letter]\n"
          "  vek --export-png OUTDIR FILE [OPTIONS] [--pages FIRST-LAST] [--dpi N]\n"
+         "  vek --suggest FILE... [--attach-cal CAL] [--reduce]\n"
+         "                                   print the suggested Po, Py', Pl' steps of each test file\n"
          "  vek --program-folder             print the program folder (settings, lists, fonts)\n"
          "  vek --init-settings              write the factory settings files where they are missing\n"
          "  vek --version | --help\n"
@@ -61,8 +68,11 @@ std::string UsageText() {
          "  --reduce            recompute the record (test reduction or calibration fit)\n"
          "  --analyse PO,PY,PL[,SIGN]\n"
          "                      analyse with these step numbers (SIGN 1-3, default 1)\n"
+         "  --analyse auto[,SIGN]\n"
+         "                      analyse with the suggested steps (as vek --suggest prints them)\n"
          "\n"
-         "Exit status: 0 success, 1 reading or writing failed, 2 usage error.\n";
+         "Exit status: 0 success, 1 reading or writing failed (--suggest: a file without a\n"
+         "suggestion), 2 usage error.\n";
 }
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args) {
@@ -102,6 +112,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
                                      : CommandLineOptions::Mode::ExportPng;
       if (!setMode(m)) return fail("only one mode at a time");
       if (!next(o.output)) return fail(a + " needs an output");
+    } else if (a == "--suggest") {
+      if (!setMode(CommandLineOptions::Mode::Suggest)) return fail("only one mode at a time");
     } else if (a == "--attach-cal") {
       if (!next(value)) return fail("--attach-cal needs a calibration file");
       o.attachCal = value;
@@ -109,7 +121,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       o.reduce = true;
     } else if (a == "--analyse" || a == "--analyze") {
       AnalyseOption an;
-      if (!next(value) || !ParseAnalyse(value, an)) return fail("--analyse needs PO,PY,PL[,SIGN] (SIGN 1-3)");
+      if (!next(value) || !ParseAnalyse(value, an))
+        return fail("--analyse needs PO,PY,PL[,SIGN] or auto[,SIGN] (SIGN 1-3)");
       o.analyse = an;
     } else if (a == "--pages") {
       std::pair<int, int> p;
@@ -131,11 +144,12 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
   }
   using M = CommandLineOptions::Mode;
   const bool batch = o.mode == M::Convert || o.mode == M::ExportPdf || o.mode == M::ExportPng;
-  if (batch && o.inputs.empty()) return fail("no input file");
+  if ((batch || o.mode == M::Suggest) && o.inputs.empty()) return fail("no input file");
+  if (o.mode == M::Suggest && (o.analyse || o.pages)) return fail("--suggest takes --attach-cal and --reduce only");
   if ((o.mode == M::ExportPdf || o.mode == M::ExportPng) && o.inputs.size() > 1)
     return fail("export takes one input file");
   if (o.mode == M::Window && o.inputs.size() > 1) return fail("the window opens one file");
-  if (!batch && (o.attachCal || o.reduce || o.analyse || o.pages))
+  if (!batch && o.mode != M::Suggest && (o.attachCal || o.reduce || o.analyse || o.pages))
     return fail("--attach-cal, --reduce, --analyse and --pages go with --convert or --export-*");
   return r;
 }

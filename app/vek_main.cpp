@@ -9,6 +9,7 @@
 #include "app/command_line.h"
 #include "app/export_command.h"
 #include "app/program_folder_command.h"
+#include "app/suggest_command.h"
 #include "app/window_mode.h"
 #include "core/messages.h"
 
@@ -41,6 +42,13 @@ int RunVek(int argc, char** argv) {
     case M::Convert: {
       StderrMessageSink sink;
       return RunConvert(o, sink);
+    }
+    case M::Suggest: {
+      StderrMessageSink sink;
+      std::string lines;
+      const int status = RunSuggest(o, sink, lines);
+      std::fputs(lines.c_str(), stdout);
+      return status;
     }
     case M::ExportPdf:
     case M::ExportPng:

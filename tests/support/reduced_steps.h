@@ -5,7 +5,7 @@
 
 #include "core/number_format.h"
 #include "core/record_store.h"
-#include "support/three_piece_curve.h"
+#include "three_piece_curve.h"  // same folder: also used from bench/
 
 namespace vek::testing {
 
