@@ -1,4 +1,4 @@
-#include "core/data_checks.h"
+#include "io/data_checks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +12,7 @@
 #include "core/messages.h"
 #include "core/number_format.h"
 #include "core/step_reduction.h"
+#include "io/ver2_import.h"
 
 namespace vek {
 
@@ -177,6 +178,10 @@ void CheckCurve(const std::array<CalRow, kCalRowSlots>& rows, const std::array<T
 
 bool UsesRegression(const Record& record) { return std::atoi(record.Header(hf::CalCurveType).c_str()) != 0; }
 
+// A test imported from the previous generation's file: its results were computed by that program,
+// and its coefficients are still in the old pressure unit while its rows were converted.
+bool ImportedFromVer2(const Record& test) { return test.Header(hf::LegacyOrigin) == kLegacyOriginMark; }
+
 void CheckCalibrationCopy(const Record& test, Findings& out) {
   const bool named = !test.Header(hf::CalFileName).empty();
   const bool rows = FittedRowCount(test.CalRows) > 0;
@@ -189,7 +194,15 @@ void CheckCalibrationCopy(const Record& test, Findings& out) {
     return;
   }
   // A test on the straight-line curve never reads the coefficients it carries.
-  if (UsesRegression(test)) CheckCurve(test.CalRows, CoefficientTexts(test), true, out);
+  if (!UsesRegression(test)) return;
+  if (ImportedFromVer2(test)) {
+    const auto refit = RefitCoefficients(test.CalRows);
+    if (HasCoefficients(CoefficientTexts(test)) && refit && *refit != CoefficientTexts(test))
+      out.Record(FindingKind::StaleCoefficients,
+                 "前の世代のファイルの回帰係数は旧単位のままです（再計算の前にキャリブレーションファイルを添付し直してください）");
+    return;
+  }
+  CheckCurve(test.CalRows, CoefficientTexts(test), true, out);
 }
 
 // --- stored results ---------------------------------------------------------------------------
@@ -309,6 +322,9 @@ std::vector<Finding> CheckTestRecord(const RecordStore& store, const SheetSettin
   CheckSteps(test, store.CountDataRows(tf::Pressure), out);
   CheckCalibrationCopy(test, out);
 
+  // The previous generation computed its results by rules of its own; they are judged by the
+  // coefficients above, not against a new reduction.
+  if (ImportedFromVer2(test)) return out.Take();
   auto fresh = std::make_unique<RecordStore>(store);
   fresh->RefreshTestCoefficients();
   RunTestReduction(*fresh, settings);
