@@ -43,7 +43,7 @@ CDataCheckDlg::CDataCheckDlg(const std::vector<Finding>& findings, QWidget* pare
   list_->setAccessibleName(QString::fromUtf8("指摘"));
   for (const Finding& f : findings) list_->addItem(QString::fromStdString(FindingLine(f)));
   list_->setVisible(!findings.empty());
-  list_->setMinimumWidth(560);
+  list_->setMinimumWidth(760);
   caption->setBuddy(list_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
