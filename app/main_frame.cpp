@@ -228,7 +228,7 @@ void CMainFrame::RunForm(int id) {
   const CommandInfo* info = FindCommand(id);
   if (info && info->sheet == SheetBefore::Calibration) store_.currentSheet = kCalibrationSheet;
   if (info && info->sheet == SheetBefore::Test) store_.currentSheet = kTestSheet;
-  form->second(this);
+  if (form->second(this)) doc_->SetModified(true);
   view_->RedrawView();
 }
 

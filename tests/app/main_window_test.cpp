@@ -264,15 +264,22 @@ TEST_F(MainWindowTest, FormCommandsSetTheirSheetRunAndRedraw) {
   frame->RegisterFormCommand(kCmdCalHeader, [&](QWidget*) {
     ++calls;
     sheetSeen = store.currentSheet;
+    return false;
   });
   EXPECT_TRUE(frame->Action(kCmdCalHeader)->isEnabled());
   EXPECT_EQ(PaintsAfter([&] { frame->Action(kCmdCalHeader)->trigger(); }), 1);
   EXPECT_EQ(calls, 1);
   EXPECT_EQ(sheetSeen, kCalibrationSheet);
 
-  frame->RegisterFormCommand(kCmdSetFormat, [&](QWidget*) { sheetSeen = store.currentSheet; });
+  EXPECT_FALSE(frame->Document().IsModified());
+
+  frame->RegisterFormCommand(kCmdSetFormat, [&](QWidget*) {
+    sheetSeen = store.currentSheet;
+    return true;
+  });
   frame->RunCommand(kCmdSetFormat);  // settings forms keep the sheet
   EXPECT_EQ(sheetSeen, kCalibrationSheet);
+  EXPECT_TRUE(frame->Document().IsModified());  // a form that changed its record marks the document
 }
 
 TEST_F(MainWindowTest, ExitClosesWithoutAskingAndNewClearsTheShownRecord) {
