@@ -224,11 +224,5 @@ TEST(DataChecksTest, CalibrationFaultsAreFoundAtTheirRows) {
   EXPECT_EQ(found[0].kind, K::CalibrationTooFewRows);
 }
 
-TEST(DataChecksTest, FindingLinesNameTheirPlace) {
-  EXPECT_EQ(FindingLine({FindingKind::ReadingGap, FindingPlace::Step, 3, "x"}), "段階 3: x");
-  EXPECT_EQ(FindingLine({FindingKind::ReadingGap, FindingPlace::CalibrationRow, 4, "y"}), "CAL 行 4: y");
-  EXPECT_EQ(FindingLine({FindingKind::NoSteps, FindingPlace::Record, 0, "z"}), "z");
-}
-
 }  // namespace
 }  // namespace vek
