@@ -17,6 +17,7 @@
 
 #include "app/about_dialog.h"
 #include "app/commands.h"
+#include "app/record_tools.h"
 #include "qt/file_dialogs.h"
 #include "qt/qt_message_sink.h"
 #include "app/vek_doc.h"
@@ -101,6 +102,7 @@ CMainFrame::CMainFrame(RecordStore& store, SheetSettings& settings, FrameService
     recent_->Add(path);
     UpdateRecentFileMenu();
     UpdateTitle();
+    NoteFindings();
   });
   connect(doc_, &CVekDoc::ModifiedChanged, this, &CMainFrame::UpdateTitle);
   connect(doc_, &CVekDoc::UpdateViews, this, &CMainFrame::UpdateTitle);
@@ -351,6 +353,8 @@ void CMainFrame::RunCommand(int id) {
       break;
     case kCmdFileSave: doc_->OnFileSave(); break;
     case kCmdFileSaveAs: doc_->OnFileSaveAs(); break;
+    case kCmdFileExportCsv: ExportRecordCsv(store_, *chooser_, *sink_, doc_->PathName()); break;
+    case kCmdTestDataCheck: ShowDataCheck(); break;
     case kCmdFilePrint: view_->OnFilePrint(); break;
     case kCmdFilePrintPreview: view_->OnFilePrintPreview(); break;
     case kCmdFilePrintSetup: view_->OnFilePrintSetup(); break;
@@ -370,6 +374,16 @@ void CMainFrame::RunCommand(int id) {
     default: RunForm(id); break;
   }
   UpdateViewMenu();
+}
+
+void CMainFrame::NoteFindings() {
+  const QString note = FindingsNote(CheckCurrentRecord(store_, settings_).size());
+  if (!note.isEmpty()) statusBar()->showMessage(note);
+}
+
+void CMainFrame::ShowDataCheck() {
+  CDataCheckDlg dialog(CheckCurrentRecord(store_, settings_), this);
+  dialog.exec();
 }
 
 void CMainFrame::ShowAbout() {
@@ -394,6 +408,7 @@ bool CMainFrame::StartWithFile(const std::filesystem::path& path) {
   UpdateRecentFileMenu();
   UpdateTitle();
   view_->OnInitialUpdate();
+  NoteFindings();
   return true;
 }
 
