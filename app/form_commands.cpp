@@ -1,11 +1,18 @@
 #include "app/form_commands.h"
 
+#include "app/commands.h"
+#include "app/header_commands.h"
 #include "app/main_frame.h"
 
 namespace vek {
 
 void RegisterFormCommands(CMainFrame& frame) {
-  (void)frame;
+  frame.RegisterFormCommand(kCmdCalHeader, [&frame](QWidget* p) { return CalHeaderCommand(frame, p); });
+  frame.RegisterFormCommand(kCmdTestHeader, [&frame](QWidget* p) { return TestHeaderCommand(frame, p); });
+  frame.RegisterFormCommand(kCmdSetEngineers,
+                            [&frame](QWidget* p) { return MasterListCommand(frame, p, MasterListKind::Engineers); });
+  frame.RegisterFormCommand(kCmdSetSoils,
+                            [&frame](QWidget* p) { return MasterListCommand(frame, p, MasterListKind::SoilNames); });
 }
 
 }  // namespace vek
