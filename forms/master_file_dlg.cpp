@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableWidgetItem>
 
 #include "qt/cp932_text.h"
@@ -28,6 +29,8 @@ CMasterFileDlg::CMasterFileDlg(QWidget* parent, const SheetSettings& settings, M
   ui.importButton->setEnabled(logic_.CanImportOldList());
   ShowRows();
   SelectCurrent();
+  // The editor lies over its cell and follows it when the list scrolls.
+  connect(ui.listTable->verticalScrollBar(), &QScrollBar::valueChanged, this, &CMasterFileDlg::PlaceEditor);
 
   connect(ui.listTable, &QTableWidget::cellClicked, this, [this](int row, int) { logic_.SelectRow(row + 1); });
   connect(ui.listTable, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { EditRow(row + 1); });
@@ -67,15 +70,21 @@ void CMasterFileDlg::EditRow(size_t row) {
   if (editor_ || row < 1 || row > logic_.RowCount()) return;
   logic_.BeginEdit(row);
   SelectCurrent();
-  const QModelIndex index = ui.listTable->model()->index(static_cast<int>(row - 1), 0);
   auto* editor = new QLineEdit(ui.listTable->viewport());
   editor->setAccessibleName(QString::fromStdString(logic_.ColumnHeading()));
   LimitToCp932(editor, kMasterNameBytes);
   editor->setText(FromCp932(logic_.Row(row)));
   editor->setCursorPosition(editor->text().size());
-  ui.listTable->setIndexWidget(index, editor);
   editor_ = editor;
+  PlaceEditor();
+  editor->show();
   editor->setFocus(Qt::OtherFocusReason);
+}
+
+void CMasterFileDlg::PlaceEditor() {
+  if (!editor_) return;
+  const QModelIndex index = ui.listTable->model()->index(static_cast<int>(logic_.EditRow() - 1), 0);
+  editor_->setGeometry(ui.listTable->visualRect(index));
 }
 
 std::string CMasterFileDlg::EditorText() const { return editor_ ? ToCp932Accepted(editor_->text()) : std::string(); }
@@ -84,11 +93,10 @@ void CMasterFileDlg::CloseEditor(MasterListLogic::EditorKey key, bool reopen) {
   if (!editor_) return;
   const size_t row = logic_.EditRow();
   const size_t next = logic_.EditorKeyPressed(key, EditorText());
-  QPointer<QLineEdit> editor = editor_;
+  QLineEdit* editor = editor_;
   editor_ = nullptr;
   editor->hide();
-  ui.listTable->setIndexWidget(ui.listTable->model()->index(static_cast<int>(row - 1), 0), nullptr);
-  if (editor) editor->deleteLater();  // not while its own key or focus event is being delivered
+  editor->deleteLater();  // not while its own key or focus event is being delivered
   ui.listTable->item(static_cast<int>(row - 1), 0)->setText(FromCp932(logic_.Row(row)));
   ui.listTable->setFocus(Qt::OtherFocusReason);
   if (reopen && next != 0) EditRow(next);

@@ -32,6 +32,7 @@ class CMasterFileDlg : public FormDialog {
  private:
   void ShowRows();
   void SelectCurrent();
+  void PlaceEditor();
   // Stores the editor's text and closes it; returns the row it was on.
   void CloseEditor(MasterListLogic::EditorKey key, bool reopen);
   void EndEditByFocus();

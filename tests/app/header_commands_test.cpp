@@ -14,6 +14,7 @@
 #include "app_fixture.h"
 #include "forms/test_header_dlg.h"
 #include "qt/cp932_text.h"
+#include "support/form_shots.h"
 #include "support/program_home.h"
 
 namespace vek {
@@ -87,6 +88,7 @@ TEST_F(HeaderCommandsTest, FormFilledAndAttachedSavesWhatTheCommandLineWrites) {
     if (auto* combo = qobject_cast<QComboBox*>(control)) combo->setEditText(QString::fromUtf8(t.typed));
   }
   form.Widgets().openButton->click();
+  ShootForm(form, "test_header_filled.png");
   form.Widgets().okButton->click();
   ASSERT_EQ(form.result(), QDialog::Accepted);
   form.Logic().Finish(true, sink);

@@ -2,16 +2,18 @@
 // leaving a field, "開く" and Cancel, the entry validator, the list's in-place editor.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QTableWidget>
 #include <QTest>
-#include <cstdlib>
 #include <deque>
 
 #include "core/encoding.h"
 #include "forms/cal_header_dlg.h"
 #include "forms/master_file_dlg.h"
 #include "forms/test_header_dlg.h"
+#include "support/form_shots.h"
 #include "support/program_home.h"
 
 namespace vek {
@@ -34,11 +36,6 @@ class PathChooser : public FileChooser {
 // Types text as key presses, also characters without a key of their own.
 void Type(QWidget* widget, const QString& text) {
   for (QChar c : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_A, QString(c), Qt::NoModifier);
-}
-
-// Saves a picture of a form when VEK_SHOT_DIR names a folder (screenshots for review).
-void Shoot(QWidget& form, const char* name) {
-  if (const char* dir = std::getenv("VEK_SHOT_DIR")) form.grab().save(QString::fromUtf8(dir) + "/" + name);
 }
 
 class HeaderDialogsTest : public ::testing::Test {
@@ -103,7 +100,7 @@ TEST_F(HeaderDialogsTest, OpenShowsTheFileAndCancelPutsTheOldRowsBack) {
   form.Widgets().openButton->click();
   EXPECT_EQ(form.Widgets().calFileEdit->text(), QString::fromStdString(cal.string()));
   EXPECT_EQ(store.test.Cal(4, 1), "40");
-  Shoot(form, "test_header_after_open.png");
+  testing::ShootForm(form, "test_header_after_open.png");
   sink.answers = {true};
   form.Widgets().cancelButton->click();
   ASSERT_FALSE(form.isVisible());
@@ -132,11 +129,46 @@ TEST_F(HeaderDialogsTest, OkTakesTheWidgetsIntoTheRecord) {
   ui.surveyNameEdit->setText(QStringLiteral("較正"));
   ui.eraCombo->setCurrentIndex(1);
   ui.regressionRadio->setChecked(true);
+  ui.boringNoEdit->setText("No.3");
+  ui.initialLevelEdit->setText("12.0");
+  ui.yearEdit->setText("30");
+  ui.engineerCombo->setEditText(QStringLiteral("鈴木 一郎"));
+  testing::ShootForm(form, "cal_header_filled.png");
   form.accept();
   form.Logic().Finish(true, sink);
   EXPECT_EQ(store.calibration.Header(hf::SurveyName), Sjis("較正"));
   EXPECT_EQ(store.calibration.Header(hf::DateEra), Sjis("平成"));
   EXPECT_EQ(store.calibration.Header(hf::CalCurveType), "1");
+}
+
+TEST_F(HeaderDialogsTest, EveryControlIsNamedForScreenReadersAndReachedInVisualOrder) {
+  CCalHeaderDlg cal(nullptr, store, home.settings, &sink);
+  CTestHeaderDlg test(nullptr, store, home.settings, chooser, &sink);
+  CMasterFileDlg list(nullptr, home.settings, MasterListKind::Engineers, &sink);
+  for (QDialog* form : {static_cast<QDialog*>(&cal), static_cast<QDialog*>(&test), static_cast<QDialog*>(&list)}) {
+    Show(*form);
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+      if (!w->isVisible() || !(w->focusPolicy() & Qt::TabFocus) || qobject_cast<QComboBox*>(w->parentWidget()))
+        continue;
+      auto* button = qobject_cast<QAbstractButton*>(w);
+      const QString name = w->accessibleName().isEmpty() && button ? button->text() : w->accessibleName();
+      EXPECT_FALSE(name.isEmpty()) << form->windowTitle().toStdString() << " " << w->objectName().toStdString();
+    }
+  }
+}
+
+TEST_F(HeaderDialogsTest, TabRunsDownTheFormAsItReads) {
+  CTestHeaderDlg test(nullptr, store, home.settings, chooser, &sink);
+  Show(test);
+  auto& ui = test.Widgets();
+  ui.surveyNameCaptionEdit->setFocus();
+  const std::vector<QWidget*> order = {ui.surveyNameEdit, ui.noCaptionEdit, ui.boringNoEdit, ui.depthEdit,
+                                       ui.poissonEdit, ui.initialLevelEdit, ui.insertedLevelEdit, ui.eraCombo,
+                                       ui.yearEdit};
+  for (QWidget* next : order) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+  }
 }
 
 class MasterFileDlgTest : public HeaderDialogsTest {
@@ -161,7 +193,10 @@ TEST_F(MasterFileDlgTest, EditorKeysStoreAndMoveAndOkSaves) {
   QTest::keyClick(form.Editor(), Qt::Key_Up);
   EXPECT_EQ(form.Logic().EditRow(), 3u);
   EXPECT_EQ(form.Editor()->text(), QStringLiteral("砂"));
-  Shoot(form, "master_list_editing.png");
+  int shownEditors = 0;
+  for (QLineEdit* e : form.Widgets().listTable->viewport()->findChildren<QLineEdit*>()) shownEditors += e->isVisible();
+  EXPECT_EQ(shownEditors, 1);
+  testing::ShootForm(form, "master_list_editing.png");
   form.Widgets().okButton->click();  // ends the edit, stays open
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(form.Editor(), nullptr);
