@@ -53,4 +53,9 @@ void HeaderFieldBinding::ShowEdit(const HeaderFormLogic& logic, QLineEdit* edit,
   edit->setCursorPosition(0);
 }
 
+void NameCaptionEdits(QLineEdit* surveyNameCaption, QLineEdit* noCaption) {
+  surveyNameCaption->setAccessibleName(QStringLiteral("調査名の見出し"));
+  noCaption->setAccessibleName(QStringLiteral("Ｎｏ．の見出し"));
+}
+
 }  // namespace vek

@@ -34,4 +34,30 @@ class HeaderFieldBinding {
   QRadioButton* regression_ = nullptr;
 };
 
+// Accessible names of the small caption edits, which have no label of their own.
+void NameCaptionEdits(QLineEdit* surveyNameCaption, QLineEdit* noCaption);
+
+// The fields both header forms show, bound alike: the dialogs' generated Ui classes give these
+// controls the same names. Also names the caption edits for screen readers.
+template <typename Ui>
+void BindSharedHeaderFields(HeaderFieldBinding& b, Ui& ui, const HeaderFormLogic& logic) {
+  NameCaptionEdits(ui.surveyNameCaptionEdit, ui.noCaptionEdit);
+  b.AddEdit(ui.surveyNameCaptionEdit, hf::SurveyNameCaption);
+  b.AddEdit(ui.surveyNameEdit, hf::SurveyName);
+  b.AddEdit(ui.noCaptionEdit, hf::NoCaption);
+  b.AddEdit(ui.boringNoEdit, hf::BoringNo);
+  b.AddEdit(ui.initialLevelEdit, hf::StandpipeInitialLevel);
+  b.AddEdit(ui.insertedLevelEdit, hf::StandpipeInsertedLevel);
+  b.AddCombo(ui.eraCombo, hf::DateEra, {EraPresets().begin(), EraPresets().end()});
+  b.AddEdit(ui.yearEdit, hf::DateYear);
+  b.AddEdit(ui.monthEdit, hf::DateMonth);
+  b.AddEdit(ui.dayEdit, hf::DateDay);
+  b.AddCombo(ui.engineerCombo, hf::Engineer, logic.Engineers());
+  b.AddEdit(ui.memoEdit, hf::Memo);
+  b.AddEdit(ui.companyEdit, hf::CompanyName);
+  b.AddEdit(ui.tableTitleEdit, hf::TableTitle);
+  b.AddEdit(ui.graphTitleEdit, hf::GraphTitle);
+  b.SetRadios(ui.lineRadio, ui.regressionRadio);
+}
+
 }  // namespace vek

@@ -11,8 +11,6 @@ CTestHeaderDlg::CTestHeaderDlg(QWidget* parent, RecordStore& store, const SheetS
   ui.setupUi(this);
   connect(ui.okButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(ui.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-  ui.surveyNameCaptionEdit->setAccessibleName(QStringLiteral("調査名の見出し"));
-  ui.noCaptionEdit->setAccessibleName(QStringLiteral("Ｎｏ．の見出し"));
   ui.engineerCaptionEdit->setAccessibleName(QStringLiteral("担当者の見出し"));
   ui.tableTitleButton->setAccessibleName(QStringLiteral("← データ表タイトル"));
   ui.graphTitleButton->setAccessibleName(QStringLiteral("← グラフタイトル"));
@@ -24,33 +22,18 @@ CTestHeaderDlg::CTestHeaderDlg(QWidget* parent, RecordStore& store, const SheetS
   ui.previewFrame->setPalette(white);
   ui.previewFrame->SetDrawer([this](DrawDevice& device, int w, int h) { logic_.DrawPreview(device, w, h); });
 
-  binding_.AddEdit(ui.surveyNameCaptionEdit, hf::SurveyNameCaption);
-  binding_.AddEdit(ui.surveyNameEdit, hf::SurveyName);
-  binding_.AddEdit(ui.noCaptionEdit, hf::NoCaption);
-  binding_.AddEdit(ui.boringNoEdit, hf::BoringNo);
+  BindSharedHeaderFields(binding_, ui, logic_);
   binding_.AddEdit(ui.depthEdit, hf::TestDepth, kSignedLevelBytes);
   binding_.AddEdit(ui.poissonEdit, hf::PoissonRatio);
-  binding_.AddEdit(ui.initialLevelEdit, hf::StandpipeInitialLevel);
-  binding_.AddEdit(ui.insertedLevelEdit, hf::StandpipeInsertedLevel);
-  binding_.AddCombo(ui.eraCombo, hf::DateEra, {EraPresets().begin(), EraPresets().end()});
-  binding_.AddEdit(ui.yearEdit, hf::DateYear);
-  binding_.AddEdit(ui.monthEdit, hf::DateMonth);
-  binding_.AddEdit(ui.dayEdit, hf::DateDay);
   binding_.AddEdit(ui.engineerCaptionEdit, hf::EngineerCaption);
-  binding_.AddCombo(ui.engineerCombo, hf::Engineer, logic_.Engineers());
   binding_.AddCombo(ui.soilCombo, hf::SoilName, logic_.Soils());
   binding_.AddEdit(ui.nValueEdit, hf::NValue);
   binding_.AddEdit(ui.waterLevelEdit, hf::BoreholeWaterLevel, kSignedLevelBytes);
-  binding_.AddEdit(ui.memoEdit, hf::Memo);
   binding_.AddEdit(ui.sondeRadiusEdit, hf::SondeRadius);
   binding_.AddEdit(ui.sondeLengthEdit, hf::SondeLength);
   binding_.AddEdit(ui.standpipeAreaEdit, hf::StandpipeArea);
-  binding_.AddEdit(ui.companyEdit, hf::CompanyName);
-  binding_.AddEdit(ui.tableTitleEdit, hf::TableTitle);
-  binding_.AddEdit(ui.graphTitleEdit, hf::GraphTitle);
   binding_.AddEdit(ui.formulaTitleEdit, hf::FormulaTitle);
   binding_.AddEdit(ui.calFileEdit, hf::CalFileName);
-  binding_.SetRadios(ui.lineRadio, ui.regressionRadio);
   binding_.Show(logic_);
 
   connect(ui.tableTitleButton, &QPushButton::clicked, this, [this] { CopyTitle(ui.tableTitleEdit, hf::TableTitle); });
