@@ -32,7 +32,9 @@ CMasterFileDlg::CMasterFileDlg(QWidget* parent, const SheetSettings& settings, M
   // The editor lies over its cell and follows it when the list scrolls.
   connect(ui.listTable->verticalScrollBar(), &QScrollBar::valueChanged, this, &CMasterFileDlg::PlaceEditor);
 
-  connect(ui.listTable, &QTableWidget::cellClicked, this, [this](int row, int) { logic_.SelectRow(row + 1); });
+  // A click or the arrow keys make a row current; a double click or F2 edits it.
+  connect(ui.listTable, &QTableWidget::currentCellChanged, this,
+          [this](int row, int, int, int) { logic_.SelectRow(row >= 0 ? row + 1 : 0); });
   connect(ui.listTable, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { EditRow(row + 1); });
   auto rowCommand = [this](bool (MasterListLogic::*command)()) {
     if ((logic_.*command)()) {
@@ -111,6 +113,11 @@ bool CMasterFileDlg::HandleEnterFirst(QObject* receiver) {
 }
 
 bool CMasterFileDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ui.listTable && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2 && logic_.CurrentRow() != 0) {
+    EditRow(logic_.CurrentRow());
+    return true;
+  }
   if (editor_ && watched == editor_) {
     if (event->type() == QEvent::KeyPress) {
       switch (static_cast<QKeyEvent*>(event)->key()) {

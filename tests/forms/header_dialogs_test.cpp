@@ -183,7 +183,9 @@ TEST_F(MasterFileDlgTest, EditorKeysStoreAndMoveAndOkSaves) {
   Show(form);
   EXPECT_EQ(form.windowTitle(), QStringLiteral("土質名 登録編集"));
   EXPECT_EQ(form.Widgets().listTable->rowCount(), 80);
-  form.EditRow(3);
+  EXPECT_EQ(form.Logic().CurrentRow(), 3u);  // the first free row
+  form.Widgets().listTable->setFocus();
+  QTest::keyClick(form.Widgets().listTable, Qt::Key_F2);
   ASSERT_NE(form.Editor(), nullptr);
   Type(form.Editor(), QStringLiteral("砂"));
   QTest::keyClick(form.Editor(), Qt::Key_Return);
