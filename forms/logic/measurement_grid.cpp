@@ -448,7 +448,7 @@ void MeasurementGrid::RestoreSnapshot() {
   record.Header(hf::ReadingTimeBasis) = recordAtOpening_.Header(hf::ReadingTimeBasis);
 }
 
-void MeasurementGrid::RunAfterSteps(bool ok) {
+void MeasurementGrid::RunAfterSteps(bool ok, MessageSink& sink) {
   if (Kind() == GridKind::Calibration) {
     if (ok) {
       Record& cal = store_.calibration;
@@ -457,10 +457,10 @@ void MeasurementGrid::RunAfterSteps(bool ok) {
       while (line <= kMaxCalRows && IsNumber(cal.Cal(line, cf::Reading))) ++line;
       for (; line <= kMaxCalRows; ++line) cal.Cal(line, cf::H).clear();
     }
-    RefitCalibration(store_, sink_);
+    RefitCalibration(store_, sink);
     return;
   }
-  if (ok) ReduceTestRecord(store_, settings_, sink_, true);
+  if (ok) ReduceTestRecord(store_, settings_, sink, true);
 }
 
 bool MeasurementGrid::RecordChanged() const {

@@ -126,8 +126,9 @@ class MeasurementGrid {
   // Cancel: the snapshot back into the table (and the header field the form changed).
   void RestoreSnapshot();
   // After the form closed: calibration H recomputed (on OK) and the curve refitted (always); the
-  // test reduction (on OK, message 4010 first when the calibration copy is unusable).
-  void RunAfterSteps(bool ok);
+  // test reduction (on OK, message 4010 first when the calibration copy is unusable). Their messages
+  // go to `sink` (the form is closed by then).
+  void RunAfterSteps(bool ok, MessageSink& sink);
   // True when the record differs from what it was when the form opened.
   bool RecordChanged() const;
 

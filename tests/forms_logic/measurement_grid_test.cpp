@@ -237,12 +237,15 @@ TEST_F(GridTest, LeavingAnEntryNeverMovesAPressureIntoAnotherLine) {
 
 TEST_F(GridTest, DeleteMovesTheLinesUpInGridAndTable) {
   Open(GridKind::Test);
-  for (const char* p : {"10", "20", "30"}) ASSERT_TRUE(Add({p, "1", "2", "3", "4"}));
+  for (const char* p : {"10", "20", "30"}) ASSERT_TRUE(Add({p, "1", "2", "3", p}));
+  const std::string thirdH = store.test.Test(3, tf::H);
+  ASSERT_NE(thirdH, store.test.Test(2, tf::H));
   grid_->SelectLine(2);
   grid_->DeleteSelectedLine();
   EXPECT_EQ(Column(1, 3), (std::vector<std::string>{"10.00", "30.00", ""}));
-  EXPECT_EQ(store.test.Test(2, tf::H), store.test.Test(1, tf::H) == "" ? "" : store.test.Test(2, tf::H));
-  EXPECT_EQ(store.test.Test(3, tf::R), "");
+  EXPECT_EQ(store.test.Test(2, tf::H), thirdH);  // derived columns move with their line
+  EXPECT_EQ(store.test.Test(3, tf::H), "");
+  EXPECT_TRUE(grid_->DataChanged());
   EXPECT_EQ(grid_->SelectedLine(), 0);
   EXPECT_EQ(grid_->Entry(1), "");
 }
@@ -367,7 +370,7 @@ TEST_F(GridTest, AfterStepsRecomputeAndReduce) {
   Open(GridKind::Calibration);
   ASSERT_TRUE(Add({"10", "3"}));
   grid_->CommitTable();
-  grid_->RunAfterSteps(true);
+  grid_->RunAfterSteps(true, sink);
   EXPECT_EQ(store.calibration.Cal(1, 3), "2");
   EXPECT_EQ(store.calibration.Header(hf::ShowDataNo), "0");
   EXPECT_EQ(store.calibration.Header(hf::ReadingTimeBasis), "0");
@@ -379,7 +382,7 @@ TEST_F(GridTest, AfterStepsRecomputeAndReduce) {
   ASSERT_TRUE(Add({"10", "0", "1", "2", "3"}));
   grid_->SetShow120(true);
   grid_->CommitTable();
-  grid_->RunAfterSteps(true);
+  grid_->RunAfterSteps(true, sink);
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0], NumberedMessage(msg::BadCalData));
   EXPECT_EQ(store.test.Header(hf::Show120Reading), "1");
