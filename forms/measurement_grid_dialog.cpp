@@ -84,7 +84,10 @@ void MeasurementGridDialog::Bind(const GridWidgets& widgets, const std::vector<i
   }
   w_.initialLevel->setText(FromCp932(g.InitialLevelText()));
   const auto labels = g.AxisLabels();
-  for (int i = 0; i < 4; ++i) w_.axisLabels[i]->setText(QString::fromStdString(labels[i]));
+  for (int i = 0; i < 4; ++i) {
+    w_.axisLabels[i]->setText(QString::fromStdString(labels[i]));
+    w_.axisLabels[i]->setCursorPosition(0);
+  }
   w_.graph->SetDrawer([this](DrawDevice& device, int width, int height) { logic_->DrawGraph(device, width, height); });
 
   connect(w_.add, &QPushButton::clicked, this, [this] { AfterAction(logic_->Add()); });
