@@ -39,6 +39,25 @@ struct GridWidgets {
   QLineEdit* initialLevel = nullptr;
 };
 
+// The widgets both grid forms name alike in their .ui files.
+template <typename Ui>
+GridWidgets CommonGridWidgets(Ui& ui) {
+  GridWidgets w;
+  w.grid = ui.grid;
+  w.add = ui.buttonAdd;
+  w.overwrite = ui.buttonOverwrite;
+  w.remove = ui.buttonDelete;
+  w.ok = ui.buttonOk;
+  w.cancel = ui.buttonCancel;
+  w.use60 = ui.radio60;
+  w.use120 = ui.radio120;
+  w.showDataNo = ui.checkDataNo;
+  w.graph = ui.graph;
+  w.axisLabels = {ui.axisXFrom, ui.axisXTo, ui.axisYFrom, ui.axisYTo};
+  w.initialLevel = ui.initialLevel;
+  return w;
+}
+
 class MeasurementGridDialog : public FormDialog {
   Q_OBJECT
  public:
