@@ -8,7 +8,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <mutex>
 #include <string>
 
 namespace vek {
@@ -21,12 +20,10 @@ constexpr std::string_view kTmpMarker = ".tmp-";
 
 // A write beyond the process's file-size limit raises SIGXFSZ, whose default action ends the
 // program; ignored, the write fails with EFBIG and the save reports its error instead.
+// A handler the program installed itself is left alone.
 void IgnoreFileSizeSignal() {
-  static std::once_flag once;
-  std::call_once(once, [] {
-    struct sigaction old{};
-    if (::sigaction(SIGXFSZ, nullptr, &old) == 0 && old.sa_handler == SIG_DFL) ::signal(SIGXFSZ, SIG_IGN);
-  });
+  struct sigaction old{};
+  if (::sigaction(SIGXFSZ, nullptr, &old) == 0 && old.sa_handler == SIG_DFL) ::signal(SIGXFSZ, SIG_IGN);
 }
 
 // Opens a new, exclusive temporary file next to `target`; -1 on failure. The name is returned in
