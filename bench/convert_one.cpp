@@ -2,6 +2,8 @@
 // FILE --reduce --analyse 10,60,110 without the disk write), and the parts of that work.
 //
 //   vek_bench_convert_one                    the figures (Google Benchmark)
+//   vek_bench_convert_one --repeat N         N conversions and nothing else, for counting
+//                                            instructions: valgrind --tool=callgrind ... --repeat 1000
 //   vek_bench_convert_one --write-test FILE  writes the 120-step test file used here (the bundled
 //                                            sample's header and calibration, 120 steps), for
 //                                            bench/batch_convert.sh
@@ -65,19 +67,25 @@ CommandLineOptions ConvertOptions(const fs::path& input) {
   return o;
 }
 
+// One test of the batch; false when it does not convert.
+bool ConvertOne(const CommandLineOptions& o, SheetSettings& settings, MessageSink& sink) {
+  RecordStore store;
+  if (LoadAndProcessForBatch(o, o.inputs[0], store, settings, sink) != 0) return false;
+  std::string bytes = WriteRecordFile(DataKind::Test, store);
+  benchmark::DoNotOptimize(bytes);
+  return true;
+}
+
 void BM_LoadReduceAnalyseWrite(benchmark::State& state) {
   BenchFolder folder;
   const CommandLineOptions o = ConvertOptions(folder.input);
   NullMessageSink sink;
   SheetSettings settings;
   for (auto _ : state) {
-    RecordStore store;
-    if (LoadAndProcessForBatch(o, o.inputs[0], store, settings, sink) != 0) {
+    if (!ConvertOne(o, settings, sink)) {
       state.SkipWithError("the test does not convert");
       break;
     }
-    std::string bytes = WriteRecordFile(DataKind::Test, store);
-    benchmark::DoNotOptimize(bytes);
   }
 }
 BENCHMARK(BM_LoadReduceAnalyseWrite)->Unit(benchmark::kMicrosecond);
@@ -104,6 +112,15 @@ int main(int argc, char** argv) {
     const std::string bytes = FullTestBytes();
     const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return std::fclose(f) == 0 && ok ? 0 : 1;
+  }
+  if (argc == 3 && std::strcmp(argv[1], "--repeat") == 0) {
+    BenchFolder folder;
+    const CommandLineOptions o = ConvertOptions(folder.input);
+    NullMessageSink sink;
+    SheetSettings settings;
+    for (int i = std::atoi(argv[2]); i > 0; --i)
+      if (!ConvertOne(o, settings, sink)) return 1;
+    return 0;
   }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -1,11 +1,13 @@
 #include "core/number_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <system_error>
 
+#include "core/float_text.h"
 #include "core/record_store.h"
 
 namespace vek {
@@ -50,14 +52,18 @@ std::string FormatDouble(const char* fmt, double v) {
   SimpleFloatFormat f;
   if (!std::isfinite(v) || !ParseSimpleFloatFormat(fmt, f)) return FormatText(fmt, v);
   char buf[400];
-  const auto format = f.general ? std::chars_format::general : std::chars_format::fixed;
-  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, format, f.precision);
-  if (ec != std::errc()) return FormatText(fmt, v);
-  const size_t n = static_cast<size_t>(end - buf);
-  std::string out;
-  if (n < static_cast<size_t>(f.width)) out.assign(static_cast<size_t>(f.width) - n, ' ');
-  out.append(buf, n);
-  return out;
+  int n = WritePrintfExactly(v, f.precision, f.general, buf);
+  if (n < 0) {
+    const auto format = f.general ? std::chars_format::general : std::chars_format::fixed;
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, format, f.precision);
+    if (ec != std::errc()) return FormatText(fmt, v);
+    n = static_cast<int>(end - buf);
+  }
+  std::string text;
+  text.reserve(static_cast<size_t>(std::max(n, f.width)));
+  if (n < f.width) text.assign(static_cast<size_t>(f.width - n), ' ');
+  text.append(buf, static_cast<size_t>(n));
+  return text;
 }
 
 double TextToDouble(std::string_view text) {
