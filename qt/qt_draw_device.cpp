@@ -149,7 +149,16 @@ QtDrawDevice::QtDrawDevice(QPainter& painter, int dpi_x, int dpi_y)
   ApplyPen();
 }
 
+QtDrawDevice::~QtDrawDevice() { FlushLines(); }
+
+void QtDrawDevice::FlushLines() {
+  if (pendingLines_.empty()) return;
+  painter_.drawLines(pendingLines_.data(), static_cast<int>(pendingLines_.size()));
+  pendingLines_.clear();
+}
+
 void QtDrawDevice::BeginDraw() {
+  FlushLines();
   painter_.setBackgroundMode(Qt::TransparentMode);
   painter_.setBrush(Qt::NoBrush);
   ApplyPen();
@@ -170,6 +179,7 @@ void QtDrawDevice::ApplyPen() {
 
 Pen QtDrawDevice::SelectPen(const Pen& pen) {
   const Pen old = pen_;
+  if (!(pen == old)) FlushLines();  // with the same pen the gathered lines may go on
   pen_ = pen;
   ApplyPen();
   return old;
@@ -178,11 +188,12 @@ Pen QtDrawDevice::SelectPen(const Pen& pen) {
 void QtDrawDevice::MoveTo(int x, int y) { cp_ = {x, y}; }
 
 void QtDrawDevice::LineTo(int x, int y) {
-  if (pen_.width > 0) painter_.drawLine(QPoint(cp_.x, cp_.y), QPoint(x, y));
+  if (pen_.width > 0) pendingLines_.emplace_back(QPoint(cp_.x, cp_.y), QPoint(x, y));
   cp_ = {x, y};
 }
 
 void QtDrawDevice::Ellipse(int left, int top, int right, int bottom) {
+  FlushLines();
   if (pen_.width <= 0) return;
   painter_.save();
   painter_.setBrush(Qt::NoBrush);
@@ -207,6 +218,7 @@ void QtDrawDevice::RestoreFont() {
 }
 
 void QtDrawDevice::TextOut(int x, int y, std::string_view text) {
+  FlushLines();
   const QString s = ToQString(text);
   const QFontMetricsF m(font_, painter_.device());
   // Measuring shapes the text a second time (drawing shapes it again), so left-aligned text that
@@ -240,6 +252,7 @@ void QtDrawDevice::TextOut(int x, int y, std::string_view text) {
 }
 
 void QtDrawDevice::TextInRect(int left, int top, int right, int bottom, std::string_view text) {
+  FlushLines();
   painter_.save();
   painter_.setFont(font_);
   painter_.setPen(ToQColor(textColour_));
