@@ -2,7 +2,9 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QtMath>
 #include <cmath>
 #include <cstdlib>
@@ -11,6 +13,7 @@
 #include <tuple>
 
 #include "core/encoding.h"
+#include "qt/dash_runs.h"
 
 namespace vek {
 
@@ -153,7 +156,41 @@ QtDrawDevice::~QtDrawDevice() { FlushLines(); }
 
 void QtDrawDevice::FlushLines() {
   if (pendingLines_.empty()) return;
-  painter_.drawLines(pendingLines_.data(), static_cast<int>(pendingLines_.size()));
+  const QPaintEngine* engine = painter_.paintEngine();
+  const QPen pen = painter_.pen();
+  if (!engine || engine->type() != QPaintEngine::Pdf || pen.widthF() <= 0) {
+    painter_.drawLines(pendingLines_.data(), static_cast<int>(pendingLines_.size()));
+    pendingLines_.clear();
+    return;
+  }
+  // In a PDF a run of dashes becomes one line with the file's own dash pattern, and the other
+  // lines one path: the engine would otherwise write every line as a path of its own.
+  QPainterPath solid;
+  const auto drawSolid = [&] {
+    if (!solid.isEmpty()) painter_.drawPath(solid);
+    solid.clear();
+  };
+  for (size_t i = 0; i < pendingLines_.size();) {
+    const size_t end = DashRunEnd(pendingLines_, i);
+    if (end - i < 3) {
+      for (; i < end; ++i) {
+        solid.moveTo(pendingLines_[i].p1());
+        solid.lineTo(pendingLines_[i].p2());
+      }
+      continue;
+    }
+    drawSolid();
+    const QLine& first = pendingLines_[i];
+    const double dash = (first.p2() - first.p1()).manhattanLength();
+    const double gap = (pendingLines_[i + 1].p1() - first.p1()).manhattanLength() - dash;
+    QPen dashed = pen;
+    dashed.setDashPattern({dash / pen.widthF(), gap / pen.widthF()});
+    painter_.setPen(dashed);
+    painter_.drawLine(first.p1(), pendingLines_[end - 1].p2());
+    painter_.setPen(pen);
+    i = end;
+  }
+  drawSolid();
   pendingLines_.clear();
 }
 
