@@ -3,14 +3,11 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "core/analysis.h"
-#include "core/cal_curve.h"
 #include "core/messages.h"
-#include "core/step_reduction.h"
-#include "io/data_file_attach.h"
 #include "io/data_file_reader.h"
 #include "io/data_file_writer.h"
 #include "io/document_commands.h"
+#include "io/record_commands.h"
 #include "io/safe_write.h"
 #include "io/settings_files.h"
 
@@ -32,22 +29,17 @@ bool CommitWrites(AtomicWriteBatch& batch, MessageSink& sink) {
 }
 
 int Analyse(const AnalyseOption& a, RecordStore& store, const SheetSettings& settings, MessageSink& sink) {
-  const int n = AnalysableRowCount(store);
-  if (n == 0) {
-    sink.ShowMessage("--analyse: the test has no reduced steps (Pe and r); use --reduce");
-    return 1;
-  }
-  for (int row : {a.po, a.py, a.pl}) {
-    if (row < 1 || row > n) {
-      sink.ShowMessage("--analyse: step numbers must lie between 1 and " + std::to_string(n));
+  switch (AnalyseTestRecord(store, settings, AnalysisRows{a.po, a.py, a.pl}, a.sign)) {
+    case AnalyseOutcome::Done: return 0;
+    case AnalyseOutcome::NoReducedSteps:
+      sink.ShowMessage("--analyse: the test has no reduced steps (Pe and r); use --reduce");
+      return 1;
+    case AnalyseOutcome::StepOutOfRange:
+      sink.ShowMessage("--analyse: step numbers must lie between 1 and " + std::to_string(AnalysableRowCount(store)));
       return 2;
-    }
+    case AnalyseOutcome::Failed: return 1;
   }
-  AnalysisResult result;
-  if (!UpdateAnalysis(store, settings, AnalysisRows{a.po, a.py, a.pl}, n, a.sign, result)) return 1;
-  StoreAnalysis(store, result);
-  StoreFormulaLines(store, result);
-  return 0;
+  return 1;
 }
 
 }  // namespace
@@ -55,7 +47,10 @@ int Analyse(const AnalyseOption& a, RecordStore& store, const SheetSettings& set
 int LoadAndProcessForBatch(const CommandLineOptions& o, const std::string& input, RecordStore& store,
                            SheetSettings& settings, MessageSink& sink) {
   LoadSettings(settings, store, false, sink);
-  if (!LoadDataFile(fs::path(input), store, settings, ProcessParserState(), sink).ok()) return 1;
+  // Each input is read with parsers of its own, so a batch gives every file the record a window
+  // opening only that file would give.
+  DataParserState parser;
+  if (!LoadDataFile(fs::path(input), store, settings, parser, sink).ok()) return 1;
   // The view update after a load: settings pass and header defaults.
   LoadSettings(settings, store, false, sink);
   const bool test = store.currentSheet == kTestSheet;
@@ -66,15 +61,13 @@ int LoadAndProcessForBatch(const CommandLineOptions& o, const std::string& input
       return 2;
     }
     const fs::path cal = fs::absolute(fs::path(*o.attachCal));
-    if (AttachCalibrationFile(store, cal, sink) != AttachResult::Attached) return 1;
-    store.test.Header(hf::CalFileName) = PathToField(cal);
+    if (AttachCalibration(store, cal, sink, true) != AttachResult::Attached) return 1;
   }
   if (o.reduce) {
     if (test) {
-      RunTestReduction(store, settings);
+      ReduceTestRecord(store, settings, sink, false);
     } else {
-      RecomputeCalH(store.calibration);
-      FitCalRegression(store, std::atoi(store.calibration.Header(hf::CalCurveType).c_str()), sink);
+      RecomputeCalibration(store, sink);
     }
   }
   if (o.analyse) {
@@ -103,7 +96,7 @@ int RunConvert(const CommandLineOptions& o, MessageSink& sink) {
     } else if (ext.size() == 4 && EndsWithNoCase(ext, ".cdw")) {
       outKind = DataKind::Calibration;
     } else {
-      sink.ShowMessage(std::string(kBadExtensionText));
+      sink.Show(msg::BadExtension);
       return 2;
     }
   }

@@ -54,8 +54,9 @@ class CMainFrame : public QMainWindow {
   bool OpenDocumentFile(const std::filesystem::path& path);
 
   // A form command: the frame sets the command's sheet, runs the form and redraws the view when it
-  // closes. Registering enables the menu item.
-  using FormHandler = std::function<void(QWidget* parent)>;
+  // closes; a handler that returns true changed the record, and the document is marked modified.
+  // Registering enables the menu item.
+  using FormHandler = std::function<bool(QWidget* parent)>;
   void RegisterFormCommand(int commandId, FormHandler handler);
 
   // Runs a command as its menu item or button does.
@@ -76,6 +77,9 @@ class CMainFrame : public QMainWindow {
   void RunForm(int commandId);
   void OpenRecent(int index);
   void ShowAbout();
+  // The data checks of the open record: the list (VEK → "データ点検"), the status-bar note.
+  void ShowDataCheck();
+  void NoteFindings();
 
   RecordStore& store_;
   SheetSettings& settings_;

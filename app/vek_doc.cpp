@@ -23,6 +23,12 @@ bool CVekDoc::LoadDocument(const std::filesystem::path& path) { return commands_
 
 void CVekDoc::UpdateAllViews() { emit UpdateViews(); }
 
+void CVekDoc::SetModified(bool modified) {
+  if (modified == commands_->IsModified()) return;
+  commands_->SetModified(modified);
+  emit ModifiedChanged(modified);
+}
+
 void CVekDoc::DocumentPathChanged(const std::filesystem::path& path) { emit PathNameChanged(PathToQString(path)); }
 
 }  // namespace vek

@@ -33,14 +33,17 @@ class CVekDoc : public QObject, public DocumentHost {
   bool LoadDocument(const std::filesystem::path& path);
 
   const std::filesystem::path& PathName() const { return commands_->PathName(); }
-  // Nothing marks the document modified, so closing never asks to save.
+  // Set when a form changed the record; saving, loading and New clear it.
   bool IsModified() const { return commands_->IsModified(); }
+  void SetModified(bool modified);
 
  signals:
   // The views must run their update (settings pass, paper size, redraw).
   void UpdateViews();
   // A file was opened or saved under this name.
   void PathNameChanged(const QString& path);
+  // A form changed the record, or the change was saved or discarded.
+  void ModifiedChanged(bool modified);
 
  private:
   void UpdateAllViews() override;

@@ -4,6 +4,7 @@
 #include <clocale>
 
 #include "app/commands.h"
+#include "app/form_commands.h"
 #include "qt/file_dialogs.h"
 #include "app/main_frame.h"
 #include "core/record_store.h"
@@ -22,6 +23,7 @@ int RunWindow(int& argc, char** argv, const CommandLineOptions& options) {
   RecordStore store;
   SheetSettings settings;
   CMainFrame frame(store, settings);
+  RegisterFormCommands(frame);
   if (!StartMainWindow(frame, options)) return 1;
   return app.exec();
 }

@@ -1,45 +1,26 @@
 #pragma once
 // The numbered message texts and the one interface every message box goes through.
 // Texts are UTF-8 (they are shown, never stored in records).
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/message_table.h"
+
 namespace vek {
 
 namespace msg {
-enum : int {
-  DataChangedCancel = 132,
-  FooterOffPaper = 133,
-  NoOldVersionData = 804,
-  OldVersionDataAdded = 805,
-  MaxRows = 902,
-  NoOrBadData = 903,
-  CannotOverwrite = 904,
-  RowOutOfRange = 905,
-  NoSuchEntry = 907,
-  SameEntryExists = 908,
-  TooMuchData = 4001,
-  CannotSave = 4005,
-  BadNumber = 4006,
-  NoData = 4007,
-  BadScale = 4008,
-  BadWaterLevel = 4009,
-  BadCalData = 4010,
-  BadStandpipe = 4011,
-  FileNotFound = 4012,
-  NoCalFile = 4013,
-  CannotExecute = 4032,
-  DeviceError = 4090,
-  NotVekData = 32792,
-  EnterInteger = 61712,
-  EnterNumber = 61713,
-  EnterIntegerRange = 61714,
-};
+#define VEK_MESSAGE_ID(name, id, text) name = id,
+enum : int { VEK_MESSAGES(VEK_MESSAGE_ID) };
+#undef VEK_MESSAGE_ID
 }  // namespace msg
 
-// Text of a numbered message, or an empty view for an unknown id.
+// Text of a message, or an empty view for an unknown id.
 std::string_view MessageText(int id);
+
+// Every id of the table, in ascending order.
+std::span<const int> MessageIds();
 
 // Replaces "%1" and "%2" in a message text by the given values (UTF-8).
 std::string FormatMessage(std::string_view text, std::string_view arg1 = {}, std::string_view arg2 = {});

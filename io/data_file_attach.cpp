@@ -29,7 +29,7 @@ AttachResult AttachCalibrationFile(RecordStore& store, const std::filesystem::pa
   std::string_view first;
   PieceLineReader firstReader(*bytes, kFirstLineBytes);
   if (!firstReader.Next(first) || first.find(kCalibrationMagicV3) == std::string_view::npos) {
-    sink.ShowMessage(std::string(kNotCalibrationFileText));
+    sink.Show(msg::NotCalibrationFile);
     return AttachResult::NotCalibration;
   }
 

@@ -11,14 +11,10 @@ namespace vek {
 
 class MessageSink;
 
-// Shown when the chosen file is not a calibration file of version 3 or later.
-inline constexpr std::string_view kNotCalibrationFileText =
-    "Ver.5 (4、3) のキャリブレーションファイルではありません";
-
 enum class AttachResult { Attached, CannotOpen, NotCalibration };
 
 // Reads the calibration file at `path` into the test record: message 4012 when it cannot be read and
-// kNotCalibrationFileText when its first line lacks the calibration magic (nothing changes in either
+// msg::NotCalibrationFile when its first line lacks the calibration magic (nothing changes in either
 // case); otherwise TestCalRows are cleared and refilled from its "C" section (rows 1-40), test header
 // fields 25-29 take its header lines 25-29 and the test coefficients are refreshed. Header field 20
 // is left to the caller (the form sets it on OK).

@@ -42,11 +42,6 @@ DataKind KindOfVersion(int code, std::string_view fileName) {
   return DataKind::Test;
 }
 
-DataParserState& ProcessParserState() {
-  static DataParserState state;
-  return state;
-}
-
 std::string_view PrepareLine(std::string_view line) {
   if (line.size() >= 2 && line.substr(line.size() - 2) == "\r\n") return line.substr(0, line.size() - 2);
   if (!line.empty() && line.back() == '\n') return line.substr(0, line.size() - 1);

@@ -48,15 +48,13 @@ struct SectionState {
   int column = 1;  // field counter of the Ver2 tables
 };
 
-// The process's three parsers: the current-format parser and the Ver2 calibration and test parsers.
+// The three line parsers' states: the current-format parser and the Ver2 calibration and test
+// parsers. A document owns one; a batch run owns one for all of its inputs.
 struct DataParserState {
   SectionState current;
   SectionState ver2Calibration;
   SectionState ver2Test;
 };
-
-// The one parser state of the running program.
-DataParserState& ProcessParserState();
 
 // What a line parser works on.
 struct DataParseContext {

@@ -123,7 +123,7 @@ LoadOutcome LoadDataBytesFramework(std::string_view bytes, RecordStore& store, c
   }
   out.code = DetectFileVersion(first);
   if (out.code == kVersionVer2) {
-    sink.ShowMessage(std::string(kUseOpenForOldVersionText));
+    sink.Show(msg::UseOpenForOldVersion);
     return out;
   }
   if (out.code != kVersionCalibration && out.code != kVersionCalibrationV3 && out.code != kVersionTest &&

@@ -14,10 +14,6 @@ namespace vek {
 
 class MessageSink;
 
-// Shown when a Ver2 file reaches the framework load.
-inline constexpr std::string_view kUseOpenForOldVersionText =
-    "旧バージョンファイルは「開く」で読み込んで下さい」";
-
 struct LoadOutcome {
   enum class Status {
     Loaded,       // the record of `kind` holds the file
@@ -57,7 +53,7 @@ LoadOutcome LoadDataFile(const std::filesystem::path& path, RecordStore& store, 
 LoadOutcome LoadDataBytes(std::string_view bytes, std::string_view fileName, RecordStore& store,
                           const SheetSettings& settings, DataParserState& parser, MessageSink& sink);
 
-// The framework's load of `bytes`: Ver2 files are refused with kUseOpenForOldVersionText, other
+// The framework's load of `bytes`: Ver2 files are refused with msg::UseOpenForOldVersion, other
 // foreign files with 32792 (store unchanged); lines are read whole for the first and in pieces of
 // 400 bytes after it. On success the remembered path of the loaded kind becomes "*.vdw" or "*.cdw".
 LoadOutcome LoadDataBytesFramework(std::string_view bytes, RecordStore& store, const SheetSettings& settings,

@@ -43,8 +43,8 @@ TextField PathToField(const fs::path& path) { return Sjis(path.string()); }
 fs::path FieldToPath(std::string_view field) { return fs::path(Cp932ToUtf8(field)); }
 
 DocumentCommands::DocumentCommands(RecordStore& store, SheetSettings& settings, MessageSink& sink,
-                                   FileChooser& chooser, DocumentHost& host, DataParserState& parser)
-    : store_(store), settings_(settings), sink_(sink), chooser_(chooser), host_(host), parser_(parser) {}
+                                   FileChooser& chooser, DocumentHost& host)
+    : store_(store), settings_(settings), sink_(sink), chooser_(chooser), host_(host) {}
 
 void DocumentCommands::SetPathName(const fs::path& path) {
   pathName_ = path;
@@ -138,7 +138,7 @@ bool DocumentCommands::SaveAs() {
   } else if (EndsWithNoCase(ext, ".vdw") && ext.size() == 4) {
     kind = DataKind::Test;
   } else {
-    sink_.ShowMessage(std::string(kBadExtensionText));
+    sink_.Show(msg::BadExtension);
     return false;
   }
   if (!WriteDocument(path, kind)) return false;

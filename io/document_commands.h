@@ -24,7 +24,6 @@ inline constexpr std::string_view kSaveCalibrationFilter =
     "CALデータ(*.CDW)|*.cdw;|CAL(*.CDW) VEKﾃﾞｰﾀ(*.VDW)|*.cdw;*.vdw;|すべて(*.*)|*.*||";
 inline constexpr std::string_view kSaveTestFilter =
     "VEKデータ(*.VDW)|*.vdw;|VEKﾃﾞｰﾀ(*.VDW) CAL(*.CDW)|*.cdw;*.vdw;|すべて(*.*)|*.*||";
-inline constexpr std::string_view kBadExtensionText = "拡張子を CDW(cdw) または VDW(vdw)にして下さい";
 
 // One entry of a filter string: its description and its patterns ("*.vdw"), empty patterns dropped.
 struct FileFilterEntry {
@@ -67,7 +66,7 @@ std::filesystem::path FieldToPath(std::string_view field);
 class DocumentCommands {
  public:
   DocumentCommands(RecordStore& store, SheetSettings& settings, MessageSink& sink, FileChooser& chooser,
-                   DocumentHost& host, DataParserState& parser = ProcessParserState());
+                   DocumentHost& host);
 
   // File Open: start folder from FileV.ndx, chooser, read the file (any kind, Ver2 included), remember
   // its folder in FileV.ndx. True when a file was loaded.
@@ -87,6 +86,8 @@ class DocumentCommands {
   // The document's title: the file name of its path.
   std::string Title() const { return pathName_.filename().string(); }
   bool IsModified() const { return modified_; }
+  // A form changed the record (true), or its changes are no longer pending (false).
+  void SetModified(bool modified) { modified_ = modified; }
 
  private:
   bool WriteDocument(const std::filesystem::path& path, DataKind kind);
@@ -97,7 +98,8 @@ class DocumentCommands {
   MessageSink& sink_;
   FileChooser& chooser_;
   DocumentHost& host_;
-  DataParserState& parser_;
+  // The line parsers' section state belongs to this document: it persists across its loads.
+  DataParserState parser_;
   std::filesystem::path pathName_;
   bool modified_ = false;
 };

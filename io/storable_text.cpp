@@ -4,9 +4,9 @@ namespace vek {
 
 namespace {
 
-// Neither CR, LF nor the comma occurs as the second byte of a double-byte CP932 character, so a
-// byte search is exact.
-bool HasLineBreak(std::string_view t) { return t.find_first_of("\r\n") != std::string_view::npos; }
+// CP932 trail bytes never take the values of CR, LF, "," or "$" (all below 0x40), so a plain byte
+// search cannot hit the second half of a double-byte character.
+bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
 
 }  // namespace
 

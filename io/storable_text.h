@@ -1,15 +1,16 @@
 #pragma once
-// Texts the data file cannot hold so that they read back unchanged: the header section keeps one
-// field a line and takes a line holding "$$" for a section line; a table row keeps its cells
-// between commas on one line.
+// What a data file can hold. A header text is one line after its section marker, and a text
+// containing "$$" would read back as a section line; a table cell is a comma-separated field.
+// Values outside these rules read back differently after a save, so entry refuses them and the
+// batch reports them.
 #include <string_view>
 
 namespace vek {
 
-// False for a header text (CP932) holding a line break (CR or LF) or "$$".
+// False for a text holding a line break (CR or LF) or "$$".
 bool IsStorableHeaderText(std::string_view cp932);
 
-// False for a table cell (CP932) holding a comma or a line break (CR or LF).
+// False for a cell holding a comma or a line break.
 bool IsStorableCellText(std::string_view cp932);
 
 }  // namespace vek

@@ -10,14 +10,21 @@ namespace {
 // The boxes carry the application's name as their caption.
 QString Caption() { return QApplication::applicationDisplayName(); }
 
+// A box raised while a form is open belongs to that form, so it stays above it and returns the
+// focus to it; otherwise it belongs to the sink's own window.
+QWidget* Owner(QWidget* fallback) {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  return fallback;
+}
+
 }  // namespace
 
 void QtMessageSink::ShowMessage(const std::string& text) {
-  QMessageBox::information(parent_.data(), Caption(), QString::fromStdString(text), QMessageBox::Ok);
+  QMessageBox::information(Owner(parent_.data()), Caption(), QString::fromStdString(text), QMessageBox::Ok);
 }
 
 bool QtMessageSink::AskYesNo(const std::string& text) {
-  return QMessageBox::question(parent_.data(), Caption(), QString::fromStdString(text),
+  return QMessageBox::question(Owner(parent_.data()), Caption(), QString::fromStdString(text),
                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 

@@ -102,7 +102,7 @@ TEST_F(ConvertTest, UsageErrorsWriteNothing) {
   const std::string test = (kSamples / "test-sample.vdw").string();
   const std::string cal = (kSamples / "cal-sample.cdw").string();
   EXPECT_EQ(RunConvert(Parse({"--convert", (home / "x.txt").string(), test}), sink), 2);
-  EXPECT_EQ(sink.shown.back(), std::string(kBadExtensionText));
+  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::BadExtension));
   EXPECT_EQ(RunConvert(Parse({"--convert", (home / "two.vdw").string(), test, cal}), sink), 2);
   EXPECT_EQ(RunConvert(Parse({"--convert", (home / "c.cdw").string(), cal, "--attach-cal", cal}), sink), 2);
   EXPECT_EQ(RunConvert(Parse({"--convert", (home / "t.vdw").string(), test, "--analyse", "1,2,99"}), sink), 2);

@@ -95,10 +95,11 @@ TEST_F(MainWindowTest, MenusFollowTheCommandTable) {
   const auto menus = frame->menuBar()->actions();
   EXPECT_EQ(MenuTexts(menus[0]->menu()),
             QStringList({U("新規作成(&N)\tCtrl+N"), U("開く(&O)...\tCtrl+O"), U("上書き保存(&S)\tCtrl+S"),
-                         U("名前を付けて保存(&A)..."), "-", U("印刷(&P)...\tCtrl+P"), U("印刷ﾌﾟﾚﾋﾞｭｰ(&V)"),
+                         U("名前を付けて保存(&A)..."), U("CSV出力..."), "-", U("印刷(&P)...\tCtrl+P"), U("印刷ﾌﾟﾚﾋﾞｭｰ(&V)"),
                          U("ﾌﾟﾘﾝﾀの設定(&R)..."), "-", U("最近使ったﾌｧｲﾙ"), "-", U("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)")}));
   EXPECT_EQ(MenuTexts(menus[2]->menu()),
-            QStringList({U("見出し(&M)"), U("データ(&A)"), U("解析/目盛り(&N)"), "-", U("ページ(&P)")}));
+            QStringList({U("見出し(&M)"), U("データ(&A)"), U("解析/目盛り(&N)"), "-", U("ページ(&P)"), "-",
+                         U("データ点検")}));
   EXPECT_EQ(MenuTexts(menus[5]->menu()), QStringList({U("ﾊﾞｰｼﾞｮﾝ情報(&A)"), U("操作＆ヘルプ(&H)")}));
 
   EXPECT_EQ(frame->Action(kCmdFileNew)->shortcut(), QKeySequence("Ctrl+N"));
@@ -263,15 +264,22 @@ TEST_F(MainWindowTest, FormCommandsSetTheirSheetRunAndRedraw) {
   frame->RegisterFormCommand(kCmdCalHeader, [&](QWidget*) {
     ++calls;
     sheetSeen = store.currentSheet;
+    return false;
   });
   EXPECT_TRUE(frame->Action(kCmdCalHeader)->isEnabled());
   EXPECT_EQ(PaintsAfter([&] { frame->Action(kCmdCalHeader)->trigger(); }), 1);
   EXPECT_EQ(calls, 1);
   EXPECT_EQ(sheetSeen, kCalibrationSheet);
 
-  frame->RegisterFormCommand(kCmdSetFormat, [&](QWidget*) { sheetSeen = store.currentSheet; });
+  EXPECT_FALSE(frame->Document().IsModified());
+
+  frame->RegisterFormCommand(kCmdSetFormat, [&](QWidget*) {
+    sheetSeen = store.currentSheet;
+    return true;
+  });
   frame->RunCommand(kCmdSetFormat);  // settings forms keep the sheet
   EXPECT_EQ(sheetSeen, kCalibrationSheet);
+  EXPECT_TRUE(frame->Document().IsModified());  // a form that changed its record marks the document
 }
 
 TEST_F(MainWindowTest, ExitClosesWithoutAskingAndNewClearsTheShownRecord) {

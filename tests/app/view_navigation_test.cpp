@@ -105,7 +105,7 @@ TEST_F(ViewNavigationTest, NavigationIsIgnoredWhilePrinting) {
 
 TEST_F(ViewNavigationTest, SheetChangeShowsPageOneOfTheOtherSheet) {
   StartWithRows(45);
-  frame->RegisterFormCommand(kCmdCalHeader, [](QWidget*) {});
+  frame->RegisterFormCommand(kCmdCalHeader, [](QWidget*) { return false; });
   frame->RunCommand(kCmdNextPage);
   frame->RunCommand(kCmdNextPage);
   ASSERT_EQ(Page(), 3);

@@ -89,7 +89,7 @@ TEST(DataFileRobustness, TruncatedFileKeepsWhatWasRead) {
 }
 
 TEST(DataFileRobustness, FrameworkPathRefusesVer2AndForeignFiles) {
-  for (auto [bytes, text] : {std::pair{std::string("$Z40\r\nx\r\n"), std::string(kUseOpenForOldVersionText)},
+  for (auto [bytes, text] : {std::pair{std::string("$Z40\r\nx\r\n"), NumberedMessage(msg::UseOpenForOldVersion)},
                              std::pair{std::string(""), NumberedMessage(msg::NotVekData)},
                              std::pair{std::string("plain text\r\n"), NumberedMessage(msg::NotVekData)}}) {
     RecordStore s;

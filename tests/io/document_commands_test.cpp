@@ -68,8 +68,7 @@ class DocumentCommandsTest : public ::testing::Test {
   RecordingMessageSink sink;
   ScriptedChooser chooser;
   CountingHost host;
-  DataParserState parser;
-  DocumentCommands doc{store, settings, sink, chooser, host, parser};
+  DocumentCommands doc{store, settings, sink, chooser, host};
 };
 
 TEST_F(DocumentCommandsTest, OpenReadsTheChosenFileAndRemembersItsFolder) {
@@ -138,7 +137,7 @@ TEST_F(DocumentCommandsTest, SaveAsChoosesTheRecordByExtension) {
   // Any other extension writes nothing.
   chooser.answers = {home / "out/x.txt"};
   EXPECT_FALSE(doc.SaveAs());
-  EXPECT_EQ(sink.shown.back(), std::string(kBadExtensionText));
+  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::BadExtension));
   EXPECT_FALSE(fs::exists(home / "out/x.txt"));
   EXPECT_EQ(doc.PathName(), home / "out/cal.CDW");
 }
@@ -233,7 +232,7 @@ TEST_F(DocumentCommandsTest, FrameworkLoadRemembersTheFileShownBefore) {
   // A Ver2 file is refused here, and the document keeps its name.
   WriteFileBytes(home / "data/old.ddf", "$Z40\r\n1\r\n");
   EXPECT_FALSE(doc.FrameworkLoad(home / "data/old.ddf"));
-  EXPECT_EQ(sink.shown.back(), std::string(kUseOpenForOldVersionText));
+  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::UseOpenForOldVersion));
   EXPECT_EQ(doc.PathName(), home / "data/t.vdw");
 }
 
@@ -251,7 +250,7 @@ TEST_F(DocumentCommandsTest, AttachCalibrationFileCopiesRowsAndCoefficients) {
   // A test file is not a calibration file; nothing changes.
   const RecordStore before = store;
   EXPECT_EQ(AttachCalibrationFile(store, home / "data/t.vdw", sink), AttachResult::NotCalibration);
-  EXPECT_EQ(sink.shown.back(), std::string(kNotCalibrationFileText));
+  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::NotCalibrationFile));
   EXPECT_EQ(AttachCalibrationFile(store, home / "data/none.cdw", sink), AttachResult::CannotOpen);
   EXPECT_TRUE(testing::SameRecord(store.test, before.test));
 }

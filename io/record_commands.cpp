@@ -1,0 +1,52 @@
+#include "io/record_commands.h"
+
+#include <cstdlib>
+
+#include "core/cal_curve.h"
+#include "core/messages.h"
+#include "core/step_reduction.h"
+#include "core/text_field.h"
+#include "io/document_commands.h"
+
+namespace vek {
+
+void RefitCalibration(RecordStore& store, MessageSink& sink) {
+  FitCalRegression(store, std::atoi(store.calibration.Header(hf::CalCurveType).c_str()), sink);
+}
+
+void RecomputeCalibration(RecordStore& store, MessageSink& sink) {
+  RecomputeCalH(store.calibration);
+  RefitCalibration(store, sink);
+}
+
+bool HasUsableCalibrationCopy(const RecordStore& store) {
+  return IsNumericText(store.test.Cal(1, 1)) > 0 && IsNumericText(store.test.Cal(1, 3)) > 0;
+}
+
+void ReduceTestRecord(RecordStore& store, const SheetSettings& settings, MessageSink& sink,
+                      bool warnBadCalibration) {
+  if (warnBadCalibration && !HasUsableCalibrationCopy(store)) sink.Show(msg::BadCalData);
+  RunTestReduction(store, settings);
+}
+
+AttachResult AttachCalibration(RecordStore& store, const std::filesystem::path& path, MessageSink& sink,
+                               bool storeFileName) {
+  const AttachResult result = AttachCalibrationFile(store, path, sink);
+  if (result == AttachResult::Attached && storeFileName) store.test.Header(hf::CalFileName) = PathToField(path);
+  return result;
+}
+
+AnalyseOutcome AnalyseTestRecord(RecordStore& store, const SheetSettings& settings, AnalysisRows rows, int sign) {
+  const int n = AnalysableRowCount(store);
+  if (n == 0) return AnalyseOutcome::NoReducedSteps;
+  for (int row : {rows.po, rows.py, rows.pl}) {
+    if (row < 1 || row > n) return AnalyseOutcome::StepOutOfRange;
+  }
+  AnalysisResult result;
+  if (!UpdateAnalysis(store, settings, rows, n, sign, result)) return AnalyseOutcome::Failed;
+  StoreAnalysis(store, result);
+  StoreFormulaLines(store, result);
+  return AnalyseOutcome::Done;
+}
+
+}  // namespace vek

@@ -1,0 +1,46 @@
+#pragma once
+// The steps that run on a record after one of its forms closes, shared by the forms and by the
+// command line (--attach-cal, --reduce, --analyse), so that a form's OK and the matching option give
+// the same record.
+#include <filesystem>
+
+#include "core/analysis.h"
+#include "core/record_store.h"
+#include "core/sheet_settings.h"
+#include "io/data_file_attach.h"
+
+namespace vek {
+
+class MessageSink;
+
+// The calibration curve refitted from CalRows (after the calibration header or data form, on OK and
+// on Cancel); the fit reports too few data when calibration header field 21 is non-zero.
+void RefitCalibration(RecordStore& store, MessageSink& sink);
+
+// Column 3 (H) recomputed from H' and the initial level, then the curve refitted (--reduce of a
+// calibration file).
+void RecomputeCalibration(RecordStore& store, MessageSink& sink);
+
+// True when row 1 of the test's calibration copy holds a number-like P and H, i.e. the reduction has
+// a curve to work with.
+bool HasUsableCalibrationCopy(const RecordStore& store);
+
+// The test reduction (after the test header or data form, --reduce of a test file). With
+// `warnBadCalibration`, message 4010 is shown first when the calibration copy is not usable; the
+// reduction runs either way.
+void ReduceTestRecord(RecordStore& store, const SheetSettings& settings, MessageSink& sink,
+                      bool warnBadCalibration);
+
+// Takes the calibration file at `path` over into the test record (rows, fields 25-29, coefficients).
+// With `storeFileName` the file's path also goes into test header field 20 (the command line; the
+// header form stores the name on OK instead).
+AttachResult AttachCalibration(RecordStore& store, const std::filesystem::path& path, MessageSink& sink,
+                               bool storeFileName);
+
+enum class AnalyseOutcome { Done, NoReducedSteps, StepOutOfRange, Failed };
+
+// Po, Py, Pl, K, rm, E and the six formula lines from the chosen steps (1..analysable rows) and the
+// multiplication sign choice, stored into the test record.
+AnalyseOutcome AnalyseTestRecord(RecordStore& store, const SheetSettings& settings, AnalysisRows rows, int sign);
+
+}  // namespace vek
