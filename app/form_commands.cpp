@@ -1,11 +1,23 @@
 #include "app/form_commands.h"
 
+#include "app/commands.h"
+#include "app/header_commands.h"
 #include "app/main_frame.h"
+#include "app/test_analysis_command.h"
+#include "app/vek_doc.h"
 
 namespace vek {
 
 void RegisterFormCommands(CMainFrame& frame) {
-  (void)frame;
+  frame.RegisterFormCommand(kCmdTestAnalysis, [&frame](QWidget* parent) {
+    return RunTestAnalysisForm(parent, frame.Document().Store(), frame.Document().Settings());
+  });
+  frame.RegisterFormCommand(kCmdCalHeader, [&frame](QWidget* p) { return CalHeaderCommand(frame, p); });
+  frame.RegisterFormCommand(kCmdTestHeader, [&frame](QWidget* p) { return TestHeaderCommand(frame, p); });
+  frame.RegisterFormCommand(kCmdSetEngineers,
+                            [&frame](QWidget* p) { return MasterListCommand(frame, p, MasterListKind::Engineers); });
+  frame.RegisterFormCommand(kCmdSetSoils,
+                            [&frame](QWidget* p) { return MasterListCommand(frame, p, MasterListKind::SoilNames); });
 }
 
 }  // namespace vek
