@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const std::string& line : ReadListLines(folder / "M.mst", width))
       if (line.size() >= width) __builtin_trap();  // a line keeps at most width - 1 bytes
   std::vector<std::string> rows = LoadMasterList(folder / "M.mst");
-  if (rows.size() != kMasterListRows) __builtin_trap();
+  if (rows.size() < kMasterListRows) __builtin_trap();  // every name, and at least the form's rows
   MergePreviousGenerationList(rows, folder / "old.mst", sink);
   int duplicates = 0;
   DuplicateReport(rows, LastFilledRow(rows), duplicates);
