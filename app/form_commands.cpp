@@ -1,6 +1,7 @@
 #include "app/form_commands.h"
 
 #include "app/commands.h"
+#include "app/grid_data_commands.h"
 #include "app/header_commands.h"
 #include "app/main_frame.h"
 #include "app/test_analysis_command.h"
@@ -18,6 +19,8 @@ void RegisterFormCommands(CMainFrame& frame) {
                             [&frame](QWidget* p) { return MasterListCommand(frame, p, MasterListKind::Engineers); });
   frame.RegisterFormCommand(kCmdSetSoils,
                             [&frame](QWidget* p) { return MasterListCommand(frame, p, MasterListKind::SoilNames); });
+  frame.RegisterFormCommand(kCmdCalData, [&frame](QWidget* parent) { return RunCalDataCommand(frame.Document(), parent); });
+  frame.RegisterFormCommand(kCmdTestData, [&frame](QWidget* parent) { return RunTestDataCommand(frame.Document(), parent); });
 }
 
 }  // namespace vek
