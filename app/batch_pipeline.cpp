@@ -11,6 +11,7 @@
 #include "io/data_file_writer.h"
 #include "io/document_commands.h"
 #include "io/record_commands.h"
+#include "io/safe_write.h"
 #include "io/settings_files.h"
 
 namespace vek {
@@ -18,6 +19,17 @@ namespace vek {
 namespace fs = std::filesystem;
 
 namespace {
+
+// A batch syncs its files together; a commit every so many files bounds what a killed batch leaves
+// behind as temporaries.
+constexpr size_t kFilesPerSync = 256;
+
+// Renames the staged files over their targets and reports those that could not be replaced.
+bool CommitWrites(AtomicWriteBatch& batch, MessageSink& sink) {
+  const auto failed = batch.Commit();
+  for (const fs::path& target : failed) FileNamingSink(sink, target.string()).Show(msg::CannotSave);
+  return failed.empty();
+}
 
 int Analyse(const AnalyseOption& a, RecordStore& store, const SheetSettings& settings, MessageSink& sink) {
   AnalysisRows rows{a.po, a.py, a.pl};
@@ -105,11 +117,15 @@ int RunConvert(const CommandLineOptions& o, MessageSink& sink) {
   }
 
   SheetSettings settings;
+  AtomicWriteBatch batch;
   int status = 0;
   for (const std::string& input : o.inputs) {
     RecordStore store;
     const int rc = LoadAndProcessForBatch(o, input, store, settings, sink);
-    if (rc == 2) return 2;
+    if (rc == 2) {
+      CommitWrites(batch, sink);  // the files converted so far are kept, as when written one by one
+      return 2;
+    }
     if (rc != 0) {
       status = 1;
       continue;
@@ -127,14 +143,24 @@ int RunConvert(const CommandLineOptions& o, MessageSink& sink) {
                        "; " + o.output + " receives the " + (kind == DataKind::Test ? "test" : "calibration") +
                        " record");
     }
+    if (const auto unstorable = FindUnstorableValue(store, kind)) {
+      // The file format cannot hold it: written, the file would read back differently.
+      sink.ShowMessage("--convert: " + input + ": " + *unstorable +
+                       " holds a line break, \"$$\" or (in a table) a comma or a double quote, which the file cannot store; " +
+                       target.string() + " not written");
+      status = 1;
+      continue;
+    }
     errno = 0;
-    if (!SaveRecordFile(target, kind, store)) {
+    if (!batch.Add(target, WriteRecordFile(kind, store))) {
       std::error_code ec;
       const int error = fs::is_directory(target, ec) ? EISDIR : errno;
       FileNamingSink(sink, target.string()).ShowMessage(WriteFailureText(error));
       status = 1;
     }
+    if (batch.size() >= kFilesPerSync && !CommitWrites(batch, sink)) status = 1;
   }
+  if (!CommitWrites(batch, sink)) status = 1;
   return status;
 }
 

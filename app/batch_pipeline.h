@@ -21,8 +21,10 @@ int LoadAndProcessForBatch(const CommandLineOptions& o, const std::string& input
 
 // vek --convert OUT FILE... : each input loaded and processed, then written as Save As writes it.
 // OUT with the extension .vdw or .cdw (any case) names the file, whose extension chooses the record;
-// OUT an existing folder receives <stem>.vdw or <stem>.cdw by the kind of each input. Returns 0,
-// 1 when a file could not be read or written (the other inputs are still converted), 2 for usage.
+// OUT an existing folder receives <stem>.vdw or <stem>.cdw by the kind of each input. A record
+// holding a value the file cannot store (FindUnstorableValue) is reported and not written. The
+// files are synced together and each replaces its target atomically. Returns 0, 1 when a file
+// could not be read or written (the other inputs are still converted), 2 for usage.
 int RunConvert(const CommandLineOptions& o, MessageSink& sink);
 
 }  // namespace vek

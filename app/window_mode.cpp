@@ -32,13 +32,18 @@ int RunWindow(int& argc, char** argv, const CommandLineOptions& options) {
   SheetSettings settings;
   CMainFrame frame(store, settings);
   RegisterFormCommands(frame);
+  if (!StartMainWindow(frame, options)) return 1;
+  return app.exec();
+}
+
+bool StartMainWindow(CMainFrame& frame, const CommandLineOptions& options) {
   if (options.inputs.empty()) {
     frame.StartNewDocument();
   } else if (!frame.StartWithFile(QStringToPath(QString::fromLocal8Bit(options.inputs.front().c_str())))) {
-    return 1;
+    return false;
   }
   frame.show();
-  return app.exec();
+  return true;
 }
 
 }  // namespace vek

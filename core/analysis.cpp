@@ -18,7 +18,7 @@ bool IsNumber(const TextField& t) { return IsNumericText(t) > 0; }
 // Column of a test row, read as atof; rows outside the table read as empty (0).
 double TestValue(const RecordStore& store, int row, int field) {
   if (row < 1 || row > kMaxTestRows) return 0.0;
-  return std::atof(store.test.Test(row, field).c_str());
+  return TextToDouble(store.test.Test(row, field));
 }
 
 struct LineTexts {
@@ -66,7 +66,7 @@ TextField MultiplicationSign(int signChoice) {
 
 AnalysisResult StoredAnalysis(const RecordStore& store, AnalysisRows rows) {
   const Record& test = store.test;
-  auto value = [&](int field) { return std::atof(test.Header(field).c_str()); };
+  auto value = [&](int field) { return TextToDouble(test.Header(field)); };
   AnalysisResult r;
   r.rows = rows;
   r.Po = value(hf::Po);
@@ -94,7 +94,7 @@ bool UpdateAnalysis(const RecordStore& store, const SheetSettings& settings, Ana
   const char* fK = DigitsFormat(std::min(settings.DigitsK, kMaxDigits));
   const char* fE = DigitsFormat(std::min(settings.DigitsE, kMaxDigits));
   const char* fR = DigitsFormat(std::min(settings.DigitsDr, kMaxDigits));
-  const double nu = std::atof(store.test.Header(hf::PoissonRatio).c_str());
+  const double nu = TextToDouble(store.test.Header(hf::PoissonRatio));
 
   bool poLine = false, pyLine = false, plLine = false, kLine = false, kValueLine = false;
   if (rows.po >= 1 && rows.po <= n) {

@@ -109,8 +109,8 @@ int FitCalRegression(RecordStore& store, int reportFlag, MessageSink& sink) {
   double b[kTerms] = {};
   a[0][0] = 2.0;
   for (int r = 1; r <= n; ++r) {
-    const double x = std::atof(cal.Cal(r, cf::H).c_str());
-    const double y = std::atof(cal.Cal(r, cf::Pressure).c_str());
+    const double x = TextToDouble(cal.Cal(r, cf::H));
+    const double y = TextToDouble(cal.Cal(r, cf::Pressure));
     const double p[kTerms] = {1.0, x, x * x, x * x * x, x * x * x * x};
     for (int j = 0; j < kTerms; ++j) {
       for (int k = 0; k < kTerms; ++k) a[j][k] += p[j] * p[k];
@@ -137,8 +137,8 @@ CalLineTable::CalLineTable(const RecordStore& store) {
   while (count_ < kRows) {
     const CalRow& row = rows[count_ + 1];
     if (!IsNumber(row[cf::Pressure]) || !IsNumber(row[cf::H])) break;
-    h_[count_] = std::atof(row[cf::H].c_str());
-    p_[count_] = std::atof(row[cf::Pressure].c_str());
+    h_[count_] = TextToDouble(row[cf::H]);
+    p_[count_] = TextToDouble(row[cf::Pressure]);
     ++count_;
   }
 }
@@ -165,11 +165,11 @@ double EvalCalPolynomial(double h, const std::array<double, 5>& c) {
 }
 
 void RecomputeCalH(Record& calibration) {
-  const double h0 = std::atof(calibration.Header(hf::StandpipeInitialLevel).c_str());
+  const double h0 = TextToDouble(calibration.Header(hf::StandpipeInitialLevel));
   for (int r = 1; r <= kMaxCalRows; ++r) {
     const TextField& reading = calibration.Cal(r, cf::Reading);
     if (!IsNumber(reading)) break;
-    calibration.Cal(r, cf::H) = FormatDouble("%g", std::atof(reading.c_str()) - h0);
+    calibration.Cal(r, cf::H) = FormatDouble("%g", TextToDouble(reading) - h0);
   }
 }
 

@@ -1,10 +1,13 @@
 #include "core/number_format.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <system_error>
 
+#include "core/float_text.h"
 #include "core/record_store.h"
 
 namespace vek {
@@ -16,7 +19,74 @@ constexpr int kMaxDigits = 6;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A format of the form "%[width][.precision]f" or "...g" without flags; false for any other.
+struct SimpleFloatFormat {
+  int width = 0;
+  int precision = 6;
+  bool general = false;
+};
+
+bool ParseSimpleFloatFormat(const char* fmt, SimpleFloatFormat& out) {
+  if (fmt[0] != '%') return false;
+  const char* p = fmt + 1;
+  if (!IsDigit(*p) && *p != '.' && *p != 'f' && *p != 'g') return false;  // flags and the rest
+  if (*p == '0') return false;                                              // zero padding
+  int width = 0;
+  for (; IsDigit(*p); ++p) width = width * 10 + (*p - '0');
+  int precision = 6;
+  if (*p == '.') {
+    ++p;
+    precision = 0;
+    for (; IsDigit(*p); ++p) precision = precision * 10 + (*p - '0');
+  }
+  if ((*p != 'f' && *p != 'g') || p[1] != '\0' || width > 64 || precision > 64) return false;
+  out = {width, precision, *p == 'g'};
+  return true;
+}
+
 }  // namespace
+
+std::string FormatDouble(const char* fmt, double v) {
+  SimpleFloatFormat f;
+  if (!std::isfinite(v) || !ParseSimpleFloatFormat(fmt, f)) return FormatText(fmt, v);
+  char buf[400];
+  int n = WritePrintfExactly(v, f.precision, f.general, buf);
+  if (n < 0) {
+    const auto format = f.general ? std::chars_format::general : std::chars_format::fixed;
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, format, f.precision);
+    if (ec != std::errc()) return FormatText(fmt, v);
+    n = static_cast<int>(end - buf);
+  }
+  std::string text;
+  text.reserve(static_cast<size_t>(std::max(n, f.width)));
+  if (n < f.width) text.assign(static_cast<size_t>(f.width - n), ' ');
+  text.append(buf, static_cast<size_t>(n));
+  return text;
+}
+
+double TextToDouble(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  bool negative = false;
+  size_t start = i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  // A digit or a point must start the number; "0x" is a hexadecimal number for strtod.
+  const bool plain = i < text.size() && (IsDigit(text[i]) || text[i] == '.') &&
+                     !(text[i] == '0' && i + 1 < text.size() && (text[i + 1] == 'x' || text[i + 1] == 'X'));
+  if (plain) {
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(text.data() + i, text.data() + text.size(), value);
+    if (ec == std::errc()) return negative ? -value : value;
+    if (ec == std::errc::invalid_argument) return 0.0;  // "." or "-.": no number
+  }
+  if (start >= text.size()) return 0.0;
+  return std::strtod(std::string(text.substr(start)).c_str(), nullptr);
+}
 
 const char* DigitsFormat(int digits) {
   if (digits < 0) digits = 0;

@@ -32,7 +32,17 @@ std::string FormatText(const char* fmt, Args... args) {
 }
 
 // snprintf of one double with a printf format holding one floating conversion ("%g", "%f", ...).
-inline std::string FormatDouble(const char* fmt, double v) { return FormatText(fmt, v); }
+// The formats the computations use most ("%g", "%f", "%.4f", "%4.2f": an optional width, an
+// optional precision, no flags, no other text) are formed with std::to_chars, which gives the very
+// bytes snprintf gives in the "C" locale, without snprintf's cost; every other format, and a value
+// that is not finite, goes through snprintf.
+std::string FormatDouble(const char* fmt, double v);
+
+// atof: the value strtod gives for the leading number of a text (blanks skipped), 0 when there is
+// none. A plain decimal number is converted with std::from_chars, which rounds as strtod does; hex
+// numbers, "inf", "nan" and values out of range go through strtod itself.
+double TextToDouble(std::string_view text);
+inline double TextToDouble(const std::string& text) { return TextToDouble(std::string_view(text)); }
 
 // The longest leading decimal number of a text (blanks skipped, optional sign, digits, point,
 // exponent), 0 when there is none. Unlike atof it never reads hexadecimal, "inf" or "nan".

@@ -4,6 +4,7 @@
 
 #include "core/encoding.h"
 #include "core/messages.h"
+#include "core/number_format.h"
 
 namespace vek {
 
@@ -55,7 +56,7 @@ void RecordStore::NewDocument() {
 }
 
 void RecordStore::RefreshTestCoefficients() {
-  for (int i = 0; i < 5; ++i) testCoefficients[i] = std::atof(test.HeaderFields[hf::CalCoefficient1 + i].c_str());
+  for (int i = 0; i < 5; ++i) testCoefficients[i] = TextToDouble(test.HeaderFields[hf::CalCoefficient1 + i]);
 }
 
 int IsNumericText(std::string_view text) {

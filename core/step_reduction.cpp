@@ -14,7 +14,7 @@ namespace {
 constexpr double kMinDimension = 0.1;  // probe dimensions below this take the default
 
 bool IsNumber(const TextField& t) { return IsNumericText(t) > 0; }
-double Atof(const TextField& t) { return std::atof(t.c_str()); }
+double Atof(const TextField& t) { return TextToDouble(t); }
 
 // An overflow or a "nan" typed into a field gives no number; it is missing like any other value
 // that cannot be formed, rather than a "nan" or "inf" text in the table.

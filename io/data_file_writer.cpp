@@ -1,6 +1,7 @@
 #include "io/data_file_writer.h"
 
 #include "io/safe_write.h"
+#include "io/storable_text.h"
 
 namespace vek {
 
@@ -32,14 +33,60 @@ void AppendRow(std::string& out, const Row& row, int fields) {
 
 // Calibration rows from row 1 while the row passes the continuation test.
 void AppendCalRows(std::string& out, const std::array<CalRow, kCalRowSlots>& rows, bool fieldTwoContinues) {
-  for (int r = 1; r <= kMaxCalRows; ++r) {
-    const bool more = IsNumericText(rows[r][1]) > 0 || (fieldTwoContinues && IsNumericText(rows[r][2]) > 0);
-    if (!more) break;
-    AppendRow(out, rows[r], kCalFieldCount);
+  const int n = WrittenCalRowCount(rows, fieldTwoContinues);
+  for (int r = 1; r <= n; ++r) AppendRow(out, rows[r], kCalFieldCount);
+}
+
+// "row R field F" of the first cell of rows 1..count that the file cannot hold, or nullopt. Besides
+// the cell rule, a row holding "$$" reads back as a section line, and the reader takes a double quote
+// for quoting and drops it.
+template <typename Rows>
+std::optional<std::string> FindUnstorableCell(const Rows& rows, int count, int fields) {
+  for (int r = 1; r <= count; ++r) {
+    for (int f = 1; f <= fields; ++f) {
+      const TextField& cell = rows[r][f];
+      if (!IsStorableCellText(cell) || cell.find("$$") != std::string::npos || cell.find('"') != std::string::npos)
+        return "row " + std::to_string(r) + " field " + std::to_string(f);
+    }
   }
+  return std::nullopt;
 }
 
 }  // namespace
+
+int WrittenTestRowCount(const Record& test) {
+  int r = 0;
+  while (r < kMaxTestRows) {
+    const TestRow& row = test.TestRows[r + 1];
+    if (IsNumericText(row[1]) <= 0 && IsNumericText(row[2]) <= 0) break;
+    ++r;
+  }
+  return r;
+}
+
+int WrittenCalRowCount(const std::array<CalRow, kCalRowSlots>& rows, bool fieldTwoContinues) {
+  int r = 0;
+  while (r < kMaxCalRows &&
+         (IsNumericText(rows[r + 1][1]) > 0 || (fieldTwoContinues && IsNumericText(rows[r + 1][2]) > 0)))
+    ++r;
+  return r;
+}
+
+std::optional<std::string> FindUnstorableValue(const RecordStore& store, DataKind kind) {
+  const Record& record = kind == DataKind::Test ? store.test : store.calibration;
+  for (int n = 1; n <= kHeaderFieldCount; ++n)
+    if (!IsStorableHeaderText(record.Header(n))) return "header field " + std::to_string(n);
+  if (kind == DataKind::Calibration) {
+    const int count = WrittenCalRowCount(record.CalRows, true);
+    if (auto cell = FindUnstorableCell(record.CalRows, count, kCalFieldCount)) return "calibration " + *cell;
+    return std::nullopt;
+  }
+  if (auto cell = FindUnstorableCell(record.TestRows, WrittenTestRowCount(record), kTestFieldCount))
+    return "test " + *cell;
+  const int count = WrittenCalRowCount(store.TestCalRows(), false);
+  if (auto cell = FindUnstorableCell(store.TestCalRows(), count, kCalFieldCount)) return "calibration " + *cell;
+  return std::nullopt;
+}
 
 std::string WriteCalibrationFile(const RecordStore& store) {
   std::string out;
@@ -57,20 +104,20 @@ std::string WriteTestFile(const RecordStore& store) {
   AppendHeader(out, kTestMagic, store.test);
   out += "$$A";
   out += kCrLf;
-  for (int r = 1; r <= kMaxTestRows; ++r) {
-    const TestRow& row = store.test.TestRows[r];
-    if (IsNumericText(row[1]) <= 0 && IsNumericText(row[2]) <= 0) break;
-    AppendRow(out, row, kTestFieldCount);
-  }
+  const int rows = WrittenTestRowCount(store.test);
+  for (int r = 1; r <= rows; ++r) AppendRow(out, store.test.TestRows[r], kTestFieldCount);
   out += "$$C";
   out += kCrLf;
   AppendCalRows(out, store.TestCalRows(), false);
   return out;
 }
 
+std::string WriteRecordFile(DataKind kind, const RecordStore& store) {
+  return kind == DataKind::Calibration ? WriteCalibrationFile(store) : WriteTestFile(store);
+}
+
 bool SaveRecordFile(const std::filesystem::path& path, DataKind kind, const RecordStore& store) {
-  const std::string bytes = kind == DataKind::Calibration ? WriteCalibrationFile(store) : WriteTestFile(store);
-  return WriteFileAtomically(path, bytes);
+  return WriteFileAtomically(path, WriteRecordFile(kind, store));
 }
 
 }  // namespace vek

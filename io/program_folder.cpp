@@ -25,12 +25,18 @@ fs::path MapWindowsPath(std::string_view windowsPath) {
     drive = static_cast<char>(std::toupper(static_cast<unsigned char>(rest[0])));
     rest.remove_prefix(2);
   }
-  fs::path out = DriveRoot() / std::string(1, drive);
+  const fs::path driveFolder = DriveRoot() / std::string(1, drive);
+  fs::path out = driveFolder;
   // Split on backslashes (and slashes), skipping the second byte of double-byte characters, which
-  // may be 0x5C in CP932.
+  // may be 0x5C in CP932. ".." climbs one folder but never above the drive's folder, as on a drive
+  // whose root has no parent.
   std::string part;
   auto flush = [&] {
-    if (!part.empty() && part != ".") out /= Cp932ToUtf8(part);
+    if (part == "..") {
+      if (out != driveFolder) out = out.parent_path();
+    } else if (!part.empty() && part != ".") {
+      out /= Cp932ToUtf8(part);
+    }
     part.clear();
   };
   for (size_t i = 0; i < rest.size(); ++i) {

@@ -2,7 +2,9 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QtMath>
 #include <cmath>
 #include <cstdlib>
@@ -11,6 +13,7 @@
 #include <tuple>
 
 #include "core/encoding.h"
+#include "qt/dash_runs.h"
 
 namespace vek {
 
@@ -149,7 +152,50 @@ QtDrawDevice::QtDrawDevice(QPainter& painter, int dpi_x, int dpi_y)
   ApplyPen();
 }
 
+QtDrawDevice::~QtDrawDevice() { FlushLines(); }
+
+void QtDrawDevice::FlushLines() {
+  if (pendingLines_.empty()) return;
+  const QPaintEngine* engine = painter_.paintEngine();
+  const QPen pen = painter_.pen();
+  if (!engine || engine->type() != QPaintEngine::Pdf || pen.widthF() <= 0) {
+    painter_.drawLines(pendingLines_.data(), static_cast<int>(pendingLines_.size()));
+    pendingLines_.clear();
+    return;
+  }
+  // In a PDF a run of dashes becomes one line with the file's own dash pattern, and the other
+  // lines one path: the engine would otherwise write every line as a path of its own.
+  QPainterPath solid;
+  const auto drawSolid = [&] {
+    if (!solid.isEmpty()) painter_.drawPath(solid);
+    solid.clear();
+  };
+  for (size_t i = 0; i < pendingLines_.size();) {
+    const size_t end = DashRunEnd(pendingLines_, i);
+    if (end - i < 3) {
+      for (; i < end; ++i) {
+        solid.moveTo(pendingLines_[i].p1());
+        solid.lineTo(pendingLines_[i].p2());
+      }
+      continue;
+    }
+    drawSolid();
+    const QLine& first = pendingLines_[i];
+    const double dash = (first.p2() - first.p1()).manhattanLength();
+    const double gap = (pendingLines_[i + 1].p1() - first.p1()).manhattanLength() - dash;
+    QPen dashed = pen;
+    dashed.setDashPattern({dash / pen.widthF(), gap / pen.widthF()});
+    painter_.setPen(dashed);
+    painter_.drawLine(first.p1(), pendingLines_[end - 1].p2());
+    painter_.setPen(pen);
+    i = end;
+  }
+  drawSolid();
+  pendingLines_.clear();
+}
+
 void QtDrawDevice::BeginDraw() {
+  FlushLines();
   painter_.setBackgroundMode(Qt::TransparentMode);
   painter_.setBrush(Qt::NoBrush);
   ApplyPen();
@@ -170,6 +216,7 @@ void QtDrawDevice::ApplyPen() {
 
 Pen QtDrawDevice::SelectPen(const Pen& pen) {
   const Pen old = pen_;
+  if (!(pen == old)) FlushLines();  // with the same pen the gathered lines may go on
   pen_ = pen;
   ApplyPen();
   return old;
@@ -181,16 +228,18 @@ void QtDrawDevice::LineTo(int x, int y) {
   if (pen_.width > 0) {
     const bool straight = cp_.x == x || cp_.y == y;
     if (pixelAlignedLines_ && straight && pen_.width % 2 == 1) {
+      FlushLines();  // keep the drawing order of the lines gathered so far
       // Pixel (x, y) covers x ... x + 1: its centre is where a 1-pixel rule lies in one row.
       painter_.drawLine(QPointF(cp_.x + 0.5, cp_.y + 0.5), QPointF(x + 0.5, y + 0.5));
     } else {
-      painter_.drawLine(QPoint(cp_.x, cp_.y), QPoint(x, y));
+      pendingLines_.emplace_back(QPoint(cp_.x, cp_.y), QPoint(x, y));
     }
   }
   cp_ = {x, y};
 }
 
 void QtDrawDevice::Ellipse(int left, int top, int right, int bottom) {
+  FlushLines();
   if (pen_.width <= 0) return;
   painter_.save();
   painter_.setBrush(Qt::NoBrush);
@@ -216,6 +265,7 @@ void QtDrawDevice::RestoreFont() {
 }
 
 void QtDrawDevice::TextOut(int x, int y, std::string_view text) {
+  FlushLines();
   const QString s = ToQString(text);
   const QFontMetricsF m(font_, painter_.device());
   // Measuring shapes the text a second time (drawing shapes it again), so left-aligned text that
@@ -249,6 +299,7 @@ void QtDrawDevice::TextOut(int x, int y, std::string_view text) {
 }
 
 void QtDrawDevice::TextInRect(int left, int top, int right, int bottom, std::string_view text) {
+  FlushLines();
   painter_.save();
   painter_.setFont(font_);
   painter_.setPen(ToQColor(textColour_));

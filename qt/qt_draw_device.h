@@ -7,6 +7,7 @@
 // are drawn with the IPA faces.
 #include <QColor>
 #include <QFont>
+#include <QLine>
 #include <QPen>
 #include <QString>
 #include <vector>
@@ -26,7 +27,9 @@ class QtDrawDevice : public DrawDevice {
 
   int LogicalDpiX() const override { return dpiX_; }
   int LogicalDpiY() const override { return dpiY_; }
+  ~QtDrawDevice() override;
   void BeginDraw() override;
+  void EndDraw() override { FlushLines(); }
   Pen SelectPen(const Pen& pen) override;
   void MoveTo(int x, int y) override;
   DevicePoint CurrentPosition() const override { return cp_; }
@@ -56,6 +59,9 @@ class QtDrawDevice : public DrawDevice {
     int escapement;
   };
   void ApplyPen();
+  // Draws the lines gathered since the last other operation in one call: a dashed grid line is
+  // hundreds of short lines, and one call per line costs the PDF engine dearly.
+  void FlushLines();
 
   QPainter& painter_;
   int dpiX_;
@@ -69,6 +75,7 @@ class QtDrawDevice : public DrawDevice {
   DevicePoint cp_;
   bool screenText_ = false;
   bool pixelAlignedLines_ = false;
+  std::vector<QLine> pendingLines_;
 };
 
 // 0x00BBGGRR -> QColor.

@@ -73,6 +73,9 @@ class DrawDevice {
   // Puts the origin of device units at the top-left of the drawable area and makes text backgrounds
   // transparent. Called once at the start of every draw.
   virtual void BeginDraw() = 0;
+  // Called once at the end of every page draw: a device that gathers its output (lines drawn in
+  // one batch) delivers the rest now, before its painter moves on to another page or ends.
+  virtual void EndDraw() {}
 
   // Selects a pen and returns the one that was selected before, so callers can put it back.
   virtual Pen SelectPen(const Pen& pen) = 0;

@@ -179,6 +179,7 @@ void DrawCurrentPage(DrawDevice& device, const RecordStore& store, const SheetSe
     case PageContent::TestFormula: ComposeTestFormulaPage(canvas); break;
     case PageContent::TestTable: ComposeTestTablePage(canvas, page.tableIndex); break;
   }
+  device.EndDraw();
 }
 
 void DrawPrintedPage(DrawDevice& device, const RecordStore& store, const SheetSettings& s,

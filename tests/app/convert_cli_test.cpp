@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/batch_pipeline.h"
+#include "app/file_naming_sink.h"
 #include "app/command_line.h"
 #include "core/encoding.h"
 #include "core/messages.h"
@@ -178,6 +179,56 @@ TEST_F(ConvertTest, ReadAndWriteFailuresExitOne) {
                        sink),
             1);
   EXPECT_FALSE(fs::exists(home / "t.vdw"));
+}
+
+TEST_F(ConvertTest, AWriteProtectedTargetIsNotReplaced) {
+  const fs::path out = home / "locked.vdw";
+  testing::WriteFileBytes(out, "old");
+  fs::permissions(out, fs::perms::owner_read);
+  EXPECT_EQ(RunConvert(Parse({"--convert", out.string(), (kSamples / "test-sample.vdw").string()}), sink), 1);
+  EXPECT_EQ(sink.shown.back(), out.string() + ": " + WriteFailureText(EACCES));
+  EXPECT_EQ(ReadFileBytes(out), "old");
+}
+
+TEST_F(ConvertTest, ValuesTheFileCannotHoldAreReportedAndNothingIsWritten) {
+  // A quoted cell holding a comma reads into one field, but written back it would become two.
+  std::string quoted = ReadFileBytes(kSamples / "test-sample.vdw");
+  const size_t rows = quoted.find("$$A\r\n") + 5;
+  quoted.replace(rows, 2, "\"1,5\",");
+  testing::WriteFileBytes(home / "quoted.vdw", quoted);
+  // A calibration file in a folder named with "$$": its path goes into a header field, which would
+  // read back as a section line.
+  testing::WriteFileBytes(home / "a$$b/cal.cdw", ReadFileBytes(kSamples / "cal-sample.cdw"));
+  const struct {
+    std::vector<std::string> args;
+    std::string where;
+  } cases[] = {
+      {{(home / "quoted.vdw").string()}, "test row 1 field 1"},
+      {{(kSamples / "test-sample.vdw").string(), "--attach-cal", (home / "a$$b/cal.cdw").string()},
+       "header field " + std::to_string(hf::CalFileName)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.where);
+    const fs::path out = home / "out.vdw";
+    std::vector<std::string> args = {"--convert", out.string()};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    EXPECT_EQ(RunConvert(Parse(args), sink), 1);
+    EXPECT_NE(sink.shown.back().find(c.where + " holds"), std::string::npos) << sink.shown.back();
+    EXPECT_FALSE(fs::exists(out));
+  }
+}
+
+TEST_F(ConvertTest, FilesConvertedBeforeAUsageErrorAreKept) {
+  fs::create_directories(home / "outdir");
+  const std::string cal = (kSamples / "cal-sample.cdw").string();
+  EXPECT_EQ(RunConvert(Parse({"--convert", (home / "outdir").string(), (kSamples / "test-sample.vdw").string(), cal,
+                              "--attach-cal", cal}),
+                       sink),
+            2);
+  EXPECT_TRUE(fs::exists(home / "outdir/test-sample.vdw"));
+  int entries = 0;
+  for ([[maybe_unused]] auto& e : fs::directory_iterator(home / "outdir")) ++entries;
+  EXPECT_EQ(entries, 1);  // no temporary left behind
 }
 
 }  // namespace

@@ -118,5 +118,50 @@ TEST(DataFileRoundTrip, OverlongTableLineIsReadAsTwoRows) {
   EXPECT_EQ(back.calibration.Cal(3, 1), "3");
 }
 
+// Every value FindUnstorableValue lets through reads back unchanged, and every value it names
+// would not: the check and the reader agree.
+TEST(DataFileRoundTrip, UnstorableValuesAreExactlyThoseThatDoNotReadBack) {
+  const struct {
+    const char* name;
+    void (*set)(RecordStore&);
+    DataKind kind;
+    const char* where;  // "" when the value is storable
+  } cases[] = {
+      {"dollar in header", [](RecordStore& s) { s.test.Header(12) = "A$$B"; }, DataKind::Test, "header field 12"},
+      {"one dollar", [](RecordStore& s) { s.test.Header(12) = "$A$"; }, DataKind::Test, ""},
+      {"LF in header", [](RecordStore& s) { s.calibration.Header(90) = "a\nb"; }, DataKind::Calibration,
+       "header field 90"},
+      {"comma in header", [](RecordStore& s) { s.test.Header(1) = "a,b"; }, DataKind::Test, ""},
+      {"comma in cell", [](RecordStore& s) { s.test.Test(3, 12) = "1,2"; }, DataKind::Test, "test row 3 field 12"},
+      {"quote in cell", [](RecordStore& s) { s.test.Test(1, 4) = "\"7\""; }, DataKind::Test, "test row 1 field 4"},
+      {"dollars in cell", [](RecordStore& s) { s.TestCalRows()[2][3] = "$$C"; }, DataKind::Test,
+       "calibration row 2 field 3"},
+      {"CR in calibration", [](RecordStore& s) { s.calibration.Cal(40, 1) = "4\r"; }, DataKind::Calibration,
+       "calibration row 40 field 1"},
+      // A row after the first one that ends its section is never written.
+      {"unwritten row", [](RecordStore& s) { s.test.Test(kMaxTestRows, 5) = ","; }, DataKind::Test, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordStore s;
+    if (c.kind == DataKind::Test) {
+      testing::FillFullTest(s);
+      for (int f = 1; f <= kTestFieldCount; ++f) s.test.Test(kMaxTestRows - 1, f).clear();
+    } else {
+      testing::FillFullCalibration(s);
+    }
+    c.set(s);
+    const auto found = FindUnstorableValue(s, c.kind);
+    EXPECT_EQ(found.value_or(""), c.where);
+    const std::string bytes = WriteRecordFile(c.kind, s);
+    RecordStore viaOpen, viaFramework;
+    DataParserState state;
+    RecordingMessageSink sink;
+    ASSERT_TRUE(LoadDataBytes(bytes, "x", viaOpen, SheetSettings{}, state, sink).ok());
+    ASSERT_TRUE(LoadDataBytesFramework(bytes, viaFramework, SheetSettings{}, state, sink).ok());
+    EXPECT_EQ(WriteRecordFile(c.kind, viaOpen) == bytes && WriteRecordFile(c.kind, viaFramework) == bytes, !found);
+  }
+}
+
 }  // namespace
 }  // namespace vek

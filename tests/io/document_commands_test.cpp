@@ -198,6 +198,19 @@ TEST_F(DocumentCommandsTest, FailedSaveKeepsThePreviousFile) {
   EXPECT_EQ(store.testFilePath, PathToField(home / "data/t.vdw"));
 }
 
+TEST_F(DocumentCommandsTest, SaveRefusesAWriteProtectedFile) {
+  chooser.answers = {home / "data/t.vdw"};
+  ASSERT_TRUE(doc.Open());
+  const std::string before = ReadFileBytes(home / "data/t.vdw");
+  fs::permissions(home / "data/t.vdw", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  store.test.Header(1) = "never written";
+  EXPECT_FALSE(doc.Save());
+  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::CannotSave));
+  EXPECT_EQ(ReadFileBytes(home / "data/t.vdw"), before);
+  EXPECT_EQ(fs::status(home / "data/t.vdw").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+}
+
 TEST_F(DocumentCommandsTest, FrameworkLoadRemembersTheFileShownBefore) {
   chooser.answers = {home / "data/c.cdw"};
   ASSERT_TRUE(doc.Open());

@@ -46,6 +46,22 @@ TEST(ProgramFolderMapping, DrivesAreFoldersBelowTheRoot) {
   EXPECT_EQ(LocationFilePath("C:"), home.path() / "C" / "Kavrion" / "Dorix5.whr");
 }
 
+TEST(ProgramFolderMapping, DotDotNeverClimbsAboveTheDriveFolder) {
+  TempHome home;
+  const struct {
+    const char* windows;
+    fs::path expected;
+  } cases[] = {
+      {"C:\\..\\..\\etc", home.path() / "C" / "etc"},
+      {"C:\\..", home.path() / "C"},
+      {"D:\\a\\..\\..\\..\\b", home.path() / "D" / "b"},
+      {"D:\\a\\b\\..\\c", home.path() / "D" / "a" / "c"},
+      {"..\\..\\x", home.path() / "C" / "x"},
+      {"E:/../../../tmp", home.path() / "E" / "tmp"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MapWindowsPath(c.windows), c.expected) << c.windows;
+}
+
 TEST(ProgramFolderMapping, RootFallsBackToXdgDataHome) {
   TempDir xdg;
   const char* oldHome = std::getenv("VEK_HOME");

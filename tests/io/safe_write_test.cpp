@@ -1,7 +1,10 @@
 #include "io/safe_write.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -71,6 +74,103 @@ TEST(WriteFileAtomically, KeepsPermissionsAndWritesThroughSymbolicLinks) {
   EXPECT_EQ(ReadFileBytes(real), "new");
   EXPECT_EQ(fs::status(real).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// Runs `body` in a child process and returns its exit status (-1 when it ended by a signal).
+template <typename Body>
+int ExitStatusOfChild(Body body) {
+  const pid_t pid = ::fork();
+  if (pid == 0) ::_exit(body());
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// The id of a process that has ended.
+pid_t DeadProcessId() {
+  const pid_t pid = ::fork();
+  if (pid == 0) ::_exit(0);
+  ::waitpid(pid, nullptr, 0);
+  return pid;
+}
+
+TEST(WriteFileAtomically, RefusesAFileWithoutWritePermissionEvenForRoot) {
+  TempDir dir;
+  const fs::path p = dir / "locked.vdw";
+  WriteFileBytes(p, "old");
+  fs::permissions(p, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_FALSE(WriteFileAtomically(p, "new"));
+  AtomicWriteBatch batch;
+  EXPECT_FALSE(batch.Add(p, "new"));
+  EXPECT_EQ(ReadFileBytes(p), "old");
+  EXPECT_EQ(CountEntries(dir.path()), 1);
+  // Writable again, it is replaced as usual.
+  fs::permissions(p, fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_TRUE(WriteFileAtomically(p, "new"));
+}
+
+TEST(WriteFileAtomically, RemovesOnlyTheTemporariesOfDeadProcesses) {
+  TempDir dir;
+  const std::string dead = std::to_string(DeadProcessId());
+  const std::string alive = std::to_string(::getppid());
+  const std::vector<std::string> removed = {".a.vdw.tmp-" + dead + "-1", ".b.cdw.tmp-" + dead + "-17"};
+  const std::vector<std::string> kept = {".a.vdw.tmp-" + alive + "-2",  ".x.tmp-" + dead,
+                                         ".x.tmp-" + dead + "-",        ".x.tmp-" + dead + "-1a",
+                                         "a.vdw.tmp-" + dead + "-1",    ".x.tmp-abc-1",
+                                         "other.vdw"};
+  for (const auto& n : removed) WriteFileBytes(dir / n, "partial");
+  for (const auto& n : kept) WriteFileBytes(dir / n, "keep");
+  ASSERT_TRUE(WriteFileAtomically(dir / "c.vdw", "new"));
+  for (const auto& n : removed) EXPECT_FALSE(fs::exists(dir / n)) << n;
+  for (const auto& n : kept) EXPECT_TRUE(fs::exists(dir / n)) << n;
+}
+
+TEST(WriteFileAtomically, AFileSizeLimitFailsTheSaveInsteadOfEndingTheProcess) {
+  TempDir dir;
+  const fs::path p = dir / "big.vdw";
+  WriteFileBytes(p, "old");
+  const int status = ExitStatusOfChild([&] {
+    rlimit limit{1000, 1000};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    return WriteFileAtomically(p, std::string(5000, 'x')) ? 1 : 0;
+  });
+  EXPECT_EQ(status, 0);  // not killed by SIGXFSZ, and the save reported its failure
+  EXPECT_EQ(ReadFileBytes(p), "old");
+  EXPECT_EQ(CountEntries(dir.path()), 1);
+}
+
+TEST(AtomicWriteBatch, ReplacesEveryFileOnCommitAndNothingBefore) {
+  TempDir dir;
+  WriteFileBytes(dir / "a.vdw", "old a");
+  AtomicWriteBatch batch;
+  ASSERT_TRUE(batch.Add(dir / "a.vdw", "new a"));
+  ASSERT_TRUE(batch.Add(dir / "b.vdw", "new b"));
+  EXPECT_FALSE(batch.Add(dir / "missing" / "c.vdw", "c"));
+  EXPECT_EQ(batch.size(), 2u);
+  EXPECT_EQ(ReadFileBytes(dir / "a.vdw"), "old a");
+  EXPECT_FALSE(fs::exists(dir / "b.vdw"));
+  EXPECT_TRUE(batch.Commit().empty());
+  EXPECT_EQ(ReadFileBytes(dir / "a.vdw"), "new a");
+  EXPECT_EQ(ReadFileBytes(dir / "b.vdw"), "new b");
+  EXPECT_EQ(CountEntries(dir.path()), 2);
+}
+
+TEST(AtomicWriteBatch, ReportsATargetThatCannotBeReplacedAndDropsUncommittedTemporaries) {
+  TempDir dir;
+  {
+    AtomicWriteBatch batch;
+    ASSERT_TRUE(batch.Add(dir / "a.vdw", "a"));
+    ASSERT_TRUE(batch.Add(dir / "d", "d"));
+    fs::create_directory(dir / "d");  // becomes a folder before the commit
+    WriteFileBytes(dir / "d" / "x", "x");
+    const auto failed = batch.Commit();
+    ASSERT_EQ(failed.size(), 1u);
+    EXPECT_EQ(failed[0], dir / "d");
+    EXPECT_EQ(ReadFileBytes(dir / "a.vdw"), "a");
+    ASSERT_TRUE(batch.Add(dir / "never.vdw", "n"));
+  }
+  EXPECT_FALSE(fs::exists(dir / "never.vdw"));
+  EXPECT_EQ(CountEntries(dir.path()), 2);  // a.vdw and the folder d
 }
 
 }  // namespace

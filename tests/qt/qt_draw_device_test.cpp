@@ -331,6 +331,56 @@ TEST(QtDrawDeviceTest, SheetBlocksDrawOnAPage) {
   EXPECT_GT(ink, int(150 * ppm));
 }
 
+// Lines go to the painter in batches; what ends up on the page, and in which order, is what one
+// call per line gives, whether the page ends with EndDraw or the device simply goes away.
+TEST(QtDrawDeviceTest, GatheredLinesKeepTheirOrderWithOtherOperations) {
+  const auto drawThrough = [](bool endDraw) {
+    QImage image = WhitePage(120, 120, 96);
+    QPainter painter(&image);
+    {
+      QtDrawDevice device(painter);
+      device.BeginDraw();
+      device.SelectPen({PenStyle::Solid, 9, kBlack});
+      for (int i = 0; i < 10; ++i) {
+        device.MoveTo(10 + 10 * i, 20);
+        device.LineTo(15 + 10 * i, 100);
+      }
+      device.SelectPen({PenStyle::Solid, 3, 0x0000ff});  // red over the black
+      device.MoveTo(5, 60);
+      device.LineTo(115, 60);
+      device.SelectPen({PenStyle::Solid, 5, 0xffffff});
+      device.Ellipse(40, 40, 80, 80);
+      device.SelectPen({PenStyle::Solid, 2, 0x00ff00});
+      device.MoveTo(60, 5);
+      device.LineTo(60, 115);
+      if (endDraw) device.EndDraw();
+    }
+    painter.end();
+    return image;
+  };
+  QImage expected = WhitePage(120, 120, 96);
+  {
+    QPainter p(&expected);
+    const auto pen = [&](int width, QColor colour) {
+      QPen q(colour);
+      q.setWidth(width);
+      q.setCapStyle(Qt::RoundCap);
+      q.setJoinStyle(Qt::RoundJoin);
+      p.setPen(q);
+    };
+    pen(9, Qt::black);
+    for (int i = 0; i < 10; ++i) p.drawLine(QPoint(10 + 10 * i, 20), QPoint(15 + 10 * i, 100));
+    pen(3, QColor(255, 0, 0));
+    p.drawLine(QPoint(5, 60), QPoint(115, 60));
+    pen(5, Qt::white);
+    p.drawEllipse(QRectF(40, 40, 40, 40));
+    pen(2, QColor(0, 255, 0));
+    p.drawLine(QPoint(60, 5), QPoint(60, 115));
+  }
+  EXPECT_EQ(drawThrough(true), expected);
+  EXPECT_EQ(drawThrough(false), expected);
+}
+
 }  // namespace
 }  // namespace vek
 

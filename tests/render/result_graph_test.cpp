@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
+#include "core/encoding.h"
 #include "render/primitives.h"
 #include "sheet_test_fixture.h"
 
@@ -388,6 +390,38 @@ TEST_F(TestGraphTest, VerticalAxisNameUprightOrRotated) {
   // The alignment is left at left/top for whoever draws next.
   EXPECT_EQ(device.align().horizontal, HAlign::Left);
   EXPECT_EQ(device.align().vertical, VAlign::Top);
+}
+
+// Without steps the graph draws its scale labels and axis names and nothing else: a label too many
+// (a fifth r value, a seventh dH value) or one out of place fails here.
+TEST_F(TestGraphTest, ExactlyTheScaleLabelsAndAxisNamesAndNoOthers) {
+  Draw();
+  const double h = FontMm(3);
+  struct Placed {
+    std::string utf8;
+    int x, y;
+    bool operator<(const Placed& o) const { return std::tie(utf8, x, y) < std::tie(o.utf8, o.x, o.y); }
+    bool operator==(const Placed& o) const = default;
+  };
+  std::vector<Placed> expected;
+  for (int i = 0; i <= 5; ++i) expected.push_back({std::to_string(i), DevX(16 + 10 * i), DevY(4)});
+  expected.push_back({"dH（cm）", DevX(79), DevY(4)});
+  const char* r[] = {"4.00", "5.00", "6.00", "7.00"};
+  for (int j = 0; j < 4; ++j) expected.push_back({r[j], DevX(16 + 50 * j), DevY(166)});
+  expected.push_back({"半径ｒ （cm）", DevX(91), DevY(165 + 1.5 * h)});
+  const char* pe[] = {"   0", " 400", " 800", "1200", "1600"};
+  for (int i = 0; i < 5; ++i) expected.push_back({pe[i], DevX(15), DevY(165 - 40 * i - 0.5 * h)});
+  std::vector<Placed> drawn;
+  for (const RecordedText& t : device.texts) {
+    const std::string utf8 = Cp932ToUtf8(t.text);
+    if (utf8 == " 圧力 Ｐe(kN/㎡)") continue;  // the rotated axis name, placed by its own test
+    drawn.push_back({utf8, t.x, t.y});
+  }
+  std::sort(expected.begin(), expected.end());
+  std::sort(drawn.begin(), drawn.end());
+  EXPECT_EQ(drawn.size(), expected.size());
+  EXPECT_TRUE(drawn == expected);
+  EXPECT_EQ(device.texts.size(), expected.size() + 1);
 }
 
 }  // namespace
