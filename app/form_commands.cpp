@@ -1,11 +1,18 @@
 #include "app/form_commands.h"
 
+#include "app/commands.h"
 #include "app/main_frame.h"
+#include "app/settings_form_commands.h"
+#include "core/record_store.h"
 
 namespace vek {
 
 void RegisterFormCommands(CMainFrame& frame) {
-  (void)frame;
+  frame.RegisterFormCommand(kCmdCalPage, [&frame](QWidget* p) { return RunSheetPageCommand(frame, p, kCalibrationSheet); });
+  frame.RegisterFormCommand(kCmdTestPage, [&frame](QWidget* p) { return RunSheetPageCommand(frame, p, kTestSheet); });
+  frame.RegisterFormCommand(kCmdSetKey, [&frame](QWidget* p) { return RunKeyOptionCommand(frame, p); });
+  frame.RegisterFormCommand(kCmdSetSetup, [&frame](QWidget* p) { return RunSetupCommand(frame, p); });
+  frame.RegisterFormCommand(kCmdHelpForm, [&frame](QWidget* p) { return RunHelpCommand(frame, p); });
 }
 
 }  // namespace vek

@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
+#include "io/help_file.h"
 #include "io/settings_files.h"
 #include "io/settings_summary.h"
 
@@ -45,6 +46,8 @@ int RunInitSettingsCommand() {
     const auto font = FontFileHostPath(settings, n);
     writeIfMissing(font, [&] { return SaveFontFile(settings.fonts[n - 1], font); });
   }
+  const auto help = HelpFileHostPath(settings);
+  writeIfMissing(help, [&] { return SaveFactoryHelpFile(help); });
   return failures == 0 ? 0 : 1;
 }
 

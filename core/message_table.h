@@ -35,4 +35,6 @@
   X(NotCalibrationFile, 100001, "Ver.5 (4、3) のキャリブレーションファイルではありません") \
   X(BadExtension, 100002, "拡張子を CDW(cdw) または VDW(vdw)にして下さい") \
   X(UseOpenForOldVersion, 100003, "旧バージョンファイルは「開く」で読み込んで下さい」") \
-  X(SamePressure, 100004, "同じ圧力があります")
+  X(SamePressure, 100004, "同じ圧力があります") \
+  X(BadDriveName, 100450, "ドライブ名が異常です") \
+  X(BadFolderOrDrive, 100451, "フォルダ名またはドライブ名が異常です")
