@@ -38,6 +38,9 @@ std::filesystem::path SetupForm::HostFolder() const { return MapWindowsPath(driv
 SetupField SetupForm::Commit(MessageSink& sink) {
   for (char& c : drive)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  // OK by Enter never left the folder edit: its backslash rule applies here too, so that no folder
+  // relative to the drive is stored.
+  if (!folder.empty() && folder[0] != kBackslash) folder.insert(folder.begin(), kBackslash);
   const bool driveOk = IsUpperDriveLetter(drive);
   if (!driveOk || folder.size() < 2) {
     sink.Show(msg::BadDriveName);

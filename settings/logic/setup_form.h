@@ -36,7 +36,7 @@ class SetupForm {
   // Where the edits' drive and folder lie on this machine (shown on the form).
   std::filesystem::path HostFolder() const;
 
-  // OK: the drive is turned to upper case; a drive that is not a letter or a folder shorter than
+  // OK: the drive is turned to upper case and a folder without its leading "\" gets one; a drive that is not a letter or a folder shorter than
   // two characters is refused ("ドライブ名が異常です") and nothing is stored. Otherwise the drive
   // and folder are stored, the location file is written (a failure is reported, the new location
   // still holds for this run) and the settings are reloaded from the new program folder.

@@ -23,6 +23,8 @@ struct FooterRowTexts {
   TextField prefix;  // "前文字"
   TextField page;    // "頁(開始頁)"
   TextField suffix;  // "後文字"
+
+  bool operator==(const FooterRowTexts&) const = default;
 };
 
 // Everything the form edits, as texts in CP932 (the references as radio indexes).
