@@ -14,13 +14,8 @@ CSetupDlg::CSetupDlg(QWidget* parent, SetupForm& form, int enterKeyMode, Message
   LimitToCp932(ui.drive, kInstallDriveMaxBytes);
   LimitToCp932(ui.folder, kInstallFolderMaxBytes);
   PushToWidgets();
-  auto showHostFolder = [this] {
-    PullFromWidgets();
-    ui.hostFolder->setText(QDir::toNativeSeparators(QString::fromStdString(form_.HostFolder().string())));
-  };
-  connect(ui.drive, &QLineEdit::textChanged, this, showHostFolder);
-  connect(ui.folder, &QLineEdit::textChanged, this, showHostFolder);
-  showHostFolder();
+  connect(ui.drive, &QLineEdit::textChanged, this, &CSetupDlg::ShowHostFolder);
+  connect(ui.folder, &QLineEdit::textChanged, this, &CSetupDlg::ShowHostFolder);
   connect(ui.standardButton, &QPushButton::clicked, this, [this] {
     form_.ApplyStandard();
     PushToWidgets();
@@ -35,8 +30,17 @@ void CSetupDlg::PullFromWidgets() {
 }
 
 void CSetupDlg::PushToWidgets() {
-  ui.drive->setText(FromCp932(form_.drive));
-  ui.folder->setText(FromCp932(form_.folder));
+  {
+    const QSignalBlocker blockDrive(ui.drive), blockFolder(ui.folder);
+    ui.drive->setText(FromCp932(form_.drive));
+    ui.folder->setText(FromCp932(form_.folder));
+  }
+  ShowHostFolder();
+}
+
+void CSetupDlg::ShowHostFolder() {
+  PullFromWidgets();
+  ui.hostFolder->setText(QDir::toNativeSeparators(QString::fromStdString(form_.HostFolder().string())));
 }
 
 bool CSetupDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -20,6 +20,8 @@ class CSetupDlg : public FormDialog {
  private:
   void PullFromWidgets();
   void PushToWidgets();
+  // The host folder the typed drive and folder stand for.
+  void ShowHostFolder();
 
   SetupForm& form_;
 };
