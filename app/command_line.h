@@ -12,9 +12,13 @@ struct AnalyseOption {
 };
 
 struct CommandLineOptions {
-  enum class Mode { Window, Help, Version, ProgramFolder, InitSettings, Convert, ExportPdf, ExportPng };
+  enum class Mode {
+    Window, Help, Version, ProgramFolder, InitSettings, Convert, ExportPdf, ExportPng,
+    ExportCsv, Summary, SummaryPdf, Check
+  };
   Mode mode = Mode::Window;
-  std::string output;               // --convert OUT, --export-pdf OUT.pdf, --export-png OUTDIR
+  std::string output;               // --convert OUT, --export-pdf OUT.pdf, --export-png OUTDIR, --export-csv,
+                                    // --summary OUT.csv, --summary-pdf OUT.pdf
   std::vector<std::string> inputs;  // FILE (several for --convert into a folder)
   std::optional<std::string> attachCal;
   bool reduce = false;
@@ -22,6 +26,7 @@ struct CommandLineOptions {
   std::optional<std::pair<int, int>> pages;  // --pages FIRST-LAST
   std::string paper = "A4";
   int dpi = 150;
+  std::optional<std::string> encoding;  // --encoding utf-8|cp932 of the CSV modes
 };
 
 struct ParseResult {

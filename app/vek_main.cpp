@@ -7,6 +7,7 @@
 
 #include "app/batch_pipeline.h"
 #include "app/command_line.h"
+#include "app/data_commands.h"
 #include "app/export_command.h"
 #include "app/program_folder_command.h"
 #include "app/window_mode.h"
@@ -45,6 +46,14 @@ int RunVek(int argc, char** argv) {
     case M::ExportPdf:
     case M::ExportPng:
       return RunExportMode(argc, argv, o);
+    case M::ExportCsv:
+    case M::Summary:
+    case M::Check: {
+      StderrMessageSink sink;
+      return o.mode == M::ExportCsv ? RunExportCsv(o, sink) : o.mode == M::Summary ? RunSummary(o, sink) : RunCheck(o, sink);
+    }
+    case M::SummaryPdf:
+      return RunInOffscreenApp(argc, argv, [&](MessageSink& sink) { return RunSummaryPdf(o, sink); });
   }
   return 2;  // unreachable: every mode is handled above
 }
