@@ -8,13 +8,14 @@ namespace vek {
 
 struct AnalyseOption {
   int po = 0, py = 0, pl = 0;
-  int sign = 1;  // 1-3
+  int sign = 1;            // 1-3
+  bool automatic = false;  // "auto": the suggested steps (core/step_suggestion.h) instead of po, py, pl
 };
 
 struct CommandLineOptions {
   enum class Mode {
     Window, Help, Version, ProgramFolder, InitSettings, Convert, ExportPdf, ExportPng,
-    ExportCsv, Summary, SummaryPdf, Check
+    ExportCsv, Summary, SummaryPdf, Check, Suggest
   };
   Mode mode = Mode::Window;
   std::string output;               // --convert OUT, --export-pdf OUT.pdf, --export-png OUTDIR, --export-csv,

@@ -3,11 +3,16 @@
 #include "app/commands.h"
 #include "app/main_frame.h"
 #include "app/settings_form_commands.h"
+#include "app/test_analysis_command.h"
+#include "app/vek_doc.h"
 #include "core/record_store.h"
 
 namespace vek {
 
 void RegisterFormCommands(CMainFrame& frame) {
+  frame.RegisterFormCommand(kCmdTestAnalysis, [&frame](QWidget* parent) {
+    return RunTestAnalysisForm(parent, frame.Document().Store(), frame.Document().Settings());
+  });
   frame.RegisterFormCommand(kCmdCalPage, [&frame](QWidget* p) { return RunSheetPageCommand(frame, p, kCalibrationSheet); });
   frame.RegisterFormCommand(kCmdTestPage, [&frame](QWidget* p) { return RunSheetPageCommand(frame, p, kTestSheet); });
   frame.RegisterFormCommand(kCmdSetKey, [&frame](QWidget* p) { return RunKeyOptionCommand(frame, p); });

@@ -10,6 +10,7 @@
 #include "app/data_commands.h"
 #include "app/export_command.h"
 #include "app/program_folder_command.h"
+#include "app/suggest_command.h"
 #include "app/window_mode.h"
 #include "core/messages.h"
 
@@ -42,6 +43,13 @@ int RunVek(int argc, char** argv) {
     case M::Convert: {
       StderrMessageSink sink;
       return RunConvert(o, sink);
+    }
+    case M::Suggest: {
+      StderrMessageSink sink;
+      std::string lines;
+      const int status = RunSuggest(o, sink, lines);
+      std::fputs(lines.c_str(), stdout);
+      return status;
     }
     case M::ExportPdf:
     case M::ExportPng:
