@@ -1,6 +1,8 @@
 #include "app/form_commands.h"
 
 #include "app/commands.h"
+#include "app/grid_data_commands.h"
+#include "app/header_commands.h"
 #include "app/main_frame.h"
 #include "app/settings_form_commands.h"
 #include "app/test_analysis_command.h"
@@ -13,6 +15,14 @@ void RegisterFormCommands(CMainFrame& frame) {
   frame.RegisterFormCommand(kCmdTestAnalysis, [&frame](QWidget* parent) {
     return RunTestAnalysisForm(parent, frame.Document().Store(), frame.Document().Settings());
   });
+  frame.RegisterFormCommand(kCmdCalHeader, [&frame](QWidget* p) { return CalHeaderCommand(frame, p); });
+  frame.RegisterFormCommand(kCmdTestHeader, [&frame](QWidget* p) { return TestHeaderCommand(frame, p); });
+  frame.RegisterFormCommand(kCmdSetEngineers,
+                            [&frame](QWidget* p) { return MasterListCommand(frame, p, MasterListKind::Engineers); });
+  frame.RegisterFormCommand(kCmdSetSoils,
+                            [&frame](QWidget* p) { return MasterListCommand(frame, p, MasterListKind::SoilNames); });
+  frame.RegisterFormCommand(kCmdCalData, [&frame](QWidget* parent) { return RunCalDataCommand(frame.Document(), parent); });
+  frame.RegisterFormCommand(kCmdTestData, [&frame](QWidget* parent) { return RunTestDataCommand(frame.Document(), parent); });
   frame.RegisterFormCommand(kCmdCalPage, [&frame](QWidget* p) { return RunSheetPageCommand(frame, p, kCalibrationSheet); });
   frame.RegisterFormCommand(kCmdTestPage, [&frame](QWidget* p) { return RunSheetPageCommand(frame, p, kTestSheet); });
   frame.RegisterFormCommand(kCmdSetKey, [&frame](QWidget* p) { return RunKeyOptionCommand(frame, p); });
