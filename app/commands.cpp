@@ -49,7 +49,7 @@ constexpr CommandInfo kCommands[] = {
     {kCmdSetSetup, "セットアップ(&S)", nullptr, "このプログラムのインストール先の表示、確認", S::Keep, true},
 
     {kCmdAppAbout, "ﾊﾞｰｼﾞｮﾝ情報(&A)", nullptr, "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝ\nﾊﾞｰｼﾞｮﾝ情報", S::Keep, false},
-    {kCmdHelpForm, "操作＆ヘルプ(&H)", nullptr, "", S::Keep, true},
+    {kCmdHelpForm, "操作＆ヘルプ(&H)\tF1", "F1", "", S::Keep, true},
 
     {kCmdGraphPage, "", nullptr, "グラフ\nグラフ", S::Keep, false},
     {kCmdTablePage, "", nullptr, "データ表\nデータ表", S::Keep, false},

@@ -4,8 +4,10 @@
 #include "app/grid_data_commands.h"
 #include "app/header_commands.h"
 #include "app/main_frame.h"
+#include "app/settings_form_commands.h"
 #include "app/test_analysis_command.h"
 #include "app/vek_doc.h"
+#include "core/record_store.h"
 
 namespace vek {
 
@@ -21,6 +23,11 @@ void RegisterFormCommands(CMainFrame& frame) {
                             [&frame](QWidget* p) { return MasterListCommand(frame, p, MasterListKind::SoilNames); });
   frame.RegisterFormCommand(kCmdCalData, [&frame](QWidget* parent) { return RunCalDataCommand(frame.Document(), parent); });
   frame.RegisterFormCommand(kCmdTestData, [&frame](QWidget* parent) { return RunTestDataCommand(frame.Document(), parent); });
+  frame.RegisterFormCommand(kCmdCalPage, [&frame](QWidget* p) { return RunSheetPageCommand(frame, p, kCalibrationSheet); });
+  frame.RegisterFormCommand(kCmdTestPage, [&frame](QWidget* p) { return RunSheetPageCommand(frame, p, kTestSheet); });
+  frame.RegisterFormCommand(kCmdSetKey, [&frame](QWidget* p) { return RunKeyOptionCommand(frame, p); });
+  frame.RegisterFormCommand(kCmdSetSetup, [&frame](QWidget* p) { return RunSetupCommand(frame, p); });
+  frame.RegisterFormCommand(kCmdHelpForm, [&frame](QWidget* p) { return RunHelpCommand(frame, p); });
 }
 
 }  // namespace vek

@@ -7,7 +7,7 @@ namespace vek {
 // stderr, so that stdout holds only the path. Returns the exit status.
 int RunProgramFolderCommand();
 
-// `vek --init-settings`: writes the factory Sys.ndx and font files into the program folder where they
+// `vek --init-settings`: writes the factory Sys.ndx, font files and Help.txt into the program folder where they
 // are missing (an existing file is never touched), as an installation would, so that the window
 // starts without the "file not found" messages. Prints each file written. Returns the exit status.
 int RunInitSettingsCommand();

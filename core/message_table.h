@@ -37,4 +37,6 @@
   X(BadExtension, 100002, "拡張子を CDW(cdw) または VDW(vdw)にして下さい") \
   X(UseOpenForOldVersion, 100003, "旧バージョンファイルは「開く」で読み込んで下さい」") \
   X(SamePressure, 100004, "同じ圧力があります") \
-  X(TooFewStepsToSuggest, 100301, "推奨点を求めるには、Pe と r のある点が %1 点以上必要です。（現在 %2 点）")
+  X(TooFewStepsToSuggest, 100301, "推奨点を求めるには、Pe と r のある点が %1 点以上必要です。（現在 %2 点）") \
+  X(BadDriveName, 100450, "ドライブ名が異常です") \
+  X(BadFolderOrDrive, 100451, "フォルダ名またはドライブ名が異常です")

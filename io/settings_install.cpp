@@ -5,6 +5,7 @@
 #include "core/messages.h"
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
+#include "io/help_file.h"
 #include "io/settings_files.h"
 
 namespace vek {
@@ -40,6 +41,8 @@ std::vector<InstalledFile> WriteMissingSettingsFiles() {
     const fs::path font = FontFileHostPath(settings, n);
     writeIfMissing(font, [&] { return SaveFontFile(settings.fonts[n - 1], font); });
   }
+  const fs::path help = HelpFileHostPath(settings);
+  writeIfMissing(help, [&] { return SaveFactoryHelpFile(help); });
   return files;
 }
 

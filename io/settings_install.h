@@ -1,6 +1,7 @@
 #pragma once
-// Writing the factory settings files into the program folder, as an installation does: Sys.ndx and
-// Font1.ndx ... Font6.ndx where they are missing. An existing file is never touched.
+// Writing the factory settings files into the program folder, as an installation does: Sys.ndx,
+// Font1.ndx ... Font6.ndx and the help text Help.txt where they are missing. An existing file is
+// never touched.
 #include <filesystem>
 #include <vector>
 

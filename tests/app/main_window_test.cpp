@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, MenusFollowTheCommandTable) {
   EXPECT_EQ(MenuTexts(menus[2]->menu()),
             QStringList({U("見出し(&M)"), U("データ(&A)"), U("解析/目盛り(&N)"), "-", U("ページ(&P)"), "-",
                          U("データ点検")}));
-  EXPECT_EQ(MenuTexts(menus[5]->menu()), QStringList({U("ﾊﾞｰｼﾞｮﾝ情報(&A)"), U("操作＆ヘルプ(&H)")}));
+  EXPECT_EQ(MenuTexts(menus[5]->menu()), QStringList({U("ﾊﾞｰｼﾞｮﾝ情報(&A)"), U("操作＆ヘルプ(&H)\tF1")}));
 
   EXPECT_EQ(frame->Action(kCmdFileNew)->shortcut(), QKeySequence("Ctrl+N"));
   EXPECT_EQ(frame->Action(kCmdFileOpen)->shortcut(), QKeySequence("Ctrl+O"));

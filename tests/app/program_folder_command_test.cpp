@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "io/help_file.h"
 #include "support/run_vek.h"
 #include "support/temp_dir.h"
 
@@ -53,6 +54,7 @@ TEST(InitSettingsCommand, WritesOnlyMissingFilesThenStartUpIsQuiet) {
   EXPECT_NE(out.find("kept:    " + (folder / "Font3.ndx").string()), std::string::npos);
   EXPECT_EQ(ReadFileBytes(folder / "Font3.ndx"), "12.0\r\nIPAGothic\r\n0\r\n0\r\n");
   EXPECT_EQ(ReadFileBytes(folder / "Font1.ndx").rfind("11.0\r\n", 0), 0u);
+  EXPECT_EQ(ReadFileBytes(folder / "Help.txt"), FactoryHelpText());
 
   // The next start finds every file: no message at all.
   out = RunVek("--program-folder", err, status);

@@ -18,6 +18,7 @@ TEST(SettingsInstall, FirstStartCreatesTheMissingFolderButLeavesAnExistingOneAlo
   EXPECT_TRUE(InstallSettingsOnFirstStart());
   EXPECT_TRUE(fs::exists(folder / "Sys.ndx"));
   for (int n = 1; n <= 6; ++n) EXPECT_TRUE(fs::exists(folder / ("Font" + std::to_string(n) + ".ndx"))) << n;
+  EXPECT_TRUE(fs::exists(folder / "Help.txt"));
   EXPECT_FALSE(ProgramFolderMissing());
 
   // A folder that exists keeps what it has, even when files are missing.
@@ -36,7 +37,7 @@ TEST(SettingsInstall, WritesOnlyMissingFiles) {
     if (f.outcome == InstalledFile::Outcome::Kept) ++kept;
     if (f.outcome == InstalledFile::Outcome::Failed) ++failed;
   }
-  EXPECT_EQ(written, 6);
+  EXPECT_EQ(written, 7);  // Sys.ndx, five font files, Help.txt
   EXPECT_EQ(kept, 1);
   EXPECT_EQ(failed, 0);
   EXPECT_EQ(testing::ReadFileBytes(folder / "Font2.ndx"), "mine");
