@@ -35,4 +35,5 @@
   X(NotCalibrationFile, 100001, "Ver.5 (4、3) のキャリブレーションファイルではありません") \
   X(BadExtension, 100002, "拡張子を CDW(cdw) または VDW(vdw)にして下さい") \
   X(UseOpenForOldVersion, 100003, "旧バージョンファイルは「開く」で読み込んで下さい」") \
-  X(SamePressure, 100004, "同じ圧力があります")
+  X(SamePressure, 100004, "同じ圧力があります") \
+  X(CannotSaveFile, 100401, "保存できませんでした\n( %1 )")
