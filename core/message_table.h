@@ -36,4 +36,5 @@
   X(BadExtension, 100002, "拡張子を CDW(cdw) または VDW(vdw)にして下さい") \
   X(UseOpenForOldVersion, 100003, "旧バージョンファイルは「開く」で読み込んで下さい」") \
   X(SamePressure, 100004, "同じ圧力があります") \
-  X(CannotSaveFile, 100401, "保存できませんでした\n( %1 )")
+  X(CannotSaveFile, 100401, "保存できませんでした\n( %1 )") \
+  X(FaceNameNotStorable, 100402, "このフォント名はフォントファイルに保存できません\n( %1 )")

@@ -21,6 +21,11 @@ namespace {
 constexpr double kPointsPerInch = 72.0;
 }
 
+bool IsStorableFaceName(const std::string& cp932) {
+  constexpr size_t kFaceBytes = 78;  // the reader keeps 78 bytes of a font file line
+  return cp932.size() > 1 && cp932.size() <= kFaceBytes && cp932.find_first_of("\r\n") == std::string::npos;
+}
+
 int ChooserStartHeight(double sizePoints, int dpi) {
   return static_cast<int>(sizePoints * dpi / kPointsPerInch);
 }

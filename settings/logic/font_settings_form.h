@@ -28,6 +28,9 @@ struct ChosenFont {
   bool underline = false;
 };
 
+// A font file keeps a face name of at most 78 bytes on one line.
+bool IsStorableFaceName(const std::string& cp932);
+
 // The cell height the chooser starts from: the integer part of size × dpi ÷ 72.
 int ChooserStartHeight(double sizePoints, int dpi);
 // Points from a chooser height: |height| × 72 ÷ dpi, not rounded.

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/logic/colour_text.h"
-
 namespace vek {
 namespace {
 
@@ -54,28 +52,6 @@ TEST(EntryChecksTest, CountsRefuseNegativesAndNumbersRefuseWords) {
   EXPECT_TRUE(CheckNumberEntry("60", sink));
   EXPECT_FALSE(CheckNumberEntry("六十", sink));
   EXPECT_EQ(sink.shown, (std::vector<std::string>{"整数を入力してください。", "数字を入力してください。"}));
-}
-
-TEST(ColourTextTest, TextsParseWithTheirBasePrefixAndJunkIsBlack) {
-  struct Case {
-    const char* text;
-    int32_t colour;
-  };
-  const Case cases[] = {
-      {"0x800000", 0x800000}, {"0X0000FF", 0xff},  {"0377", 0xff},   {"255", 0xff},
-      {"  0x00ff00", 0xff00}, {"12abc", 12},       {"junk", 0},      {"", 0},
-      {"0x1ff0000", 0xff0000},  // only 24 bits
-  };
-  for (const Case& c : cases) EXPECT_EQ(ParseColourText(c.text), c.colour) << c.text;
-}
-
-TEST(ColourTextTest, LowestByteIsRedBothWays) {
-  EXPECT_EQ(RgbOfColour(ParseColourText("0x0000ff")), (Rgb{255, 0, 0}));
-  EXPECT_EQ(RgbOfColour(ParseColourText("0x800000")), (Rgb{0, 0, 128}));
-  EXPECT_EQ(RgbOfColour(ParseColourText("0x006000")), (Rgb{0, 96, 0}));
-  EXPECT_EQ(ColourText(ColourOfRgb({0, 255, 0})), "0x00ff00");
-  EXPECT_EQ(ColourText(ColourOfRgb({255, 0, 0})), "0x0000ff");
-  EXPECT_EQ(ColourText(ColourOfRgb({0x12, 0x34, 0x56})), "0x563412");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// Colours kept as text in Sys.ndx: "0x%06x" of a 24-bit value whose lowest byte is red, the next
+// Colours kept as text in Sys.ndx and used by the sheets and the lines form: "0x%06x" of a 24-bit value whose lowest byte is red, the next
 // green and the highest blue ("0x800000" is dark blue).
 #include <cstdint>
 #include <string>
@@ -17,13 +17,13 @@ struct Rgb {
 // The colour a text names, read as an integer with its base prefix ("0x" hexadecimal, "0" octal,
 // else decimal; leading blanks and a trailing rest are ignored, as strtol does). A text that does
 // not start with a number gives 0, black. Only the low 24 bits count.
-int32_t ParseColourText(std::string_view text);
+uint32_t ParseColourText(std::string_view text);
 
 // "0x%06x" of a colour value.
-std::string ColourText(int32_t colour);
+std::string ColourText(uint32_t colour);
 
 // Red, green and blue of a colour value, and back.
-Rgb RgbOfColour(int32_t colour);
-int32_t ColourOfRgb(const Rgb& rgb);
+Rgb RgbOfColour(uint32_t colour);
+uint32_t ColourOfRgb(const Rgb& rgb);
 
 }  // namespace vek
