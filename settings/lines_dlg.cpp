@@ -46,6 +46,7 @@ void CLinesDlg::ShowForm() {
   for (int i = 0; i < kLinesFieldCount; ++i) edits_[i]->setText(FromCp932(form_.Text(static_cast<LinesField>(i))));
   (form_.GridStyle() == kMonochromeGrid ? ui.gridMonochromeStyle : ui.gridColourStyle)->setChecked(true);
   ui.GridColour->setEnabled(form_.GridColourEnabled());
+  ui.GridColourButton->setEnabled(form_.GridColourEnabled());
   ui.GridDashLength->setEnabled(form_.DashAndGapEnabled());
   ui.GridGapLength->setEnabled(form_.DashAndGapEnabled());
   ui.gridNote->setText(QString::fromUtf8(form_.GridNote()));
