@@ -11,18 +11,13 @@
 
 #include "core/encoding.h"
 #include "support/settings_folder.h"
+#include "support_qt/find_child.h"
 
 namespace vek {
 namespace {
 
+using testing::Child;
 using testing::SettingsFolder;
-
-template <typename T>
-T* Child(QWidget& form, const char* name) {
-  T* child = form.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
 
 TEST(FontSettingsDlgTest, RowsShowTheirFonts) {
   SettingsFolder folder;  // font n has size 8.5 + n, font 5 (titles) 13.5

@@ -12,18 +12,13 @@
 
 #include "io/settings_sys_format.h"
 #include "support/settings_folder.h"
+#include "support_qt/find_child.h"
 
 namespace vek {
 namespace {
 
+using testing::Child;
 using testing::SettingsFolder;
-
-template <typename T>
-T* Child(QWidget& form, const char* name) {
-  T* child = form.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
 
 QColor TextColour(QLineEdit* edit) { return edit->palette().color(QPalette::Text); }
 

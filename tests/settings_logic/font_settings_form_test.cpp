@@ -50,16 +50,6 @@ TEST(FontSettingsFormTest, AChoiceChangesItsRowAndCountsAsAChange) {
   EXPECT_EQ(s.fonts[2].size, 0.0);  // the settings wait for OK
 }
 
-TEST(FontSettingsFormTest, OkWithoutChoiceRewritesAllSixFilesByteForByte) {
-  SettingsFolder folder;
-  const std::string before = folder.AllFontBytes();
-  for (int n = 1; n <= kRoleFontCount; ++n) std::filesystem::remove(FontFileHostPath(folder.settings, n));
-  RecordingMessageSink sink;
-  FontSettingsForm(folder.settings).Commit(folder.settings, sink);
-  EXPECT_EQ(folder.AllFontBytes(), before);
-  EXPECT_TRUE(sink.shown.empty());
-}
-
 TEST(FontSettingsFormTest, AChosenFontLandsInItsOwnFileOnly) {
   SettingsFolder folder;
   const std::string sys = folder.SysBytes();

@@ -108,16 +108,6 @@ TEST(FormatFormTest, OkRefusesDigitsOutsideZeroToSixAndNamesTheEdit) {
   EXPECT_EQ(folder.settings.DigitsR, 6);
 }
 
-TEST(FormatFormTest, OkWithoutChangeRewritesSysNdxByteForByte) {
-  SettingsFolder folder;
-  const std::string before = folder.SysBytes();
-  std::filesystem::remove(SystemSettingsHostPath(folder.settings));
-  RecordingMessageSink sink;
-  EXPECT_EQ(FormatForm(folder.settings).Commit(folder.settings, sink), std::nullopt);
-  EXPECT_EQ(folder.SysBytes(), before);
-  EXPECT_TRUE(sink.shown.empty());
-}
-
 TEST(FormatFormTest, AChangedValueLandsOnItsLineOnly) {
   struct Case {
     void (*change)(FormatForm&);
@@ -131,15 +121,7 @@ TEST(FormatFormTest, AChangedValueLandsOnItsLineOnly) {
       {[](FormatForm& f) { f.hidePointLetters = false; }, {20}},
       {[](FormatForm& f) { f.Text(FormatText::CompanyName) = Sjis("株式会社 東"); }, {39}},
   };
-  for (const Case& c : cases) {
-    SettingsFolder folder;
-    const std::string before = folder.SysBytes();
-    FormatForm form(folder.settings);
-    c.change(form);
-    RecordingMessageSink sink;
-    ASSERT_EQ(form.Commit(folder.settings, sink), std::nullopt);
-    EXPECT_EQ(testing::ChangedLines(before, folder.SysBytes()), c.lines);
-  }
+  for (const Case& c : cases) EXPECT_EQ(testing::SysLinesChangedBy(c.change), c.lines);
 }
 
 TEST(FormatFormTest, StandardValuesKeepTheCompanyAndTouchOnlyTheForm) {

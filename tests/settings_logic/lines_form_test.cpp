@@ -100,15 +100,6 @@ TEST(LinesFormTest, ProbeDefaultsShowFifteenDigitsAndStoreTheirValue) {
   EXPECT_EQ(s.DefaultSondeLength, 62.75);
 }
 
-TEST(LinesFormTest, OkWithoutChangeRewritesSysNdxByteForByte) {
-  SettingsFolder folder;
-  const std::string before = folder.SysBytes();
-  std::filesystem::remove(SystemSettingsHostPath(folder.settings));
-  RecordingMessageSink sink;
-  EXPECT_EQ(LinesForm(folder.settings).Commit(folder.settings, sink), std::nullopt);
-  EXPECT_EQ(folder.SysBytes(), before);
-}
-
 TEST(LinesFormTest, AChangedValueLandsOnItsLineOnly) {
   struct Case {
     void (*change)(LinesForm&);
@@ -123,15 +114,7 @@ TEST(LinesFormTest, AChangedValueLandsOnItsLineOnly) {
       {[](LinesForm& f) { f.showSiFactor = false; }, {10}},
       {[](LinesForm& f) { f.ChooseGridStyle(kColourGrid); }, {29, 45}},  // the gap becomes 0 with it
   };
-  for (const Case& c : cases) {
-    SettingsFolder folder;
-    const std::string before = folder.SysBytes();
-    LinesForm form(folder.settings);
-    c.change(form);
-    RecordingMessageSink sink;
-    ASSERT_EQ(form.Commit(folder.settings, sink), std::nullopt);
-    EXPECT_EQ(ChangedLines(before, folder.SysBytes()), c.lines);
-  }
+  for (const Case& c : cases) EXPECT_EQ(testing::SysLinesChangedBy(c.change), c.lines);
 }
 
 TEST(LinesFormTest, StandardValuesApplyTheColourGridRuleAndTouchOnlyTheForm) {

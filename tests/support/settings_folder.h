@@ -126,4 +126,17 @@ inline std::vector<int> ChangedLines(const std::string& before, const std::strin
   return changed;
 }
 
+// Opens a form on the settings of a fresh SettingsFolder, lets `change` edit it and presses OK: the
+// numbers of the Sys.ndx lines that came out different.
+template <typename Form>
+std::vector<int> SysLinesChangedBy(void (*change)(Form&)) {
+  SettingsFolder folder;
+  const std::string before = folder.SysBytes();
+  Form form(folder.settings);
+  change(form);
+  RecordingMessageSink sink;
+  form.Commit(folder.settings, sink);
+  return ChangedLines(before, folder.SysBytes());
+}
+
 }  // namespace vek::testing
