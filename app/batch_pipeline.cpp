@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/suggest_command.h"
 #include "core/messages.h"
 #include "io/data_file_reader.h"
 #include "io/data_file_writer.h"
@@ -17,7 +18,16 @@ namespace fs = std::filesystem;
 namespace {
 
 int Analyse(const AnalyseOption& a, RecordStore& store, const SheetSettings& settings, MessageSink& sink) {
-  switch (AnalyseTestRecord(store, settings, AnalysisRows{a.po, a.py, a.pl}, a.sign)) {
+  AnalysisRows rows{a.po, a.py, a.pl};
+  if (a.automatic) {
+    const StepSuggestion s = SuggestAnalysisRows(store);
+    if (!s.found) {
+      sink.ShowMessage("--analyse auto: " + SuggestionRefusal(s));
+      return 1;
+    }
+    rows = s.rows;
+  }
+  switch (AnalyseTestRecord(store, settings, rows, a.sign)) {
     case AnalyseOutcome::Done: return 0;
     case AnalyseOutcome::NoReducedSteps:
       sink.ShowMessage("--analyse: the test has no reduced steps (Pe and r); use --reduce");

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "io/csv_text.h"
+
 namespace vek {
 
 namespace {
@@ -24,6 +26,11 @@ bool ParseAnalyse(const std::string& s, AnalyseOption& a) {
     parts.push_back(s.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
     if (comma == std::string::npos) break;
     start = comma + 1;
+  }
+  if (parts[0] == "auto" && parts.size() <= 2) {
+    a.automatic = true;
+    if (parts.size() == 2 && !ParseInt(parts[1], a.sign)) return false;
+    return a.sign >= 1 && a.sign <= 3;
   }
   if (parts.size() != 3 && parts.size() != 4) return false;
   if (!ParseInt(parts[0], a.po) || !ParseInt(parts[1], a.py) || !ParseInt(parts[2], a.pl)) return false;
@@ -52,6 +59,15 @@ std::string UsageText() {
          "                                   the same for several files into a folder\n"
          "  vek --export-pdf OUT.pdf FILE [OPTIONS] [--pages FIRST-LAST] [--paper A4|A3|B4|B5|Letter]\n"
          "  vek --export-png OUTDIR FILE [OPTIONS] [--pages FIRST-LAST] [--dpi N]\n"
+         "  vek --suggest FILE... [--attach-cal CAL] [--reduce]\n"
+         "                                   print the suggested Po, Py', Pl' steps of each test file\n"
+         "  vek --export-csv OUT.csv FILE [OPTIONS] [--encoding utf-8|cp932]\n"
+         "                                   the header values, results and steps of FILE as CSV\n"
+         "  vek --summary OUT.csv FILE... [--encoding utf-8|cp932]\n"
+         "                                   one row per test, sorted by boring and depth\n"
+         "  vek --summary-pdf OUT.pdf FILE...\n"
+         "                                   E, Py and Pl against depth, one series per boring\n"
+         "  vek --check FILE...              data checks; exit status 3 when something was found\n"
          "  vek --program-folder             print the program folder (settings, lists, fonts)\n"
          "  vek --init-settings              write the factory settings files where they are missing\n"
          "  vek --version | --help\n"
@@ -61,8 +77,13 @@ std::string UsageText() {
          "  --reduce            recompute the record (test reduction or calibration fit)\n"
          "  --analyse PO,PY,PL[,SIGN]\n"
          "                      analyse with these step numbers (SIGN 1-3, default 1)\n"
+         "  --analyse auto[,SIGN]\n"
+         "                      analyse with the suggested steps (as vek --suggest prints them)\n"
          "\n"
-         "Exit status: 0 success, 1 reading or writing failed, 2 usage error.\n";
+         "CSV files are UTF-8 with a byte-order mark unless --encoding cp932 is given.\n"
+         "\n"
+         "Exit status: 0 success, 1 reading or writing failed (--suggest: a file without a\n"
+         "suggestion), 2 usage error, 3 (--check) findings in a file.\n";
 }
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args) {
@@ -102,6 +123,19 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
                                      : CommandLineOptions::Mode::ExportPng;
       if (!setMode(m)) return fail("only one mode at a time");
       if (!next(o.output)) return fail(a + " needs an output");
+    } else if (a == "--suggest") {
+      if (!setMode(CommandLineOptions::Mode::Suggest)) return fail("only one mode at a time");
+    } else if (a == "--export-csv" || a == "--summary" || a == "--summary-pdf") {
+      auto m = a == "--export-csv" ? CommandLineOptions::Mode::ExportCsv
+               : a == "--summary"  ? CommandLineOptions::Mode::Summary
+                                   : CommandLineOptions::Mode::SummaryPdf;
+      if (!setMode(m)) return fail("only one mode at a time");
+      if (!next(o.output)) return fail(a + " needs an output");
+    } else if (a == "--check") {
+      if (!setMode(CommandLineOptions::Mode::Check)) return fail("only one mode at a time");
+    } else if (a == "--encoding") {
+      if (!next(value) || !CsvEncodingByName(value)) return fail("--encoding needs utf-8 or cp932");
+      o.encoding = value;
     } else if (a == "--attach-cal") {
       if (!next(value)) return fail("--attach-cal needs a calibration file");
       o.attachCal = value;
@@ -109,7 +143,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       o.reduce = true;
     } else if (a == "--analyse" || a == "--analyze") {
       AnalyseOption an;
-      if (!next(value) || !ParseAnalyse(value, an)) return fail("--analyse needs PO,PY,PL[,SIGN] (SIGN 1-3)");
+      if (!next(value) || !ParseAnalyse(value, an))
+        return fail("--analyse needs PO,PY,PL[,SIGN] or auto[,SIGN] (SIGN 1-3)");
       o.analyse = an;
     } else if (a == "--pages") {
       std::pair<int, int> p;
@@ -130,13 +165,19 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     }
   }
   using M = CommandLineOptions::Mode;
-  const bool batch = o.mode == M::Convert || o.mode == M::ExportPdf || o.mode == M::ExportPng;
-  if (batch && o.inputs.empty()) return fail("no input file");
-  if ((o.mode == M::ExportPdf || o.mode == M::ExportPng) && o.inputs.size() > 1)
+  const bool batch =
+      o.mode == M::Convert || o.mode == M::ExportPdf || o.mode == M::ExportPng || o.mode == M::ExportCsv;
+  const bool manyFiles = o.mode == M::Summary || o.mode == M::SummaryPdf || o.mode == M::Check;
+  if ((batch || manyFiles || o.mode == M::Suggest) && o.inputs.empty()) return fail("no input file");
+  if (o.mode == M::Suggest && (o.analyse || o.pages)) return fail("--suggest takes --attach-cal and --reduce only");
+  if ((o.mode == M::ExportPdf || o.mode == M::ExportPng || o.mode == M::ExportCsv) && o.inputs.size() > 1)
     return fail("export takes one input file");
+  if (o.encoding && o.mode != M::ExportCsv && o.mode != M::Summary)
+    return fail("--encoding goes with --export-csv or --summary");
   if (o.mode == M::Window && o.inputs.size() > 1) return fail("the window opens one file");
-  if (!batch && (o.attachCal || o.reduce || o.analyse || o.pages))
+  if (!batch && o.mode != M::Suggest && (o.attachCal || o.reduce || o.analyse || o.pages))
     return fail("--attach-cal, --reduce, --analyse and --pages go with --convert or --export-*");
+  if (o.pages && o.mode == M::ExportCsv) return fail("--pages goes with --export-pdf or --export-png");
   return r;
 }
 

@@ -8,13 +8,18 @@ namespace vek {
 
 struct AnalyseOption {
   int po = 0, py = 0, pl = 0;
-  int sign = 1;  // 1-3
+  int sign = 1;            // 1-3
+  bool automatic = false;  // "auto": the suggested steps (core/step_suggestion.h) instead of po, py, pl
 };
 
 struct CommandLineOptions {
-  enum class Mode { Window, Help, Version, ProgramFolder, InitSettings, Convert, ExportPdf, ExportPng };
+  enum class Mode {
+    Window, Help, Version, ProgramFolder, InitSettings, Convert, ExportPdf, ExportPng,
+    ExportCsv, Summary, SummaryPdf, Check, Suggest
+  };
   Mode mode = Mode::Window;
-  std::string output;               // --convert OUT, --export-pdf OUT.pdf, --export-png OUTDIR
+  std::string output;               // --convert OUT, --export-pdf OUT.pdf, --export-png OUTDIR, --export-csv,
+                                    // --summary OUT.csv, --summary-pdf OUT.pdf
   std::vector<std::string> inputs;  // FILE (several for --convert into a folder)
   std::optional<std::string> attachCal;
   bool reduce = false;
@@ -22,6 +27,7 @@ struct CommandLineOptions {
   std::optional<std::pair<int, int>> pages;  // --pages FIRST-LAST
   std::string paper = "A4";
   int dpi = 150;
+  std::optional<std::string> encoding;  // --encoding utf-8|cp932 of the CSV modes
 };
 
 struct ParseResult {

@@ -17,6 +17,7 @@ constexpr CommandInfo kCommands[] = {
      false},
     {kCmdFileSaveAs, "名前を付けて保存(&A)...", nullptr, "作業中のﾌｧｲﾙを新しい名前で保存\n名前を付けて保存",
      S::Keep, false},
+    {kCmdFileExportCsv, "CSV出力...", nullptr, "開いている記録をCSVファイルに出力\nCSV出力", S::Keep, false},
     {kCmdFilePrint, "印刷(&P)...\tCtrl+P", "Ctrl+P", "作業中のﾌｧｲﾙを印刷\n印刷", S::Keep, false},
     {kCmdFilePrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", nullptr, "ﾌﾙ ﾍﾟｰｼﾞ表示\n印刷ﾌﾟﾚﾋﾞｭｰ", S::Keep, false},
     {kCmdFilePrintSetup, "ﾌﾟﾘﾝﾀの設定(&R)...", nullptr, "ﾌﾟﾘﾝﾀおよびﾌﾟﾘﾝﾀ接続の変更\n印刷設定", S::Keep,
@@ -32,6 +33,7 @@ constexpr CommandInfo kCommands[] = {
     {kCmdTestData, "データ(&A)", nullptr, "測定データ", S::Test, true},
     {kCmdTestAnalysis, "解析/目盛り(&N)", nullptr, "降伏圧などの点を指定", S::Test, true},
     {kCmdTestPage, "ページ(&P)", nullptr, "VEK図表のページ、フッタ", S::Keep, true},
+    {kCmdTestDataCheck, "データ点検", nullptr, "開いている記録のデータを点検\nデータ点検", S::Keep, false},
 
     {kCmdViewToolBar, "ﾂｰﾙ ﾊﾞｰ(&T)", nullptr, "ﾂｰﾙ ﾊﾞｰの表示/非表示\nﾂｰﾙ ﾊﾞｰ", S::Keep, false},
     {kCmdViewStatusBar, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", nullptr, "ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰ", S::Keep, false},
@@ -55,11 +57,12 @@ constexpr CommandInfo kCommands[] = {
     {kCmdNextPage, "", nullptr, "次のページへ\n次頁", S::Keep, false},
 };
 
-constexpr int kFileMenu[] = {kCmdFileNew,   kCmdFileOpen,         kCmdFileSave,       kCmdFileSaveAs, kCmdNone,
+constexpr int kFileMenu[] = {kCmdFileNew,   kCmdFileOpen,         kCmdFileSave,       kCmdFileSaveAs, kCmdFileExportCsv, kCmdNone,
                              kCmdFilePrint, kCmdFilePrintPreview, kCmdFilePrintSetup, kCmdNone,       kCmdFileMru1,
                              kCmdNone,      kCmdAppExit};
 constexpr int kCalMenu[] = {kCmdCalHeader, kCmdCalData, kCmdNone, kCmdCalPage};
-constexpr int kTestMenu[] = {kCmdTestHeader, kCmdTestData, kCmdTestAnalysis, kCmdNone, kCmdTestPage};
+constexpr int kTestMenu[] = {kCmdTestHeader, kCmdTestData, kCmdTestAnalysis, kCmdNone, kCmdTestPage, kCmdNone,
+                             kCmdTestDataCheck};
 constexpr int kViewMenu[] = {kCmdViewToolBar, kCmdViewStatusBar, kCmdNone, kCmdViewDataNumber};
 constexpr int kSettingsMenu[] = {kCmdSetFormat, kCmdSetLines, kCmdNone, kCmdSetEngineers, kCmdSetSoils,
                                  kCmdNone,      kCmdSetFont,  kCmdSetKey, kCmdNone,       kCmdSetSetup};

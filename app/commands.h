@@ -18,6 +18,7 @@ enum CommandId : int {
   kCmdFilePrint = 57607,
   kCmdFilePrintPreview = 57609,
   kCmdFileMru1 = 57616,  // recent files: kCmdFileMru1 ... kCmdFileMru1 + 3
+  kCmdFileExportCsv = 32810,
   kCmdAppAbout = 57664,
   kCmdAppExit = 57665,
   // CAL menu.
@@ -29,6 +30,7 @@ enum CommandId : int {
   kCmdTestData = 32774,
   kCmdTestAnalysis = 32775,
   kCmdTestPage = 32789,
+  kCmdTestDataCheck = 32811,
   // View menu.
   kCmdViewToolBar = 59392,
   kCmdViewStatusBar = 59393,

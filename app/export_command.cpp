@@ -80,9 +80,8 @@ std::optional<std::pair<int, int>> ResolvePageRange(const std::optional<std::pai
   return std::make_pair(first, last);
 }
 
-bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const SheetSettings& settings,
-               ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper) {
-  UsePaper(view, paper);
+bool WritePdf(const std::filesystem::path& out, const ExportPaper& paper, int pages,
+              const std::function<void(DrawDevice& device, int page)>& draw) {
   QByteArray pdf;
   {
     QBuffer buffer(&pdf);
@@ -97,13 +96,21 @@ bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const
     QPainter painter;
     if (!painter.begin(&writer)) return false;
     QtDrawDevice device(painter);
-    for (int page = pages.first; page <= pages.second; ++page) {
-      if (page != pages.first && !writer.newPage()) return false;
-      DrawPrintedPage(device, store, settings, view, sink, page);
+    for (int page = 1; page <= pages; ++page) {
+      if (page != 1 && !writer.newPage()) return false;
+      draw(device, page);
     }
     if (!painter.end()) return false;
   }
   return !pdf.isEmpty() && WriteFileAtomically(out, Bytes(pdf));
+}
+
+bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const SheetSettings& settings,
+               ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper) {
+  UsePaper(view, paper);
+  return WritePdf(out, paper, pages.second - pages.first + 1, [&](DrawDevice& device, int page) {
+    DrawPrintedPage(device, store, settings, view, sink, pages.first + page - 1);
+  });
 }
 
 bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, const SheetSettings& settings,
@@ -175,7 +182,7 @@ int RunExportCommand(const CommandLineOptions& o, MessageSink& sink) {
   return kExitOk;
 }
 
-int RunExportMode(int argc, char** argv, const CommandLineOptions& options) {
+int RunInOffscreenApp(int argc, char** argv, const std::function<int(MessageSink& sink)>& run) {
   // Export needs no display: use the offscreen platform unless one was chosen.
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   // Batch runs often have no login session (cron, CI): hand Qt the private runtime folder it would
@@ -188,7 +195,11 @@ int RunExportMode(int argc, char** argv, const CommandLineOptions& options) {
   // QApplication takes the locale from the environment; numbers are always printed the C way.
   std::setlocale(LC_NUMERIC, "C");
   StderrMessageSink sink;
-  return RunExportCommand(options, sink);
+  return run(sink);
+}
+
+int RunExportMode(int argc, char** argv, const CommandLineOptions& options) {
+  return RunInOffscreenApp(argc, argv, [&](MessageSink& sink) { return RunExportCommand(options, sink); });
 }
 
 }  // namespace vek

@@ -3,6 +3,7 @@
 // asked for), drawn through the same page compositions as the window and the printer.
 #include <QPageSize>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -12,6 +13,7 @@
 namespace vek {
 
 struct CommandLineOptions;
+class DrawDevice;
 class MessageSink;
 
 // Printing, PDF and PNG export draw at this resolution unless told otherwise.
@@ -34,6 +36,11 @@ std::optional<std::pair<int, int>> ResolvePageRange(const std::optional<std::pai
                                                     int page_count, std::string& note,
                                                     std::string& error);
 
+// Writes a PDF of `pages` pages at kExportPdfDpi on `paper` (portrait, no margins): `draw` draws
+// page 1 ... pages on the device. False (file untouched) when the PDF cannot be made or written.
+bool WritePdf(const std::filesystem::path& out, const ExportPaper& paper, int pages,
+              const std::function<void(DrawDevice& device, int page)>& draw);
+
 // Writes pages first ... last of the store's current sheet as one PDF at kExportPdfDpi on `paper`.
 // The view's paper size follows the paper. False (file untouched) when the PDF cannot be made or
 // written.
@@ -50,6 +57,10 @@ bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, c
 // --reduce, --analyse), then exports. Exit status 0 success, 1 reading or writing failed, 2 usage
 // error. Needs a QGuiApplication.
 int RunExportCommand(const CommandLineOptions& options, MessageSink& sink);
+
+// Runs `run` inside a QApplication on the offscreen platform (unless QT_QPA_PLATFORM says
+// otherwise), with the C numeric locale and messages to standard error; returns its exit status.
+int RunInOffscreenApp(int argc, char** argv, const std::function<int(MessageSink& sink)>& run);
 
 // Entry of the export modes of the executable: a QApplication on the offscreen platform (unless
 // QT_QPA_PLATFORM says otherwise), the C numeric locale, messages to standard error.

@@ -15,6 +15,7 @@
 
 #include "app/about_dialog.h"
 #include "app/commands.h"
+#include "app/record_tools.h"
 #include "qt/file_dialogs.h"
 #include "qt/qt_message_sink.h"
 #include "app/vek_doc.h"
@@ -82,6 +83,7 @@ CMainFrame::CMainFrame(RecordStore& store, SheetSettings& settings, FrameService
   connect(doc_, &CVekDoc::PathNameChanged, this, [this](const QString& path) {
     recent_->Add(path);
     UpdateRecentFileMenu();
+    NoteFindings();
   });
 
   setWindowIcon(QIcon(":/icons/vek.png"));
@@ -236,6 +238,8 @@ void CMainFrame::RunCommand(int id) {
     case kCmdFileOpen: doc_->OnFileOpen(); break;
     case kCmdFileSave: doc_->OnFileSave(); break;
     case kCmdFileSaveAs: doc_->OnFileSaveAs(); break;
+    case kCmdFileExportCsv: ExportRecordCsv(store_, *chooser_, *sink_, doc_->PathName()); break;
+    case kCmdTestDataCheck: ShowDataCheck(); break;
     case kCmdFilePrint: view_->OnFilePrint(); break;
     case kCmdFilePrintPreview: view_->OnFilePrintPreview(); break;
     case kCmdFilePrintSetup: view_->OnFilePrintSetup(); break;
@@ -251,6 +255,16 @@ void CMainFrame::RunCommand(int id) {
     default: RunForm(id); break;
   }
   UpdateViewMenu();
+}
+
+void CMainFrame::NoteFindings() {
+  const QString note = FindingsNote(CheckCurrentRecord(store_, settings_).size());
+  if (!note.isEmpty()) statusBar()->showMessage(note);
+}
+
+void CMainFrame::ShowDataCheck() {
+  CDataCheckDlg dialog(CheckCurrentRecord(store_, settings_), this);
+  dialog.exec();
 }
 
 void CMainFrame::ShowAbout() {
@@ -274,6 +288,7 @@ bool CMainFrame::StartWithFile(const std::filesystem::path& path) {
   recent_->Add(PathToQString(doc_->PathName()));
   UpdateRecentFileMenu();
   view_->OnInitialUpdate();
+  NoteFindings();
   return true;
 }
 

@@ -77,6 +77,9 @@ class CMainFrame : public QMainWindow {
   void RunForm(int commandId);
   void OpenRecent(int index);
   void ShowAbout();
+  // The data checks of the open record: the list (VEK → "データ点検"), the status-bar note.
+  void ShowDataCheck();
+  void NoteFindings();
 
   RecordStore& store_;
   SheetSettings& settings_;

@@ -7,8 +7,10 @@
 
 #include "app/batch_pipeline.h"
 #include "app/command_line.h"
+#include "app/data_commands.h"
 #include "app/export_command.h"
 #include "app/program_folder_command.h"
+#include "app/suggest_command.h"
 #include "app/window_mode.h"
 #include "core/messages.h"
 
@@ -42,9 +44,24 @@ int RunVek(int argc, char** argv) {
       StderrMessageSink sink;
       return RunConvert(o, sink);
     }
+    case M::Suggest: {
+      StderrMessageSink sink;
+      std::string lines;
+      const int status = RunSuggest(o, sink, lines);
+      std::fputs(lines.c_str(), stdout);
+      return status;
+    }
     case M::ExportPdf:
     case M::ExportPng:
       return RunExportMode(argc, argv, o);
+    case M::ExportCsv:
+    case M::Summary:
+    case M::Check: {
+      StderrMessageSink sink;
+      return o.mode == M::ExportCsv ? RunExportCsv(o, sink) : o.mode == M::Summary ? RunSummary(o, sink) : RunCheck(o, sink);
+    }
+    case M::SummaryPdf:
+      return RunInOffscreenApp(argc, argv, [&](MessageSink& sink) { return RunSummaryPdf(o, sink); });
   }
   return 2;  // unreachable: every mode is handled above
 }

@@ -32,9 +32,11 @@
   X(EnterInteger, 61712, "整数を入力してください。") \
   X(EnterNumber, 61713, "数字を入力してください。") \
   X(EnterIntegerRange, 61714, "%1 から %2 までの整数を入力してください。") \
+  X(EnterNumberRange, 61715, "%1 から %2 までの数値を入力してください。") \
   X(NotCalibrationFile, 100001, "Ver.5 (4、3) のキャリブレーションファイルではありません") \
   X(BadExtension, 100002, "拡張子を CDW(cdw) または VDW(vdw)にして下さい") \
   X(UseOpenForOldVersion, 100003, "旧バージョンファイルは「開く」で読み込んで下さい」") \
   X(SamePressure, 100004, "同じ圧力があります") \
+  X(TooFewStepsToSuggest, 100301, "推奨点を求めるには、Pe と r のある点が %1 点以上必要です。（現在 %2 点）") \
   X(CannotSaveFile, 100401, "保存できませんでした\n( %1 )") \
   X(FaceNameNotStorable, 100402, "このフォント名はフォントファイルに保存できません\n( %1 )")

@@ -95,10 +95,11 @@ TEST_F(MainWindowTest, MenusFollowTheCommandTable) {
   const auto menus = frame->menuBar()->actions();
   EXPECT_EQ(MenuTexts(menus[0]->menu()),
             QStringList({U("新規作成(&N)\tCtrl+N"), U("開く(&O)...\tCtrl+O"), U("上書き保存(&S)\tCtrl+S"),
-                         U("名前を付けて保存(&A)..."), "-", U("印刷(&P)...\tCtrl+P"), U("印刷ﾌﾟﾚﾋﾞｭｰ(&V)"),
+                         U("名前を付けて保存(&A)..."), U("CSV出力..."), "-", U("印刷(&P)...\tCtrl+P"), U("印刷ﾌﾟﾚﾋﾞｭｰ(&V)"),
                          U("ﾌﾟﾘﾝﾀの設定(&R)..."), "-", U("最近使ったﾌｧｲﾙ"), "-", U("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)")}));
   EXPECT_EQ(MenuTexts(menus[2]->menu()),
-            QStringList({U("見出し(&M)"), U("データ(&A)"), U("解析/目盛り(&N)"), "-", U("ページ(&P)")}));
+            QStringList({U("見出し(&M)"), U("データ(&A)"), U("解析/目盛り(&N)"), "-", U("ページ(&P)"), "-",
+                         U("データ点検")}));
   EXPECT_EQ(MenuTexts(menus[5]->menu()), QStringList({U("ﾊﾞｰｼﾞｮﾝ情報(&A)"), U("操作＆ヘルプ(&H)")}));
 
   EXPECT_EQ(frame->Action(kCmdFileNew)->shortcut(), QKeySequence("Ctrl+N"));

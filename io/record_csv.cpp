@@ -1,0 +1,127 @@
+#include "io/record_csv.h"
+
+#include <cstdlib>
+
+#include "core/encoding.h"
+#include "io/csv_text.h"
+
+namespace vek {
+
+namespace {
+
+bool IsNumber(const TextField& t) { return IsNumericText(t) > 0; }
+
+struct LabelledField {
+  const char* label;  // UTF-8
+  int field;
+};
+
+// Header values of a test, in the order of the heading block.
+constexpr LabelledField kTestHeader[] = {
+    {"調査名", hf::SurveyName},
+    {"ボーリングNo.", hf::BoringNo},
+    {"測定深度 (GL. m)", hf::TestDepth},
+    {"担当者", hf::Engineer},
+    {"土質名", hf::SoilName},
+    {"N値", hf::NValue},
+    {"孔内水位 (GL. m)", hf::BoreholeWaterLevel},
+    {"ポアソン比", hf::PoissonRatio},
+    {"初期スタンドパイプの水位 (cm)", hf::StandpipeInitialLevel},
+    {"挿入後スタンドパイプの水位 (cm)", hf::StandpipeInsertedLevel},
+    {"ゾンデ ro (cm)", hf::SondeRadius},
+    {"ゾンデ L (cm)", hf::SondeLength},
+    {"スタンドパイプ断面積 Ac (cm2)", hf::StandpipeArea},
+    {"キャリブレーションファイル", hf::CalFileName},
+    {"圧力補正値 (kN/㎡)", hf::PressureOffset},
+};
+
+constexpr LabelledField kTestResults[] = {
+    {"Po 段階", hf::PoPoint},         {"Py’ 段階", hf::PyPoint},       {"Pl’ 段階", hf::PlPoint},
+    {"Po (kN/㎡)", hf::Po},           {"Py (kN/㎡)", hf::PyNet},       {"Pl (kN/㎡)", hf::PlNet},
+    {"K (MN/m3)", hf::KValue},        {"rm (cm)", hf::MeanRadius},     {"E (MN/㎡)", hf::EModulus},
+};
+
+constexpr LabelledField kCalibrationHeader[] = {
+    {"調査名", hf::SurveyName},
+    {"No.", hf::BoringNo},
+    {"担当者", hf::Engineer},
+    {"初期スタンドパイプの水位 (cm)", hf::StandpipeInitialLevel},
+    {"挿入後スタンドパイプの水位 (cm)", hf::StandpipeInsertedLevel},
+};
+
+template <size_t N>
+void AppendFields(CsvText& csv, const Record& record, const LabelledField (&fields)[N]) {
+  for (const LabelledField& f : fields) csv.Pair(Sjis(f.label), record.Header(f.field));
+}
+
+// Date, curve kind and the five coefficients: what both records carry.
+void AppendCurve(CsvText& csv, const Record& record) {
+  csv.Pair(Sjis("キャリブレーション曲線"),
+           Sjis(std::atoi(record.Header(hf::CalCurveType).c_str()) != 0 ? "回帰曲線" : "直線近似"));
+  static const char* const kNames[] = {"係数 c0", "係数 c1", "係数 c2", "係数 c3", "係数 c4"};
+  for (int i = 0; i < 5; ++i) csv.Pair(Sjis(kNames[i]), record.Header(hf::CalCoefficient1 + i));
+}
+
+void AppendTestSteps(CsvText& csv, const Record& test) {
+  csv.Row({Sjis("段階"), Sjis("セル水圧 P (kN/㎡)"), Sjis("ガス圧 (kN/㎡)"), Sjis("15” (cm)"), Sjis("30” (cm)"),
+           Sjis("60” (cm)"), Sjis("120” (cm)"), Sjis("ｄＨ (cm)"), Sjis("Ｈ (cm)"), Sjis("ＰG (kN/㎡)"),
+           Sjis("ＰG-Ｐ (kN/㎡)"), Sjis("Ｐe (kN/㎡)"), Sjis("ｒ (cm)")});
+  // The rows the data file holds: from row 1 while P or the gas pressure is a number.
+  for (int r = 1; r <= kMaxTestRows; ++r) {
+    const TestRow& row = test.TestRows[r];
+    if (!IsNumber(row[tf::Pressure]) && !IsNumber(row[tf::GasPressure])) break;
+    const std::string step = std::to_string(r);
+    csv.Row({step, row[1], row[2], row[3], row[4], row[5], row[6], row[7], row[8], row[9], row[10], row[11],
+             row[12]});
+  }
+}
+
+void AppendCalibrationRows(CsvText& csv, const Record& cal) {
+  csv.Row({Sjis("行"), Sjis("セル水圧 P (kN/㎡)"), Sjis("Ｈ’ (cm)"), Sjis("Ｈ (cm)")});
+  for (int r = 1; r <= kMaxCalRows; ++r) {
+    const CalRow& row = cal.CalRows[r];
+    if (!IsNumber(row[cf::Pressure]) && !IsNumber(row[cf::Reading])) break;
+    csv.Row({std::to_string(r), row[1], row[2], row[3]});
+  }
+}
+
+}  // namespace
+
+std::string RecordCsv(const RecordStore& store, int sheet) {
+  CsvText csv;
+  if (sheet == kCalibrationSheet) {
+    const Record& cal = store.calibration;
+    csv.Pair(Sjis("種類"), Sjis("キャリブレーション"));
+    AppendFields(csv, cal, kCalibrationHeader);
+    csv.Pair(Sjis("試験日"), DateText(cal));
+    AppendCurve(csv, cal);
+    csv.EmptyRow();
+    AppendCalibrationRows(csv, cal);
+    return csv.Cp932();
+  }
+  const Record& test = store.test;
+  csv.Pair(Sjis("種類"), Sjis("孔内水平載荷試験"));
+  AppendFields(csv, test, kTestHeader);
+  csv.Pair(Sjis("試験日"), DateText(test));
+  AppendCurve(csv, test);
+  csv.EmptyRow();
+  AppendFields(csv, test, kTestResults);
+  csv.EmptyRow();
+  AppendTestSteps(csv, test);
+  return csv.Cp932();
+}
+
+std::string SummaryCsv(const std::vector<SummaryRow>& rows) {
+  CsvText csv;
+  csv.Row({Sjis("ファイル"), Sjis("調査名"), Sjis("ボーリングNo."), Sjis("測定深度 (GL. m)"), Sjis("試験日"),
+           Sjis("Po (kN/㎡)"), Sjis("Py (kN/㎡)"), Sjis("Pl (kN/㎡)"), Sjis("K (MN/m3)"), Sjis("rm (cm)"),
+           Sjis("E (MN/㎡)"), Sjis("Po 段階"), Sjis("Py’ 段階"), Sjis("Pl’ 段階"),
+           Sjis("キャリブレーションファイル")});
+  for (const SummaryRow& r : rows) {
+    csv.Row({r.file, r.surveyName, r.boringNo, r.depth, r.date, r.po, r.py, r.pl, r.k, r.rm, r.e, r.poStep,
+             r.pyStep, r.plStep, r.calFile});
+  }
+  return csv.Cp932();
+}
+
+}  // namespace vek
