@@ -3,6 +3,8 @@
 #include "app/commands.h"
 #include "app/font_command.h"
 #include "app/format_command.h"
+#include "app/grid_data_commands.h"
+#include "app/header_commands.h"
 #include "app/lines_command.h"
 #include "app/main_frame.h"
 #include "app/test_analysis_command.h"
@@ -17,6 +19,14 @@ void RegisterFormCommands(CMainFrame& frame) {
   frame.RegisterFormCommand(kCmdTestAnalysis, [&frame](QWidget* parent) {
     return RunTestAnalysisForm(parent, frame.Document().Store(), frame.Document().Settings());
   });
+  frame.RegisterFormCommand(kCmdCalHeader, [&frame](QWidget* p) { return CalHeaderCommand(frame, p); });
+  frame.RegisterFormCommand(kCmdTestHeader, [&frame](QWidget* p) { return TestHeaderCommand(frame, p); });
+  frame.RegisterFormCommand(kCmdSetEngineers,
+                            [&frame](QWidget* p) { return MasterListCommand(frame, p, MasterListKind::Engineers); });
+  frame.RegisterFormCommand(kCmdSetSoils,
+                            [&frame](QWidget* p) { return MasterListCommand(frame, p, MasterListKind::SoilNames); });
+  frame.RegisterFormCommand(kCmdCalData, [&frame](QWidget* parent) { return RunCalDataCommand(frame.Document(), parent); });
+  frame.RegisterFormCommand(kCmdTestData, [&frame](QWidget* parent) { return RunTestDataCommand(frame.Document(), parent); });
 }
 
 }  // namespace vek

@@ -43,6 +43,8 @@ class CMainFrame : public QMainWindow {
   RecentFileList& RecentFiles() { return *recent_; }
   QToolBar* ToolBar() { return toolBar_; }
   QAction* Action(int commandId) const;
+  // The file choosers the window's commands and forms use.
+  FileChooser& Chooser() { return *chooser_; }
   // Text of the status bar's message pane (its idle text when no status tip is shown).
   QString StatusMessage() const;
 

@@ -27,9 +27,11 @@ std::vector<std::string> ReadListLines(const fs::path& path, size_t lineBytes, s
 }
 
 std::vector<std::string> LoadMasterList(const fs::path& path, size_t* loaded) {
-  std::vector<std::string> rows = ReadListLines(path, kMasterFormLineBytes, kMasterListRows);
+  // Every name of the file is kept: a list grown past 80 rows (by "Ver.4 追加" or by hand) must not
+  // lose its later names the next time the form saves it.
+  std::vector<std::string> rows = ReadListLines(path, kMasterFormLineBytes);
   if (loaded) *loaded = rows.size();
-  rows.resize(kMasterListRows);
+  if (rows.size() < kMasterListRows) rows.resize(kMasterListRows);
   return rows;
 }
 

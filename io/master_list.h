@@ -30,8 +30,8 @@ constexpr size_t kOldListLineBytes = 99;
 std::vector<std::string> ReadListLines(const std::filesystem::path& path, size_t lineBytes,
                                        size_t maxLines = static_cast<size_t>(-1));
 
-// The list as the form shows it when it opens: the first 80 names of the file, then empty rows up
-// to 80. `loaded` is the number of names read.
+// The list as the form shows it when it opens: every name of the file, then empty rows up to 80.
+// `loaded` is the number of names read.
 std::vector<std::string> LoadMasterList(const std::filesystem::path& path, size_t* loaded = nullptr);
 
 // Windows-style folder of the previous generation: every "o5" of the program folder becomes "o4".

@@ -1,0 +1,82 @@
+// The measurement grid forms: opening the test grid on a full table of 120 steps (to its first
+// painted frame), and one step added through the form up to the repainted graph.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "bench/qt_benchmark_main.h"
+#include "core/header_fields.h"
+#include "core/messages.h"
+#include "core/number_format.h"
+#include "forms/draw_frame.h"
+#include "forms/test_data_dialog.h"
+
+namespace {
+
+using namespace vek;
+
+RecordStore FullTest(int steps) {
+  RecordStore s;
+  s.test.Header(hf::StandpipeInitialLevel) = "5.0";
+  s.test.Header(hf::PeScaleMax) = "2400";
+  s.test.Header(hf::CalCurveType) = "0";
+  for (int i = 1; i <= 10; ++i) {
+    s.test.Cal(i, 1) = FormatDouble("%g", i * 30.0);
+    s.test.Cal(i, 3) = FormatDouble("%g", i * 8.0);
+  }
+  for (int i = 1; i <= steps; ++i) {
+    s.test.Test(i, 1) = FormatDouble("%.2f", i * 20.0);
+    s.test.Test(i, 2) = FormatDouble("%g", i * 20.0 + 8);
+    for (int c = 3; c <= 6; ++c) s.test.Test(i, c) = FormatDouble("%.1f", 5 + i * 0.4 + c * 0.05);
+  }
+  return s;
+}
+
+void BM_OpenTestGrid120(benchmark::State& state) {
+  const RecordStore full = FullTest(120);
+  SheetSettings settings;
+  NullMessageSink sink;
+  for (auto _ : state) {
+    RecordStore store = full;
+    CTestDataDlg dialog(nullptr, store, settings, &sink);
+    dialog.show();
+    dialog.repaint();  // the first frame, grid and graph painted
+    benchmark::DoNotOptimize(dialog.ui.grid->item(119, 0)->text());
+  }
+}
+BENCHMARK(BM_OpenTestGrid120)->Unit(benchmark::kMillisecond);
+
+void BM_AddToRedrawnGraph(benchmark::State& state) {
+  SheetSettings settings;
+  NullMessageSink sink;
+  RecordStore store = FullTest(100);
+  CTestDataDlg dialog(nullptr, store, settings, &sink);
+  dialog.show();
+  QApplication::processEvents();
+  int next = 101;
+  for (auto _ : state) {
+    if (next > 120) {  // keep room in the grid: delete the added steps again, untimed
+      state.PauseTiming();
+      for (int line = 101; line <= 120; ++line) {
+        dialog.Logic().SelectLine(101);
+        dialog.Logic().DeleteSelectedLine();
+      }
+      next = 101;
+      state.ResumeTiming();
+    }
+    dialog.ui.editP->setText(QString::number(next * 20));
+    dialog.Logic().SetEntry(1, std::to_string(next * 20));
+    dialog.Logic().SetEntry(5, "50.5");
+    dialog.ui.buttonAdd->click();
+    dialog.ui.graph->repaint();
+    ++next;
+  }
+}
+BENCHMARK(BM_AddToRedrawnGraph)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+VEK_QT_BENCHMARK_MAIN();

@@ -1,0 +1,26 @@
+#include "forms/cal_header_dlg.h"
+
+namespace vek {
+
+CCalHeaderDlg::CCalHeaderDlg(QWidget* parent, RecordStore& store, const SheetSettings& settings, MessageSink* sink)
+    : FormDialog(parent, settings.EnterKeyMode, sink), logic_(store, settings) {
+  ui.setupUi(this);
+  connect(ui.okButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ui.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+  BindSharedHeaderFields(binding_, ui, logic_);
+  binding_.Show(logic_);
+}
+
+bool CCalHeaderDlg::CommitForm() {
+  binding_.Take(logic_);
+  return true;
+}
+
+bool RunCalHeaderForm(QWidget* parent, RecordStore& store, const SheetSettings& settings, MessageSink& sink) {
+  CCalHeaderDlg form(parent, store, settings, &sink);
+  const bool accepted = form.exec() == QDialog::Accepted;
+  form.Logic().Finish(accepted, sink);
+  return accepted;
+}
+
+}  // namespace vek

@@ -1,0 +1,30 @@
+#pragma once
+// The calibration header form: a thin dialog over CalHeaderLogic.
+#include "forms/form_dialog.h"
+#include "forms/header_field_binding.h"
+#include "forms/logic/cal_header_logic.h"
+#include "ui_cal_header_dlg.h"
+
+namespace vek {
+
+class CCalHeaderDlg : public FormDialog {
+  Q_OBJECT
+ public:
+  CCalHeaderDlg(QWidget* parent, RecordStore& store, const SheetSettings& settings, MessageSink* sink = nullptr);
+
+  CalHeaderLogic& Logic() { return logic_; }
+  Ui::CCalHeaderDlg& Widgets() { return ui; }
+
+ protected:
+  bool CommitForm() override;
+
+ private:
+  Ui::CCalHeaderDlg ui{};
+  CalHeaderLogic logic_;
+  HeaderFieldBinding binding_;
+};
+
+// The calibration header command: runs the form and its after-step. True on OK.
+bool RunCalHeaderForm(QWidget* parent, RecordStore& store, const SheetSettings& settings, MessageSink& sink);
+
+}  // namespace vek

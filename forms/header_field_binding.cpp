@@ -1,0 +1,61 @@
+#include "forms/header_field_binding.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "qt/cp932_text.h"
+#include "qt/cp932_validator.h"
+
+namespace vek {
+
+void HeaderFieldBinding::AddEdit(QLineEdit* edit, int field, int maxBytes) {
+  LimitToCp932(edit, maxBytes, TextSlot::HeaderText);
+  edits_.emplace_back(edit, field);
+}
+
+void HeaderFieldBinding::AddCombo(QComboBox* combo, int field, const std::vector<std::string>& entries) {
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  for (const std::string& entry : entries) combo->addItem(FromCp932(entry));
+  LimitToCp932(combo, kHeaderTextBytes, TextSlot::HeaderText);
+  combos_.emplace_back(combo, field);
+}
+
+void HeaderFieldBinding::SetRadios(QRadioButton* line, QRadioButton* regression) {
+  line_ = line;
+  regression_ = regression;
+}
+
+void HeaderFieldBinding::Show(const HeaderFormLogic& logic) const {
+  for (auto [edit, field] : edits_) ShowEdit(logic, edit, field);
+  for (auto [combo, field] : combos_) combo->setEditText(FromCp932(logic.Field(field)));
+  if (line_ && regression_) {
+    // A value outside 0 and 1 selects neither, as the stored number names no method.
+    line_->setChecked(logic.CurveType() == 0);
+    regression_->setChecked(logic.CurveType() == 1);
+  }
+}
+
+void HeaderFieldBinding::Take(HeaderFormLogic& logic) const {
+  for (auto [edit, field] : edits_) TakeEdit(logic, edit, field);
+  for (auto [combo, field] : combos_) logic.SetField(field, ToCp932Accepted(combo->currentText()));
+  if (line_ && regression_) {
+    logic.SetCurveType(line_->isChecked() ? 0 : regression_->isChecked() ? 1 : -1);
+  }
+}
+
+void HeaderFieldBinding::TakeEdit(HeaderFormLogic& logic, QLineEdit* edit, int field) {
+  logic.SetField(field, ToCp932Accepted(edit->text()));
+}
+
+void HeaderFieldBinding::ShowEdit(const HeaderFormLogic& logic, QLineEdit* edit, int field) {
+  edit->setText(FromCp932(logic.Field(field)));
+  edit->setCursorPosition(0);
+}
+
+void NameCaptionEdits(QLineEdit* surveyNameCaption, QLineEdit* noCaption) {
+  surveyNameCaption->setAccessibleName(QStringLiteral("調査名の見出し"));
+  noCaption->setAccessibleName(QStringLiteral("Ｎｏ．の見出し"));
+}
+
+}  // namespace vek

@@ -1,0 +1,63 @@
+#pragma once
+// Binds the widgets of a header form to its logic: edits and editable combos to header fields (with
+// the CP932 entry validator and the field's byte limit), the curve-type radios. Both header forms
+// use it, so their widgets show and give back the fields the same way.
+#include <string>
+#include <vector>
+
+#include "forms/logic/header_form.h"
+
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace vek {
+
+class HeaderFieldBinding {
+ public:
+  void AddEdit(QLineEdit* edit, int field, int maxBytes = kHeaderTextBytes);
+  // An editable combo offering `entries` (CP932) before its text.
+  void AddCombo(QComboBox* combo, int field, const std::vector<std::string>& entries);
+  void SetRadios(QRadioButton* line, QRadioButton* regression);
+
+  // Widgets from the logic, and back.
+  void Show(const HeaderFormLogic& logic) const;
+  void Take(HeaderFormLogic& logic) const;
+  // One edit's text into the logic, and the logic's text of its field back into the edit.
+  static void TakeEdit(HeaderFormLogic& logic, QLineEdit* edit, int field);
+  static void ShowEdit(const HeaderFormLogic& logic, QLineEdit* edit, int field);
+
+ private:
+  std::vector<std::pair<QLineEdit*, int>> edits_;
+  std::vector<std::pair<QComboBox*, int>> combos_;
+  QRadioButton* line_ = nullptr;
+  QRadioButton* regression_ = nullptr;
+};
+
+// Accessible names of the small caption edits, which have no label of their own.
+void NameCaptionEdits(QLineEdit* surveyNameCaption, QLineEdit* noCaption);
+
+// The fields both header forms show, bound alike: the dialogs' generated Ui classes give these
+// controls the same names. Also names the caption edits for screen readers.
+template <typename Ui>
+void BindSharedHeaderFields(HeaderFieldBinding& b, Ui& ui, const HeaderFormLogic& logic) {
+  NameCaptionEdits(ui.surveyNameCaptionEdit, ui.noCaptionEdit);
+  b.AddEdit(ui.surveyNameCaptionEdit, hf::SurveyNameCaption);
+  b.AddEdit(ui.surveyNameEdit, hf::SurveyName);
+  b.AddEdit(ui.noCaptionEdit, hf::NoCaption);
+  b.AddEdit(ui.boringNoEdit, hf::BoringNo);
+  b.AddEdit(ui.initialLevelEdit, hf::StandpipeInitialLevel);
+  b.AddEdit(ui.insertedLevelEdit, hf::StandpipeInsertedLevel);
+  b.AddCombo(ui.eraCombo, hf::DateEra, {EraPresets().begin(), EraPresets().end()});
+  b.AddEdit(ui.yearEdit, hf::DateYear);
+  b.AddEdit(ui.monthEdit, hf::DateMonth);
+  b.AddEdit(ui.dayEdit, hf::DateDay);
+  b.AddCombo(ui.engineerCombo, hf::Engineer, logic.Engineers());
+  b.AddEdit(ui.memoEdit, hf::Memo);
+  b.AddEdit(ui.companyEdit, hf::CompanyName);
+  b.AddEdit(ui.tableTitleEdit, hf::TableTitle);
+  b.AddEdit(ui.graphTitleEdit, hf::GraphTitle);
+  b.SetRadios(ui.lineRadio, ui.regressionRadio);
+}
+
+}  // namespace vek

@@ -1,0 +1,17 @@
+#pragma once
+// The calibration header form ("キャリブレーション見出し"): the header of the calibration record.
+#include "forms/logic/header_form.h"
+
+namespace vek {
+
+class CalHeaderLogic : public HeaderFormLogic {
+ public:
+  // Copies the calibration header in and reads the engineer list (59 bytes a line).
+  CalHeaderLogic(RecordStore& store, const SheetSettings& settings);
+
+  // On OK the form's fields go back and column 3 (H) is recomputed from H' and the initial level;
+  // on OK and on Cancel alike the calibration curve is refitted.
+  void Finish(bool accepted, MessageSink& sink) override;
+};
+
+}  // namespace vek

@@ -1,0 +1,15 @@
+#include "forms/test_data_dialog.h"
+
+namespace vek {
+
+CTestDataDlg::CTestDataDlg(QWidget* parent, RecordStore& store, const SheetSettings& settings, MessageSink* sink)
+    : MeasurementGridDialog(parent, store, settings, GridKind::Test, sink) {
+  ui.setupUi(this);
+  GridWidgets w = CommonGridWidgets(ui);
+  w.entries = {ui.editP, ui.editGas, ui.edit15, ui.edit30, ui.edit60, ui.edit120};
+  w.autoIncrement = {ui.checkAutoP, ui.checkAutoGas};
+  w.show120 = ui.checkShow120;
+  Bind(w, {60, 60, 58, 58, 58, 56});
+}
+
+}  // namespace vek

@@ -1,0 +1,39 @@
+#pragma once
+// The test header form: a thin dialog over TestHeaderLogic. "開く" asks the given file chooser.
+#include "forms/form_dialog.h"
+#include "forms/header_field_binding.h"
+#include "forms/logic/test_header_logic.h"
+#include "ui_test_header_dlg.h"
+
+namespace vek {
+
+class CTestHeaderDlg : public FormDialog {
+  Q_OBJECT
+ public:
+  CTestHeaderDlg(QWidget* parent, RecordStore& store, const SheetSettings& settings, FileChooser& chooser,
+                 MessageSink* sink = nullptr);
+
+  TestHeaderLogic& Logic() { return logic_; }
+  Ui::CTestHeaderDlg& Widgets() { return ui; }
+
+ protected:
+  bool HasChanges() const override { return logic_.HasChanges(); }
+  bool CommitForm() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CopyTitle(QLineEdit* edit, int field);
+  void OpenCalibration();
+  void LeaveLevel(QLineEdit* edit, int field);
+
+  Ui::CTestHeaderDlg ui{};
+  TestHeaderLogic logic_;
+  FileChooser& chooser_;
+  HeaderFieldBinding binding_;
+};
+
+// The test header command: runs the form and its after-step. True on OK.
+bool RunTestHeaderForm(QWidget* parent, RecordStore& store, const SheetSettings& settings, FileChooser& chooser,
+                       MessageSink& sink);
+
+}  // namespace vek

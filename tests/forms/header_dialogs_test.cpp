@@ -1,0 +1,230 @@
+// The header dialogs and the master-list dialog on their widgets: Enter modes, the sign rule on
+// leaving a field, "開く" and Cancel, the entry validator, the list's in-place editor.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QTableWidget>
+#include <QTest>
+#include <deque>
+
+#include "core/encoding.h"
+#include "forms/cal_header_dlg.h"
+#include "forms/master_file_dlg.h"
+#include "forms/test_header_dlg.h"
+#include "support/form_shots.h"
+#include "support/program_home.h"
+
+namespace vek {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PathChooser : public FileChooser {
+ public:
+  std::optional<fs::path> ChooseOpenFile(const FileChooserRequest&) override {
+    if (answers.empty()) return std::nullopt;
+    auto a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  std::optional<fs::path> ChooseSaveFile(const FileChooserRequest&) override { return std::nullopt; }
+  std::deque<fs::path> answers;
+};
+
+// Types text as key presses, also characters without a key of their own.
+void Type(QWidget* widget, const QString& text) {
+  for (QChar c : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_A, QString(c), Qt::NoModifier);
+}
+
+class HeaderDialogsTest : public ::testing::Test {
+ protected:
+  template <typename Form>
+  void Show(Form& form) {
+    form.show();
+    form.activateWindow();
+    QApplication::processEvents();
+  }
+  testing::ProgramHome home;
+  RecordStore store;
+  RecordingMessageSink sink;
+  PathChooser chooser;
+};
+
+TEST_F(HeaderDialogsTest, EnterFollowsTheModeInBothHeaderForms) {
+  for (int mode : {0, 1, 2}) {
+    home.settings.EnterKeyMode = mode;
+    CCalHeaderDlg cal(nullptr, store, home.settings, &sink);
+    CTestHeaderDlg test(nullptr, store, home.settings, chooser, &sink);
+    for (QDialog* form : {static_cast<QDialog*>(&cal), static_cast<QDialog*>(&test)}) {
+      Show(*form);
+      QLineEdit* survey = form->findChild<QLineEdit*>("surveyNameEdit");
+      survey->setFocus();
+      QTest::keyClick(survey, Qt::Key_Return);
+      if (mode == 0) {
+        EXPECT_EQ(form->result(), QDialog::Accepted) << mode;  // OK is the default button
+      } else {
+        EXPECT_TRUE(form->isVisible()) << mode;
+        EXPECT_EQ(form->focusWidget() != survey, mode == 1) << mode;
+      }
+      form->hide();
+    }
+  }
+}
+
+TEST_F(HeaderDialogsTest, LeavingTheDepthSignsItAndCancelThenAsks) {
+  store.test.Header(hf::TestDepth) = "3";  // shown as stored until the field is left
+  CTestHeaderDlg form(nullptr, store, home.settings, chooser, &sink);
+  Show(form);
+  auto& ui = form.Widgets();
+  EXPECT_EQ(ui.depthEdit->text(), "3");
+  ui.depthEdit->setFocus();
+  ui.depthEdit->setText("12.5");
+  ui.poissonEdit->setFocus();
+  EXPECT_EQ(ui.depthEdit->text(), "-12.5");
+  sink.answers = {false};
+  form.reject();
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(sink.asked, std::vector<std::string>{NumberedMessage(msg::DataChangedCancel)});
+}
+
+TEST_F(HeaderDialogsTest, OpenShowsTheFileAndCancelPutsTheOldRowsBack) {
+  store.test.Cal(1, 1) = "7";
+  store.test.Cal(1, 3) = "1";
+  const fs::path cal = home.home / "c.cdw";
+  testing::WriteFileBytes(cal, testing::CalFileBytes("$$_VCKARUM304", 4));
+  chooser.answers = {cal};
+  CTestHeaderDlg form(nullptr, store, home.settings, chooser, &sink);
+  Show(form);
+  form.Widgets().openButton->click();
+  EXPECT_EQ(form.Widgets().calFileEdit->text(), QString::fromStdString(cal.string()));
+  EXPECT_EQ(store.test.Cal(4, 1), "40");
+  testing::ShootForm(form, "test_header_after_open.png");
+  sink.answers = {true};
+  form.Widgets().cancelButton->click();
+  ASSERT_FALSE(form.isVisible());
+  form.Logic().Finish(false, sink);
+  EXPECT_EQ(store.test.Cal(1, 1), "7");
+  EXPECT_TRUE(store.test.Cal(4, 1).empty());
+}
+
+TEST_F(HeaderDialogsTest, FieldsRefuseWhatTheFileCannotHold) {
+  CTestHeaderDlg form(nullptr, store, home.settings, chooser, &sink);
+  Show(form);
+  auto& ui = form.Widgets();
+  QTest::keyClicks(ui.memoEdit, "a$$b");
+  EXPECT_EQ(ui.memoEdit->text(), "a$b");
+  QTest::keyClicks(ui.depthEdit, QString(40, '1'));
+  EXPECT_EQ(ui.depthEdit->text().size(), kSignedLevelBytes);
+  ui.engineerCombo->lineEdit()->setFocus();
+  Type(ui.engineerCombo->lineEdit(), QStringLiteral("山田\u20AC"));  // no euro sign in CP932
+  EXPECT_EQ(ui.engineerCombo->currentText(), QStringLiteral("山田"));
+}
+
+TEST_F(HeaderDialogsTest, OkTakesTheWidgetsIntoTheRecord) {
+  CCalHeaderDlg form(nullptr, store, home.settings, &sink);
+  Show(form);
+  auto& ui = form.Widgets();
+  ui.surveyNameEdit->setText(QStringLiteral("較正"));
+  ui.eraCombo->setCurrentIndex(1);
+  ui.regressionRadio->setChecked(true);
+  ui.boringNoEdit->setText("No.3");
+  ui.initialLevelEdit->setText("12.0");
+  ui.yearEdit->setText("30");
+  ui.engineerCombo->setEditText(QStringLiteral("鈴木 一郎"));
+  testing::ShootForm(form, "cal_header_filled.png");
+  form.accept();
+  form.Logic().Finish(true, sink);
+  EXPECT_EQ(store.calibration.Header(hf::SurveyName), Sjis("較正"));
+  EXPECT_EQ(store.calibration.Header(hf::DateEra), Sjis("平成"));
+  EXPECT_EQ(store.calibration.Header(hf::CalCurveType), "1");
+}
+
+TEST_F(HeaderDialogsTest, EveryControlIsNamedForScreenReadersAndReachedInVisualOrder) {
+  CCalHeaderDlg cal(nullptr, store, home.settings, &sink);
+  CTestHeaderDlg test(nullptr, store, home.settings, chooser, &sink);
+  CMasterFileDlg list(nullptr, home.settings, MasterListKind::Engineers, &sink);
+  for (QDialog* form : {static_cast<QDialog*>(&cal), static_cast<QDialog*>(&test), static_cast<QDialog*>(&list)}) {
+    Show(*form);
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+      if (!w->isVisible() || !(w->focusPolicy() & Qt::TabFocus) || qobject_cast<QComboBox*>(w->parentWidget()))
+        continue;
+      auto* button = qobject_cast<QAbstractButton*>(w);
+      const QString name = w->accessibleName().isEmpty() && button ? button->text() : w->accessibleName();
+      EXPECT_FALSE(name.isEmpty()) << form->windowTitle().toStdString() << " " << w->objectName().toStdString();
+    }
+  }
+}
+
+TEST_F(HeaderDialogsTest, TabRunsDownTheFormAsItReads) {
+  CTestHeaderDlg test(nullptr, store, home.settings, chooser, &sink);
+  Show(test);
+  auto& ui = test.Widgets();
+  ui.surveyNameCaptionEdit->setFocus();
+  const std::vector<QWidget*> order = {ui.surveyNameEdit, ui.noCaptionEdit, ui.boringNoEdit, ui.depthEdit,
+                                       ui.poissonEdit, ui.initialLevelEdit, ui.insertedLevelEdit, ui.eraCombo,
+                                       ui.yearEdit};
+  for (QWidget* next : order) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+  }
+}
+
+class MasterFileDlgTest : public HeaderDialogsTest {
+ protected:
+  void SetUp() override {
+    testing::WriteFileBytes(home.Folder() / "D.mst", Sjis("シルト") + "\r\n" + Sjis("粘土") + "\r\n");
+  }
+};
+
+TEST_F(MasterFileDlgTest, EditorKeysStoreAndMoveAndOkSaves) {
+  CMasterFileDlg form(nullptr, home.settings, MasterListKind::SoilNames, &sink);
+  Show(form);
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("土質名 登録編集"));
+  EXPECT_EQ(form.Widgets().listTable->rowCount(), 80);
+  EXPECT_EQ(form.Logic().CurrentRow(), 3u);  // the first free row
+  form.Widgets().listTable->setFocus();
+  QTest::keyClick(form.Widgets().listTable, Qt::Key_F2);
+  ASSERT_NE(form.Editor(), nullptr);
+  Type(form.Editor(), QStringLiteral("砂"));
+  QTest::keyClick(form.Editor(), Qt::Key_Return);
+  EXPECT_EQ(form.Widgets().listTable->item(2, 0)->text(), QStringLiteral("砂"));
+  ASSERT_NE(form.Editor(), nullptr);  // Enter moved the editor to row 4
+  EXPECT_EQ(form.Logic().EditRow(), 4u);
+  QTest::keyClick(form.Editor(), Qt::Key_Up);
+  EXPECT_EQ(form.Logic().EditRow(), 3u);
+  EXPECT_EQ(form.Editor()->text(), QStringLiteral("砂"));
+  int shownEditors = 0;
+  for (QLineEdit* e : form.Widgets().listTable->viewport()->findChildren<QLineEdit*>()) shownEditors += e->isVisible();
+  EXPECT_EQ(shownEditors, 1);
+  testing::ShootForm(form, "master_list_editing.png");
+  form.Widgets().okButton->click();  // ends the edit, stays open
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.Editor(), nullptr);
+  form.Widgets().okButton->click();
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(testing::ReadFileBytes(home.Folder() / "D.mst"),
+            Sjis("シルト") + "\r\n" + Sjis("粘土") + "\r\n" + Sjis("砂") + "\r\n");
+}
+
+TEST_F(MasterFileDlgTest, EscapeInTheEditorStoresThenAsksToCancel) {
+  home.settings.EnterKeyMode = 1;
+  CMasterFileDlg form(nullptr, home.settings, MasterListKind::SoilNames, &sink);
+  Show(form);
+  form.EditRow(1);
+  form.Editor()->setText("x");
+  sink.answers = {false};
+  QTest::keyClick(form.Editor(), Qt::Key_Escape);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.Logic().Row(1), "x");
+  EXPECT_EQ(sink.asked, std::vector<std::string>{NumberedMessage(msg::DataChangedCancel)});
+  // Outside the editor Enter follows the mode: it moves on and never closes the form.
+  form.Widgets().deleteButton->setFocus();
+  QTest::keyClick(form.Widgets().deleteButton, Qt::Key_Return);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_NE(form.focusWidget(), form.Widgets().deleteButton);
+}
+
+}  // namespace
+}  // namespace vek

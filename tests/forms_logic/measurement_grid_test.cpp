@@ -1,0 +1,406 @@
+#include "forms/logic/measurement_grid.h"
+
+#include <gtest/gtest.h>
+
+#include "core/encoding.h"
+#include "core/header_fields.h"
+#include "core/messages.h"
+#include "forms/logic/small_plot.h"
+#include "support/recording_device.h"
+
+namespace vek {
+namespace {
+
+using Key = MeasurementGrid::EditorKey;
+
+class GridTest : public ::testing::Test {
+ protected:
+  MeasurementGrid& Open(GridKind kind) {
+    if (store.test.Header(hf::PeScaleMax).empty()) store.test.Header(hf::PeScaleMax) = "1600";
+    grid_ = std::make_unique<MeasurementGrid>(store, settings, kind, sink, memory);
+    return *grid_;
+  }
+  // Types the entries (P first) and presses the add button.
+  bool Add(std::vector<std::string> entries) {
+    for (int c = 1; c <= grid_->Shape().columns; ++c) {
+      grid_->SetEntry(c, c <= static_cast<int>(entries.size()) ? entries[c - 1] : "");
+    }
+    return grid_->Add();
+  }
+  std::vector<std::string> Column(int column, int lines) const {
+    std::vector<std::string> out;
+    for (int line = 1; line <= lines; ++line) out.push_back(grid_->Cell(line, column));
+    return out;
+  }
+
+  RecordStore store;
+  SheetSettings settings;
+  RecordingMessageSink sink;
+  AutoIncrementMemory memory;
+  std::unique_ptr<MeasurementGrid> grid_;
+};
+
+TEST_F(GridTest, AddChecksTheEntriesWithTheirMessages) {
+  struct Case {
+    GridKind kind;
+    std::vector<std::string> entries;
+    bool added;
+    int message;  // 0: none
+  };
+  const Case cases[] = {
+      {GridKind::Calibration, {"", "", ""}, false, msg::NoOrBadData},
+      {GridKind::Test, {" ", ""}, false, msg::NoOrBadData},
+      {GridKind::Test, {"", "12"}, false, msg::NoOrBadData},          // P missing
+      {GridKind::Test, {"abc", "12"}, false, msg::NoOrBadData},
+      {GridKind::Test, {"30000.01"}, false, msg::BadNumber},
+      {GridKind::Calibration, {"-100.5", "3"}, false, msg::BadNumber},
+      {GridKind::Calibration, {"-100", "3"}, true, 0},
+      {GridKind::Calibration, {"20", ""}, true, msg::NoOrBadData},     // H' only warned about
+      {GridKind::Test, {"20", "", "x"}, true, 0},                      // only P is checked
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.entries[0]);
+    store = RecordStore{};
+    sink.shown.clear();
+    Open(c.kind);
+    EXPECT_EQ(Add(c.entries), c.added);
+    EXPECT_EQ(grid_->UsedLineCount(), c.added ? 1 : 0);
+    if (c.message) {
+      ASSERT_EQ(sink.shown.size(), 1u);
+      EXPECT_EQ(sink.shown[0], NumberedMessage(c.message));
+    } else {
+      EXPECT_TRUE(sink.shown.empty());
+    }
+  }
+}
+
+TEST_F(GridTest, AddWritesTheNextLineAndTheRecordAtOnce) {
+  store.calibration.Header(hf::StandpipeInitialLevel) = "3.0";
+  Open(GridKind::Calibration);
+  ASSERT_TRUE(Add({"10", "5.0"}));
+  ASSERT_TRUE(Add({"20.004", "x"}));
+  EXPECT_EQ(store.calibration.Cal(1, 1), "10.00");
+  EXPECT_EQ(store.calibration.Cal(1, 2), "5.0");
+  EXPECT_EQ(store.calibration.Cal(1, 3), "2");       // H' - H0, "%g"
+  EXPECT_EQ(store.calibration.Cal(2, 1), "20.00");
+  EXPECT_EQ(store.calibration.Cal(2, 3), "");        // H' not a number
+  EXPECT_EQ(grid_->TouchedLine(), 2);
+  EXPECT_TRUE(grid_->DataChanged());
+}
+
+TEST_F(GridTest, SamePressureIsRefusedWithTheFormsWord) {
+  for (auto [kind, word] : {std::pair{GridKind::Calibration, "圧力"}, std::pair{GridKind::Test, "深度"}}) {
+    store = RecordStore{};
+    sink.shown.clear();
+    Open(kind);
+    ASSERT_TRUE(Add({"100", "1"}));
+    EXPECT_FALSE(Add({"100.0000001", "2"}));
+    EXPECT_EQ(grid_->Entry(1), "100.00");  // rewritten before the check
+    EXPECT_EQ(grid_->UsedLineCount(), 1);
+    ASSERT_FALSE(sink.shown.empty());
+    EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::SameEntryExists, word));
+  }
+}
+
+TEST_F(GridTest, FullGridRefusesAnotherLine) {
+  Open(GridKind::Calibration);
+  for (int i = 1; i <= kMaxCalRows; ++i) ASSERT_TRUE(Add({std::to_string(i), "1"}));
+  EXPECT_EQ(grid_->FirstFreeLine(), 0);
+  EXPECT_FALSE(Add({"500", "1"}));
+  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::MaxRows));
+}
+
+TEST_F(GridTest, OverwriteTakesTheLineOfTheSamePressureNotTheSelectedOne) {
+  Open(GridKind::Test);
+  sink.shown.clear();
+  grid_->SetEntry(1, "150");
+  EXPECT_FALSE(grid_->Overwrite());
+  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::CannotOverwrite));
+  for (const char* p : {"50", "100", "120", "130", "150"}) ASSERT_TRUE(Add({p, "0", "1"}));
+  grid_->SelectLine(3);
+  grid_->SetEntry(1, "150");
+  grid_->SetEntry(3, "9.9");
+  ASSERT_TRUE(grid_->Overwrite());
+  EXPECT_EQ(grid_->Cell(5, 3), "9.9");
+  EXPECT_EQ(grid_->Cell(3, 3), "1");
+  EXPECT_EQ(grid_->SelectedLine(), 0);
+  grid_->SetEntry(1, "151");
+  EXPECT_FALSE(grid_->Overwrite());
+  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::NoSuchEntry, "深度"));
+}
+
+TEST_F(GridTest, AutoIncrementProposesTheNextStepOnlyUpwards) {
+  Open(GridKind::Test);
+  grid_->SetAutoIncrement(0, true);
+  grid_->SetAutoIncrement(1, true);
+  ASSERT_TRUE(Add({"50", "10"}));
+  EXPECT_EQ(grid_->Entry(1), "");  // one line does not make a step
+  ASSERT_TRUE(Add({"100", "18"}));
+  EXPECT_EQ(grid_->Entry(1), "150.00");
+  EXPECT_EQ(grid_->Entry(2), "26.00");
+  EXPECT_EQ(grid_->FocusAfter(), tf::Reading15);
+  grid_->SetAutoIncrement(1, false);
+  ASSERT_TRUE(Add({"75", "18"}));  // 2 x 75 - 100 = 50
+  EXPECT_EQ(grid_->Entry(1), "50.00");
+  EXPECT_EQ(grid_->Entry(2), "");
+  EXPECT_EQ(grid_->FocusAfter(), tf::GasPressure);
+  ASSERT_TRUE(Add({"37.5"}));  // 2 x 37.5 - 75 = 0: nothing proposed
+  EXPECT_EQ(grid_->Entry(1), "");
+
+  // The boxes are remembered for the next opening.
+  Open(GridKind::Test);
+  EXPECT_TRUE(grid_->AutoIncrement(0));
+  EXPECT_FALSE(grid_->AutoIncrement(1));
+  Open(GridKind::Calibration);
+  EXPECT_FALSE(grid_->AutoIncrement(0));
+  ASSERT_TRUE(Add({"10", "4"}));
+  EXPECT_EQ(grid_->FocusAfter(), cf::Pressure);
+  grid_->SetAutoIncrement(0, true);
+  ASSERT_TRUE(Add({"20", "5"}));
+  EXPECT_EQ(grid_->Entry(1), "30.00");
+  EXPECT_EQ(grid_->FocusAfter(), cf::Reading);
+}
+
+TEST_F(GridTest, OkRebuildsInPressureOrderAndReportsDuplicates) {
+  store.test.Test(7, tf::PG) = "stale";
+  Open(GridKind::Test);
+  for (const char* p : {"200", "100", "300"}) ASSERT_TRUE(Add({p, "1"}));
+  grid_->OpenEditor(4, 1);  // a second 100 typed in place, which add would refuse
+  grid_->CommitEditor("100.00");
+  grid_->SelectLine(2);
+  grid_->SetEntry(2, "second");
+  grid_->LeaveEntry(2);     // tags the first 100 so the order of equal ones shows
+  grid_->OpenEditor(6, 3);  // a line without P is dropped
+  grid_->CommitEditor("7");
+  sink.shown.clear();
+  grid_->CommitTable();
+  EXPECT_EQ(Column(1, 5), (std::vector<std::string>{"100.00", "100.00", "200.00", "300.00", ""}));
+  EXPECT_EQ(Column(2, 2), (std::vector<std::string>{"second", ""}));
+  for (int line = 1; line <= 7; ++line) EXPECT_EQ(store.test.Test(line, tf::PG), "") << line;
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0], "同じ圧力があります\r\n 100.00 m \r\n");
+}
+
+TEST_F(GridTest, DuplicateReportStopsAfterSixEntries) {
+  for (int i = 1; i <= 9; ++i) store.calibration.Cal(i, 1) = "5";
+  Open(GridKind::Calibration);
+  grid_->CommitTable();
+  ASSERT_EQ(sink.shown.size(), 1u);
+  size_t entries = 0;
+  for (size_t at = 0; (at = sink.shown[0].find(" m ", at)) != std::string::npos; ++at) ++entries;
+  EXPECT_EQ(entries, 6u);
+  EXPECT_EQ(Column(1, 10), (std::vector<std::string>{"5", "5", "5", "5", "5", "5", "5", "5", "5", ""}));
+}
+
+TEST_F(GridTest, CancelPutsTheSnapshotBackAlsoAfterEntriesWrittenIntoALine) {
+  store.test.Header(hf::ReadingTimeBasis) = "0";
+  store.test.Header(hf::PeScaleMax) = "2000";
+  for (int i = 1; i <= 3; ++i) store.test.Test(i, 1) = std::to_string(i * 100);
+  store.test.Test(2, tf::Reading60) = "12.5";
+  store.test.Test(5, 3) = "orphan";  // no P: shown empty while the form is open
+  const Record before = store.test;
+  Open(GridKind::Test);
+  EXPECT_EQ(grid_->Cell(5, 3), "");
+  grid_->SelectLine(2);
+  grid_->SetEntry(5, "99");
+  grid_->LeaveEntry(5);
+  EXPECT_EQ(store.test.Test(2, tf::Reading60), "99");
+  grid_->SetUses120(true);
+  EXPECT_FALSE(grid_->DataChanged());  // typing into the entries alone asks nothing
+  grid_->RestoreSnapshot();
+  EXPECT_EQ(store.test.TestRows, before.TestRows);
+  EXPECT_EQ(store.test.HeaderFields, before.HeaderFields);
+  EXPECT_FALSE(grid_->RecordChanged());
+}
+
+TEST_F(GridTest, LeavingAnEntryNeverMovesAPressureIntoAnotherLine) {
+  store.calibration.Header(hf::StandpipeInitialLevel) = "2";
+  store.calibration.Cal(1, 1) = "0.00";
+  store.calibration.Cal(2, 1) = "10.00";
+  Open(GridKind::Calibration);
+  grid_->SelectLine(2);
+  grid_->SetEntry(1, "10.00001");
+  grid_->SetEntry(2, "8.5");
+  grid_->LeaveEntry(2);
+  EXPECT_EQ(grid_->Cell(2, 2), "8.5");
+  EXPECT_EQ(grid_->Entry(3), "6.5");  // H shown at once
+  EXPECT_EQ(grid_->Cell(2, 3), "6.5");
+  grid_->SetEntry(1, "20");
+  grid_->SetEntry(2, "9");
+  grid_->LeaveEntry(2);
+  EXPECT_EQ(grid_->Cell(2, 2), "8.5");
+  grid_->SelectLine(1);
+  grid_->SetEntry(1, "");  // a cleared P does not empty the line of pressure 0
+  grid_->LeaveEntry(1);
+  EXPECT_EQ(grid_->Cell(1, 1), "0.00");
+}
+
+TEST_F(GridTest, DeleteMovesTheLinesUpInGridAndTable) {
+  Open(GridKind::Test);
+  for (const char* p : {"10", "20", "30"}) ASSERT_TRUE(Add({p, "1", "2", "3", p}));
+  const std::string thirdH = store.test.Test(3, tf::H);
+  ASSERT_NE(thirdH, store.test.Test(2, tf::H));
+  grid_->SelectLine(2);
+  grid_->DeleteSelectedLine();
+  EXPECT_EQ(Column(1, 3), (std::vector<std::string>{"10.00", "30.00", ""}));
+  EXPECT_EQ(store.test.Test(2, tf::H), thirdH);  // derived columns move with their line
+  EXPECT_EQ(store.test.Test(3, tf::H), "");
+  EXPECT_TRUE(grid_->DataChanged());
+  EXPECT_EQ(grid_->SelectedLine(), 0);
+  EXPECT_EQ(grid_->Entry(1), "");
+}
+
+TEST_F(GridTest, InPlaceKeyWalk) {
+  store.test.Header(hf::ReadingTimeBasis) = "0";  // 120" cannot be edited
+  store.test.Test(1, 1) = "10";
+  store.test.Test(2, 1) = "20";
+  Open(GridKind::Test);
+  EXPECT_FALSE(grid_->OpenEditor(1, tf::Reading120));
+  ASSERT_TRUE(grid_->OpenEditor(1, tf::Reading60));
+  EXPECT_TRUE(grid_->DataChanged());
+  // Enter after the last editable column goes to column 1 of the next line.
+  EXPECT_TRUE(grid_->EditorKeyPressed(Key::Enter, "6.1"));
+  EXPECT_EQ(store.test.Test(1, tf::Reading60), "6.1");
+  EXPECT_EQ(store.test.Test(1, tf::H), "6.1");  // the line was reduced
+  EXPECT_EQ(std::pair(grid_->EditorLine(), grid_->EditorColumn()), std::pair(2, 1));
+  EXPECT_EQ(grid_->EditorText(), "20");
+  EXPECT_EQ(grid_->Entry(1), "20");  // entries follow the line
+  EXPECT_TRUE(grid_->EditorKeyPressed(Key::Enter, "20"));
+  EXPECT_EQ(grid_->EditorColumn(), 2);
+  EXPECT_TRUE(grid_->EditorKeyPressed(Key::Up, "3"));
+  EXPECT_EQ(std::pair(grid_->EditorLine(), grid_->EditorColumn()), std::pair(1, 2));
+  EXPECT_FALSE(grid_->EditorKeyPressed(Key::Up, "4"));  // closes on line 1
+  EXPECT_EQ(grid_->Cell(1, 2), "4");
+  EXPECT_EQ(grid_->Cell(2, 2), "3");
+
+  grid_->SetUses120(true);
+  ASSERT_TRUE(grid_->OpenEditor(120, tf::Reading60));
+  EXPECT_TRUE(grid_->EditorKeyPressed(Key::Enter, ""));
+  EXPECT_EQ(grid_->EditorColumn(), tf::Reading120);  // now editable
+  EXPECT_FALSE(grid_->EditorKeyPressed(Key::Enter, ""));  // the last line closes
+  ASSERT_TRUE(grid_->OpenEditor(120, 1));
+  EXPECT_FALSE(grid_->EditorKeyPressed(Key::Down, ""));
+  for (Key k : {Key::Tab, Key::Escape}) {
+    ASSERT_TRUE(grid_->OpenEditor(2, 3));
+    EXPECT_FALSE(grid_->EditorKeyPressed(k, k == Key::Tab ? "tab" : "esc"));
+    EXPECT_EQ(grid_->Cell(2, 3), k == Key::Tab ? "tab" : "esc");  // both commit
+  }
+  ASSERT_TRUE(grid_->OpenEditor(2, 3));
+  grid_->DiscardEditor();
+  EXPECT_FALSE(grid_->EditorOpen());
+  EXPECT_EQ(grid_->Cell(2, 3), "esc");
+}
+
+TEST_F(GridTest, EditorOnAnEmptyPressureCellProposesTheNextStep) {
+  Open(GridKind::Calibration);
+  for (const char* p : {"10", "25"}) ASSERT_TRUE(Add({p, "1"}));
+  ASSERT_TRUE(grid_->OpenEditor(3, 1));
+  EXPECT_EQ(grid_->EditorText(), "");  // the box is off
+  grid_->DiscardEditor();
+  grid_->SetAutoIncrement(0, true);
+  ASSERT_TRUE(grid_->OpenEditor(3, 1));
+  EXPECT_EQ(grid_->EditorText(), "40.00");
+  EXPECT_FALSE(grid_->OpenEditor(3, cf::H));  // derived
+}
+
+TEST_F(GridTest, GraphShowsThePointsAndTheSelectedLine) {
+  store.calibration.Header(hf::StandpipeInitialLevel) = "0";
+  Open(GridKind::Calibration);
+  for (auto [p, h] : {std::pair{"0", "0"}, std::pair{"150", "40"}, std::pair{"300", "80"}}) ASSERT_TRUE(Add({p, h}));
+  EXPECT_EQ(grid_->AxisLabels(), (std::array<std::string, 4>{"0", "300", "0", "80"}));
+  testing::RecordingDevice plain;
+  grid_->DrawGraph(plain, 217, 117);
+  ASSERT_EQ(plain.ellipses.size(), 3u);
+  // 0..300 over 8..208 and 0..80 over 108..8 (y upwards): the middle point sits in the middle.
+  const auto& mid = plain.ellipses[1];
+  EXPECT_EQ((mid.left + mid.right) / 2, 108);
+  EXPECT_EQ((mid.top + mid.bottom) / 2, 58);
+  EXPECT_TRUE(plain.texts.empty());
+
+  grid_->SelectLine(2);
+  testing::RecordingDevice selected;
+  grid_->DrawGraph(selected, 217, 117);
+  ASSERT_EQ(selected.ellipses.size(), 4u);
+  EXPECT_EQ(selected.ellipses.back().pen.colour, kPlotBlue);
+  ASSERT_EQ(selected.texts.size(), 1u);
+  EXPECT_EQ(selected.texts[0].text, "150.00 (40) 40");
+  EXPECT_EQ(selected.texts[0].colour, kPlotBlue);
+}
+
+TEST_F(GridTest, TestGraphScalesFromTheHeader) {
+  store.test.Header(hf::SondeRadius) = "4.6";
+  store.test.Header(hf::PeScaleMin) = "100";
+  store.test.Header(hf::PeScaleMax) = "100.05";
+  Open(GridKind::Test);
+  ASSERT_EQ(sink.shown.size(), 1u);  // said once, at opening
+  EXPECT_EQ(sink.shown[0], NumberedMessage(msg::BadScale));
+  EXPECT_EQ(grid_->AxisLabels(), (std::array<std::string, 4>{"4", "7", "0", "1600"}));
+  store.test.Header(hf::SondeRadius) = "";
+  store.test.Header(hf::PeScaleMax) = "2400";
+  sink.shown.clear();
+  Open(GridKind::Test);
+  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_EQ(grid_->AxisLabels(), (std::array<std::string, 4>{"4", "7", "100", "2400"}));
+}
+
+TEST_F(GridTest, TestGridReducesItsLinesForTheGraph) {
+  store.test.Header(hf::StandpipeInitialLevel) = "5";
+  store.test.Header(hf::PeScaleMax) = "300";
+  store.test.Header(hf::CalCurveType) = "0";  // the straight-line curve over the copy below
+  store.test.Cal(1, 1) = "0";
+  store.test.Cal(1, 3) = "0";
+  store.test.Cal(2, 1) = "100";
+  store.test.Cal(2, 3) = "50";
+  store.test.Test(1, 1) = "100";
+  store.test.Test(1, tf::Reading60) = "6";
+  Open(GridKind::Test);
+  EXPECT_EQ(store.test.Test(1, tf::H), "1");
+  EXPECT_EQ(store.test.Test(1, tf::PG), "2");
+  EXPECT_EQ(store.test.Test(1, tf::Pe), "98.000000");  // P - PG, no offset yet
+  EXPECT_FALSE(store.test.Test(1, tf::R).empty());
+  testing::RecordingDevice device;
+  grid_->DrawGraph(device, 200, 100);
+  EXPECT_EQ(device.ellipses.size(), 1u);
+  EXPECT_EQ(device.LinesOfWidth(1).size(), 4u + 2u);  // the frame and one cross
+}
+
+TEST_F(GridTest, AfterStepsRecomputeAndReduce) {
+  store.calibration.Header(hf::StandpipeInitialLevel) = "1";
+  store.calibration.Header(hf::CalCurveType) = "1";
+  Open(GridKind::Calibration);
+  ASSERT_TRUE(Add({"10", "3"}));
+  grid_->CommitTable();
+  grid_->RunAfterSteps(true, sink);
+  EXPECT_EQ(store.calibration.Cal(1, 3), "2");
+  EXPECT_EQ(store.calibration.Header(hf::ShowDataNo), "0");
+  EXPECT_EQ(store.calibration.Header(hf::ReadingTimeBasis), "0");
+  ASSERT_FALSE(sink.shown.empty());  // one step is too few for the regression, which says so
+  EXPECT_TRUE(grid_->RecordChanged());
+
+  sink.shown.clear();
+  Open(GridKind::Test);
+  ASSERT_TRUE(Add({"10", "0", "1", "2", "3"}));
+  grid_->SetShow120(true);
+  grid_->CommitTable();
+  grid_->RunAfterSteps(true, sink);
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0], NumberedMessage(msg::BadCalData));
+  EXPECT_EQ(store.test.Header(hf::Show120Reading), "1");
+  EXPECT_EQ(store.test.Header(hf::PressureOffset), "");  // reduced without a calibration curve
+}
+
+TEST(SmallPlotTest, AxisMappingAndReplacedRanges) {
+  const LinearAxis up{0, 80, 108, 8};
+  EXPECT_EQ(up.Map(0), 108);
+  EXPECT_EQ(up.Map(80), 8);
+  EXPECT_EQ(up.Map(40), 58);
+  EXPECT_EQ((LinearAxis{5, 5.005, 0, 100}.Map(5)), 0);       // narrower than 0.01
+  EXPECT_EQ((LinearAxis{0, 0.02, 0, 100000}.Map(1)), 0);     // beyond the pixel range
+  const AxisRange bad = CheckedRange(10, 10.05, 0.1, 0, 1600);
+  EXPECT_TRUE(bad.replaced);
+  EXPECT_EQ(bad.to, 1600);
+  EXPECT_FALSE(CheckedRange(0, 0.1, 0.1, 0, 1600).replaced);
+}
+
+}  // namespace
+}  // namespace vek
