@@ -1,8 +1,10 @@
 #include "app/batch_pipeline.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/file_naming_sink.h"
 #include "app/suggest_command.h"
 #include "core/messages.h"
 #include "io/data_file_reader.h"
@@ -43,19 +45,22 @@ int Analyse(const AnalyseOption& a, RecordStore& store, const SheetSettings& set
 }  // namespace
 
 int LoadAndProcessForBatch(const CommandLineOptions& o, const std::string& input, RecordStore& store,
-                           SheetSettings& settings, MessageSink& sink) {
-  LoadSettings(settings, store, false, sink);
+                           SheetSettings& settings, MessageSink& plainSink) {
+  LoadSettings(settings, store, false, plainSink);
+  FileNamingSink sink(plainSink, input);
   // Each input is read with parsers of its own, so a batch gives every file the record a window
   // opening only that file would give.
   DataParserState parser;
-  if (!LoadDataFile(fs::path(input), store, settings, parser, sink).ok()) return 1;
+  const LoadOutcome loaded = LoadDataFile(fs::path(input), store, settings, parser, sink);
+  if (!loaded.ok()) return 1;
+  for (const std::string& lost : DescribeLosses(loaded.losses)) sink.ShowMessage(lost);
   // The view update after a load: settings pass and header defaults.
   LoadSettings(settings, store, false, sink);
   const bool test = store.currentSheet == kTestSheet;
 
   if (o.attachCal) {
     if (!test) {
-      sink.ShowMessage("--attach-cal: " + input + " is a calibration file, not a test");
+      sink.ShowMessage("--attach-cal: a calibration file, not a test");
       return 2;
     }
     const fs::path cal = fs::absolute(fs::path(*o.attachCal));
@@ -70,7 +75,7 @@ int LoadAndProcessForBatch(const CommandLineOptions& o, const std::string& input
   }
   if (o.analyse) {
     if (!test) {
-      sink.ShowMessage("--analyse: " + input + " is a calibration file, not a test");
+      sink.ShowMessage("--analyse: a calibration file, not a test");
       return 2;
     }
     return Analyse(*o.analyse, store, settings, sink);
@@ -122,8 +127,11 @@ int RunConvert(const CommandLineOptions& o, MessageSink& sink) {
                        "; " + o.output + " receives the " + (kind == DataKind::Test ? "test" : "calibration") +
                        " record");
     }
+    errno = 0;
     if (!SaveRecordFile(target, kind, store)) {
-      sink.ShowMessage(NumberedMessage(msg::CannotSave) + " (" + target.string() + ")");
+      std::error_code ec;
+      const int error = fs::is_directory(target, ec) ? EISDIR : errno;
+      FileNamingSink(sink, target.string()).ShowMessage(WriteFailureText(error));
       status = 1;
     }
   }

@@ -53,12 +53,13 @@ bool ParsePages(const std::string& s, std::pair<int, int>& p) {
 
 std::string UsageText() {
   return "Usage:\n"
-         "  vek [FILE]                       open the window (with a .vdw/.cdw/.ddf/.cdf file)\n"
+         "  vek [FILE]                       open the window (with a .vdw/.cdw file; a .ddf/.cdf file of\n"
+         "                                   the previous generation is imported as File Open does)\n"
          "  vek --convert OUT FILE [OPTIONS]  read FILE, apply OPTIONS, write OUT (.vdw or .cdw)\n"
          "  vek --convert OUTDIR FILE... [OPTIONS]\n"
          "                                   the same for several files into a folder\n"
-         "  vek --export-pdf OUT.pdf FILE [OPTIONS] [--pages FIRST-LAST] [--paper A4|A3|B4|B5|Letter]\n"
-         "  vek --export-png OUTDIR FILE [OPTIONS] [--pages FIRST-LAST] [--dpi N]\n"
+         "  vek --export-pdf OUT.pdf FILE [OPTIONS] [--pages FIRST-LAST] [--paper A4|A3|B4|B5|Letter] [--fit]\n"
+         "  vek --export-png OUTDIR FILE [OPTIONS] [--pages FIRST-LAST] [--dpi N] [--fit]\n"
          "  vek --suggest FILE... [--attach-cal CAL] [--reduce]\n"
          "                                   print the suggested Po, Py', Pl' steps of each test file\n"
          "  vek --export-csv OUT.csv FILE [OPTIONS] [--encoding utf-8|cp932]\n"
@@ -79,6 +80,10 @@ std::string UsageText() {
          "                      analyse with these step numbers (SIGN 1-3, default 1)\n"
          "  --analyse auto[,SIGN]\n"
          "                      analyse with the suggested steps (as vek --suggest prints them)\n"
+         "\n"
+         "  --fit               scale a sheet that does not fit the paper onto it (exports)\n"
+         "\n"
+         "Without a display the window cannot open: use --export-pdf or --export-png.\n"
          "\n"
          "CSV files are UTF-8 with a byte-order mark unless --encoding cp932 is given.\n"
          "\n"
@@ -158,6 +163,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     } else if (a == "--dpi") {
       if (!next(value) || !ParseInt(value, o.dpi) || o.dpi < 10 || o.dpi > 2400)
         return fail("--dpi needs a number from 10 to 2400");
+    } else if (a == "--fit") {
+      o.fit = true;
     } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
       return fail("unknown option " + a);
     } else {
@@ -175,6 +182,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
   if (o.encoding && o.mode != M::ExportCsv && o.mode != M::Summary)
     return fail("--encoding goes with --export-csv or --summary");
   if (o.mode == M::Window && o.inputs.size() > 1) return fail("the window opens one file");
+  if (o.fit && o.mode != M::ExportPdf && o.mode != M::ExportPng) return fail("--fit goes with --export-pdf or --export-png");
   if (!batch && o.mode != M::Suggest && (o.attachCal || o.reduce || o.analyse || o.pages))
     return fail("--attach-cal, --reduce, --analyse and --pages go with --convert or --export-*");
   if (o.pages && o.mode == M::ExportCsv) return fail("--pages goes with --export-pdf or --export-png");

@@ -27,6 +27,7 @@ struct CommandLineOptions {
   std::optional<std::pair<int, int>> pages;  // --pages FIRST-LAST
   std::string paper = "A4";
   int dpi = 150;
+  bool fit = false;  // --fit: a sheet larger than the paper is scaled onto it
   std::optional<std::string> encoding;  // --encoding utf-8|cp932 of the CSV modes
 };
 

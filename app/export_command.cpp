@@ -20,6 +20,8 @@
 
 #include "app/batch_pipeline.h"
 #include "app/command_line.h"
+#include "app/file_naming_sink.h"
+#include "app/sheet_fit.h"
 #include "qt/qt_draw_device.h"
 #include "core/messages.h"
 #include "core/record_store.h"
@@ -81,7 +83,7 @@ std::optional<std::pair<int, int>> ResolvePageRange(const std::optional<std::pai
 }
 
 bool WritePdf(const std::filesystem::path& out, const ExportPaper& paper, int pages,
-              const std::function<void(DrawDevice& device, int page)>& draw) {
+              const std::function<void(DrawDevice& device, int page)>& draw, double scale) {
   QByteArray pdf;
   {
     QBuffer buffer(&pdf);
@@ -95,6 +97,7 @@ bool WritePdf(const std::filesystem::path& out, const ExportPaper& paper, int pa
                                      QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&writer)) return false;
+    if (scale != 1.0) painter.scale(scale, scale);
     QtDrawDevice device(painter);
     for (int page = 1; page <= pages; ++page) {
       if (page != 1 && !writer.newPage()) return false;
@@ -106,16 +109,18 @@ bool WritePdf(const std::filesystem::path& out, const ExportPaper& paper, int pa
 }
 
 bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const SheetSettings& settings,
-               ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper) {
+               ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
+               double scale) {
   UsePaper(view, paper);
-  return WritePdf(out, paper, pages.second - pages.first + 1, [&](DrawDevice& device, int page) {
-    DrawPrintedPage(device, store, settings, view, sink, pages.first + page - 1);
-  });
+  return WritePdf(
+      out, paper, pages.second - pages.first + 1,
+      [&](DrawDevice& device, int page) { DrawPrintedPage(device, store, settings, view, sink, pages.first + page - 1); },
+      scale);
 }
 
 bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, const SheetSettings& settings,
                ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
-               int dpi) {
+               int dpi, double scale) {
   UsePaper(view, paper);
   std::error_code ec;
   std::filesystem::create_directories(out_dir, ec);
@@ -134,7 +139,9 @@ bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, c
       QPainter painter(&image);
       painter.setRenderHint(QPainter::Antialiasing);
       painter.setRenderHint(QPainter::TextAntialiasing);
+      if (scale != 1.0) painter.scale(scale, scale);
       QtDrawDevice device(painter, dpi, dpi);
+      device.SetPixelAlignedLines(scale == 1.0);
       DrawPrintedPage(device, store, settings, view, sink, page);
     }
     QByteArray png;
@@ -170,11 +177,28 @@ int RunExportCommand(const CommandLineOptions& o, MessageSink& sink) {
   }
   if (!note.empty()) std::fprintf(stderr, "vek: %s\n", note.c_str());
 
+  // A sheet larger than the paper is said before anything is written; --fit shrinks it onto it.
+  UsePaper(view, *paper);
+  const SheetExtent extent = MeasureSheet(store, settings, view, *pages);
+  const QSizeF paperMm = QPageSize::size(paper->id, QPageSize::Millimeter);
+  double scale = 1.0;
+  if (!SheetFits(extent, paperMm.width(), paperMm.height())) {
+    const std::string off = DoesNotFitText(extent, o.paper, paperMm.width(), paperMm.height());
+    if (o.fit) {
+      scale = FitScale(extent, paperMm.width(), paperMm.height());
+      std::fprintf(stderr, "vek: %s: %s; scaled to %.0f %%\n", o.inputs[0].c_str(), off.c_str(), scale * 100);
+    } else {
+      std::fprintf(stderr, "vek: %s: %s; use --fit to scale it onto the paper\n", o.inputs[0].c_str(), off.c_str());
+    }
+  }
+
   const std::filesystem::path out(o.output);
-  const bool ok = pdf ? ExportPdf(out, store, settings, view, sink, *pages, *paper)
-                      : ExportPng(out, store, settings, view, sink, *pages, *paper, o.dpi);
+  errno = 0;
+  const bool ok = pdf ? ExportPdf(out, store, settings, view, sink, *pages, *paper, scale)
+                      : ExportPng(out, store, settings, view, sink, *pages, *paper, o.dpi, scale);
   if (!ok) {
-    std::fprintf(stderr, "vek: cannot write %s\n", o.output.c_str());
+    const int error = errno;
+    FileNamingSink(sink, o.output).ShowMessage(WriteFailureText(error));
     return kExitFailed;
   }
   const int n = pages->second - pages->first + 1;

@@ -37,21 +37,24 @@ std::optional<std::pair<int, int>> ResolvePageRange(const std::optional<std::pai
                                                     std::string& error);
 
 // Writes a PDF of `pages` pages at kExportPdfDpi on `paper` (portrait, no margins): `draw` draws
-// page 1 ... pages on the device. False (file untouched) when the PDF cannot be made or written.
+// page 1 ... pages on the device, scaled by `scale`. False (file untouched) when the PDF cannot be
+// made or written.
 bool WritePdf(const std::filesystem::path& out, const ExportPaper& paper, int pages,
-              const std::function<void(DrawDevice& device, int page)>& draw);
+              const std::function<void(DrawDevice& device, int page)>& draw, double scale = 1.0);
 
 // Writes pages first ... last of the store's current sheet as one PDF at kExportPdfDpi on `paper`.
 // The view's paper size follows the paper. False (file untouched) when the PDF cannot be made or
 // written.
+// `scale` below 1 shrinks the sheet onto the paper (--fit).
 bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const SheetSettings& settings,
-               ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper);
+               ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
+               double scale = 1.0);
 
 // Writes pages first ... last as page-N.png (N the page number) into `out_dir`, created when
 // missing, at `dpi` on a white background. False when a file cannot be written.
 bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, const SheetSettings& settings,
                ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
-               int dpi);
+               int dpi, double scale = 1.0);
 
 // The whole command: loads FILE through the batch pipeline (settings, file, --attach-cal,
 // --reduce, --analyse), then exports. Exit status 0 success, 1 reading or writing failed, 2 usage

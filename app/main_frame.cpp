@@ -1,12 +1,14 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
@@ -53,6 +55,21 @@ constexpr const char* kIndicators[] = {"ｶﾅ", "CAP", "NUM", "SCRL"};
 
 constexpr const char* kNoRecentFiles = "最近使ったﾌｧｲﾙ";
 
+// Keys of the window's own state in the settings that also hold the recent-file list.
+const QString kGeometryKey = QStringLiteral("Window/Geometry");
+const QString kWindowStateKey = QStringLiteral("Window/State");
+const QString kZoomModeKey = QStringLiteral("View/ZoomMode");
+const QString kZoomKey = QStringLiteral("View/Zoom");
+
+SaveChoice AskSaveInMessageBox(QWidget* parent, const std::string& question) {
+  const auto answer = QMessageBox::question(parent, Utf8(kMainWindowTitle), Utf8(question),
+                                            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                            QMessageBox::Save);
+  if (answer == QMessageBox::Save) return SaveChoice::Save;
+  if (answer == QMessageBox::Discard) return SaveChoice::Discard;
+  return SaveChoice::Cancel;
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(RecordStore& store, SheetSettings& settings, FrameServices services, QWidget* parent)
@@ -71,6 +88,7 @@ CMainFrame::CMainFrame(RecordStore& store, SheetSettings& settings, FrameService
     chooser_ = ownChooser_.get();
   }
   recent_ = std::make_unique<RecentFileList>(std::move(services.recentFileSettings), kRecentFileCount);
+  askSave_ = services.askSave ? std::move(services.askSave) : AskSaveInMessageBox;
 
   // A new main window shows the test sheet and remembers no files.
   store_.currentSheet = kTestSheet;
@@ -83,20 +101,106 @@ CMainFrame::CMainFrame(RecordStore& store, SheetSettings& settings, FrameService
   connect(doc_, &CVekDoc::PathNameChanged, this, [this](const QString& path) {
     recent_->Add(path);
     UpdateRecentFileMenu();
+    UpdateTitle();
     NoteFindings();
   });
+  connect(doc_, &CVekDoc::ModifiedChanged, this, &CMainFrame::UpdateTitle);
+  connect(doc_, &CVekDoc::UpdateViews, this, &CMainFrame::UpdateTitle);
+  connect(view_, &CVekView::PagePainted, this, &CMainFrame::UpdateWhere);
+  connect(view_, &CVekView::ZoomChanged, this, &CMainFrame::UpdateWhere);
 
   setWindowIcon(QIcon(":/icons/vek.png"));
   BuildMenus();
   BuildToolBar();
   BuildStatusBar();
   PlaceWindow();
-  setWindowTitle(Utf8(kMainWindowTitle));
+  RestoreWindowState();
+  UpdateTitle();
   setAcceptDrops(true);
   view_->setFocus();
 }
 
 CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::UpdateTitle() {
+  // Qt shows "[*]" as the modified mark while the window is modified, and hides it otherwise.
+  const std::string title = doc_->Title();
+  const QString stem = Utf8(kMainWindowTitle);
+  setWindowTitle(title.empty() ? stem + QStringLiteral("[*]")
+                               : QString::fromStdString(title) + QStringLiteral("[*] - ") + stem);
+  setWindowModified(doc_->IsModified());
+}
+
+QString CMainFrame::WhereText() const { return whereLabel_->text(); }
+
+void CMainFrame::UpdateWhere() {
+  const QString where = view_->WhereText();
+  if (whereLabel_->text() != where) whereLabel_->setText(where);
+}
+
+bool CMainFrame::MaybeSave() {
+  return doc_->SaveModified([this](const std::string& question) { return askSave_(this, question); });
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!MaybeSave()) {
+    event->ignore();
+    return;
+  }
+  SaveWindowState();
+  event->accept();
+}
+
+void CMainFrame::RestoreWindowState() {
+  QSettings& stored = recent_->Settings();
+  const QByteArray geometry = stored.value(kGeometryKey).toByteArray();
+  if (!geometry.isEmpty()) restoreGeometry(geometry);
+  const QByteArray state = stored.value(kWindowStateKey).toByteArray();
+  if (!state.isEmpty()) restoreState(state);
+  const int mode = stored.value(kZoomModeKey, int(ZoomMode::FitWidth)).toInt();
+  if (mode == int(ZoomMode::Fixed)) {
+    view_->SetZoom(stored.value(kZoomKey, 1.0).toDouble());
+  } else {
+    view_->SetZoomMode(mode == int(ZoomMode::FitPage) ? ZoomMode::FitPage : ZoomMode::FitWidth);
+  }
+}
+
+void CMainFrame::SaveWindowState() {
+  QSettings& stored = recent_->Settings();
+  stored.setValue(kGeometryKey, saveGeometry());
+  stored.setValue(kWindowStateKey, saveState());
+  stored.setValue(kZoomModeKey, int(view_->ZoomModeInUse()));
+  stored.setValue(kZoomKey, view_->Zoom());
+}
+
+void CMainFrame::BuildZoomActions(QMenu* viewMenu) {
+  viewMenu->addSeparator();
+  auto make = [&](const char* text, const QList<QKeySequence>& keys, auto slot) {
+    auto* action = viewMenu->addAction(Utf8(text));
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+  };
+  zoomIn_ = make("拡大(&I)", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+                 [this] { view_->ZoomIn(); });
+  zoomOut_ = make("縮小(&U)", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { view_->ZoomOut(); });
+  actualSize_ = make("等倍(&A)", {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { view_->SetZoom(1.0); });
+  fitWidth_ = make("幅に合わせる(&W)", {}, [this] { view_->SetZoomMode(ZoomMode::FitWidth); });
+  fitPage_ = make("ページ全体(&E)", {}, [this] { view_->SetZoomMode(ZoomMode::FitPage); });
+  fitWidth_->setCheckable(true);
+  fitPage_->setCheckable(true);
+  connect(viewMenu, &QMenu::aboutToShow, this, [this] {
+    fitWidth_->setChecked(view_->ZoomModeInUse() == ZoomMode::FitWidth);
+    fitPage_->setChecked(view_->ZoomModeInUse() == ZoomMode::FitPage);
+  });
+}
+
+QAction* CMainFrame::ZoomAction(ZoomMode mode) const {
+  if (mode == ZoomMode::FitWidth) return fitWidth_;
+  if (mode == ZoomMode::FitPage) return fitPage_;
+  return actualSize_;
+}
 
 void CMainFrame::PlaceWindow() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -157,10 +261,14 @@ void CMainFrame::BuildMenus() {
       }
     }
     // The check marks of the View menu follow the bars and the test record.
-    if (std::find(menuInfo.items.begin(), menuInfo.items.end(), kCmdViewDataNumber) != menuInfo.items.end())
+    if (std::find(menuInfo.items.begin(), menuInfo.items.end(), kCmdViewDataNumber) != menuInfo.items.end()) {
       connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateViewMenu);
+      BuildZoomActions(menu);
+    }
   }
   UpdateRecentFileMenu();
+  // Ctrl+Q quits, as everywhere on the desktop; the exit item keeps its texts.
+  if (QAction* exit = Action(kCmdAppExit)) exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void CMainFrame::BuildToolBar() {
@@ -184,6 +292,9 @@ void CMainFrame::BuildStatusBar() {
   idleLabel_ = new QLabel(Utf8(kIdleStatusText), this);
   idleLabel_->setObjectName(QStringLiteral("idleText"));
   statusBar()->addWidget(idleLabel_, 1);
+  whereLabel_ = new QLabel(this);
+  whereLabel_->setObjectName(QStringLiteral("whereText"));
+  statusBar()->addPermanentWidget(whereLabel_);
   for (const char* indicator : kIndicators) {
     auto* pane = new QLabel(Utf8(indicator), this);
     pane->setObjectName(QStringLiteral("indicator_") + QString::fromLatin1(indicator));
@@ -234,8 +345,12 @@ void CMainFrame::RunForm(int id) {
 
 void CMainFrame::RunCommand(int id) {
   switch (id) {
-    case kCmdFileNew: doc_->OnNewDocument(); break;
-    case kCmdFileOpen: doc_->OnFileOpen(); break;
+    case kCmdFileNew:
+      if (MaybeSave()) doc_->OnNewDocument();
+      break;
+    case kCmdFileOpen:
+      if (MaybeSave()) doc_->OnFileOpen();
+      break;
     case kCmdFileSave: doc_->OnFileSave(); break;
     case kCmdFileSaveAs: doc_->OnFileSaveAs(); break;
     case kCmdFileExportCsv: ExportRecordCsv(store_, *chooser_, *sink_, doc_->PathName()); break;
@@ -247,7 +362,11 @@ void CMainFrame::RunCommand(int id) {
     case kCmdAppAbout: ShowAbout(); break;
     case kCmdViewToolBar: toolBar_->setVisible(!toolBar_->isVisibleTo(this)); break;
     case kCmdViewStatusBar: statusBar()->setVisible(!statusBar()->isVisibleTo(this)); break;
-    case kCmdViewDataNumber: view_->OnDataNumber(); break;
+    case kCmdViewDataNumber:
+      // Field 59 travels with the test file: the toggle is a change to save.
+      view_->OnDataNumber();
+      doc_->SetModified(true);
+      break;
     case kCmdPrevPage: view_->OnPrevPage(); break;
     case kCmdNextPage: view_->OnNextPage(); break;
     case kCmdGraphPage: view_->OnGraphPage(); break;
@@ -287,6 +406,7 @@ bool CMainFrame::StartWithFile(const std::filesystem::path& path) {
   if (!loaded) return false;
   recent_->Add(PathToQString(doc_->PathName()));
   UpdateRecentFileMenu();
+  UpdateTitle();
   view_->OnInitialUpdate();
   NoteFindings();
   return true;
@@ -298,6 +418,7 @@ void CMainFrame::OpenRecent(int index) {
   const QStringList& entries = recent_->Entries();
   if (index < 0 || index >= entries.size()) return;
   const QString path = entries[index];
+  if (!MaybeSave()) return;
   // A file that can no longer be loaded leaves the list.
   if (!OpenDocumentFile(QStringToPath(path))) {
     recent_->Remove(path);
@@ -314,7 +435,7 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     if (!url.isLocalFile()) continue;
     event->acceptProposedAction();
     activateWindow();
-    OpenDocumentFile(QStringToPath(url.toLocalFile()));
+    if (MaybeSave()) OpenDocumentFile(QStringToPath(url.toLocalFile()));
     return;
   }
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/recent_files.h"
+#include "io/document_commands.h"
 
 class QAction;
 class QLabel;
@@ -19,6 +20,7 @@ namespace vek {
 
 class CVekDoc;
 class CVekView;
+enum class ZoomMode;
 class FileChooser;
 class MessageSink;
 struct RecordStore;
@@ -29,7 +31,10 @@ struct SheetSettings;
 struct FrameServices {
   MessageSink* sink = nullptr;
   FileChooser* chooser = nullptr;
+  // Also holds the window's geometry and the view's zoom between runs.
   std::unique_ptr<QSettings> recentFileSettings;
+  // The "save the changes?" question (Save / Discard / Cancel); a QMessageBox when empty.
+  std::function<SaveChoice(QWidget* parent, const std::string& question)> askSave;
 };
 
 class CMainFrame : public QMainWindow {
@@ -56,17 +61,30 @@ class CMainFrame : public QMainWindow {
   bool OpenDocumentFile(const std::filesystem::path& path);
 
   // A form command: the frame sets the command's sheet, runs the form and redraws the view when it
-  // closes; a handler that returns true changed the record, and the document is marked modified.
-  // Registering enables the menu item.
+  // closes. Registering enables the menu item. The handler returns true when the form changed its
+  // record; the document is then marked modified.
   using FormHandler = std::function<bool(QWidget* parent)>;
   void RegisterFormCommand(int commandId, FormHandler handler);
 
   // Runs a command as its menu item or button does.
   void RunCommand(int commandId);
 
+  // Before the document is closed or replaced: asks to save a modified document. True when the
+  // caller may go on.
+  bool MaybeSave();
+
+  // The zoom commands of the View menu (not in the command table).
+  QAction* ZoomAction(ZoomMode mode) const;
+  QAction* ZoomInAction() const { return zoomIn_; }
+  QAction* ZoomOutAction() const { return zoomOut_; }
+  QAction* ActualSizeAction() const { return actualSize_; }
+  // The status bar's "where am I" pane: page and zoom.
+  QString WhereText() const;
+
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildMenus();
@@ -75,6 +93,11 @@ class CMainFrame : public QMainWindow {
   void PlaceWindow();
   void UpdateRecentFileMenu();
   void UpdateViewMenu();
+  void BuildZoomActions(QMenu* viewMenu);
+  void UpdateTitle();
+  void UpdateWhere();
+  void RestoreWindowState();
+  void SaveWindowState();
   QAction* MakeAction(int commandId);
   void RunForm(int commandId);
   void OpenRecent(int index);
@@ -94,6 +117,13 @@ class CMainFrame : public QMainWindow {
   CVekView* view_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   QLabel* idleLabel_ = nullptr;
+  QLabel* whereLabel_ = nullptr;
+  QAction* zoomIn_ = nullptr;
+  QAction* zoomOut_ = nullptr;
+  QAction* actualSize_ = nullptr;
+  QAction* fitWidth_ = nullptr;
+  QAction* fitPage_ = nullptr;
+  std::function<SaveChoice(QWidget* parent, const std::string& question)> askSave_;
   std::map<int, QAction*> actions_;
   std::map<int, FormHandler> forms_;
   QAction* recentActions_[4] = {};

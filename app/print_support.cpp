@@ -1,12 +1,19 @@
 #include "app/print_support.h"
 
+#include <QBuffer>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPdfWriter>
 #include <QPrinterInfo>
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
+#include "app/sheet_fit.h"
+#include "io/safe_write.h"
+#include "qt/file_dialogs.h"
 #include "qt/qt_draw_device.h"
 #include "core/messages.h"
 #include "core/record_store.h"
@@ -73,11 +80,22 @@ std::pair<int, int> PrintedPageRange(const QPrinter& printer, int pageCount) {
   return {first, last};
 }
 
+std::string SheetOffPaperQuestion(double sheetWidthMm, double sheetHeightMm, double areaWidthMm,
+                                  double areaHeightMm) {
+  char text[512];
+  std::snprintf(text, sizeof text,
+                "シート（%.0f × %.0f mm）が用紙の印刷範囲（%.0f × %.0f mm）に収まりません。\n"
+                "用紙に合わせて縮小して印刷しますか？\n（「いいえ」はそのまま印刷します）",
+                sheetWidthMm, sheetHeightMm, areaWidthMm, areaHeightMm);
+  return text;
+}
+
 bool PrintPages(QPrinter& printer, int first, int last, const RecordStore& store, const SheetSettings& settings,
-                ViewState& view, MessageSink& sink) {
+                ViewState& view, MessageSink& sink, double scale) {
   if (first > last) return false;
   QPainter painter;
   if (!painter.begin(&printer)) return false;
+  if (scale != 1.0) painter.scale(scale, scale);
   QtDrawDevice device(painter);
   for (int page = first; page <= last; ++page) {
     if (page != first && !printer.newPage()) break;
@@ -120,24 +138,72 @@ bool PrintController::Print(QWidget* parent) {
   QPrinter& printer = Printer();
   printer.setPrintRange(QPrinter::AllPages);
   printer.setFromTo(0, 0);
+  printer.setDocName(documentName_);
+  printer.setCreator(QStringLiteral("Vek"));
   if (!printDialog_(printer, count, parent)) return false;
-  return PrintChosenPages(printer, count);
+  printer.setResolution(kPrintDpi);
+  const auto [first, last] = PrintedPageRange(printer, count);
+  if (first > last) return false;
+  return PrintChosenPages(printer, count, ScaleForPaper(printer, first, last));
 }
 
-bool PrintController::PrintChosenPages(QPrinter& printer, int pageCount) {
+double PrintController::ScaleForPaper(QPrinter& printer, int first, int last) {
+  const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+  const SheetExtent extent = MeasureSheet(store_, settings_, view_, {first, last});
+  if (SheetFits(extent, area.width(), area.height())) return 1.0;
+  if (!sink_.AskYesNo(SheetOffPaperQuestion(extent.widthMm, extent.heightMm, area.width(), area.height())))
+    return 1.0;
+  return FitScale(extent, area.width(), area.height());
+}
+
+bool PrintController::PrintChosenPages(QPrinter& printer, int pageCount, double scale, bool fileInMemory) {
   printer.setResolution(kPrintDpi);
   const auto [first, last] = PrintedPageRange(printer, pageCount);
   if (first > last) return false;
-  if (!PrintPages(printer, first, last, store_, settings_, view_, sink_)) {
-    sink_.Show(msg::DeviceError);  // the printer (or the file of "Print to File") did not start
+  const bool toFile = fileInMemory && printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+  const bool printed = toFile ? PrintToFile(printer, first, last, scale)
+                              : PrintPages(printer, first, last, store_, settings_, view_, sink_, scale);
+  if (!printed) {
+    sink_.Show(msg::DeviceError);  // the printer did not start, or the file could not be written
     return false;
   }
   return true;
 }
 
+bool PrintController::PrintToFile(QPrinter& printer, int first, int last, double scale) {
+  const QString target = printer.outputFileName();
+  QByteArray pdf;
+  bool drawn = false;
+  {
+    // The same job drawn into memory: a printer with an output file name of its own cannot be
+    // pointed elsewhere, so a PDF writer takes the printer's page layout, title and creator.
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(printer.resolution());
+    writer.setPageLayout(printer.pageLayout());
+    writer.setTitle(printer.docName());
+    writer.setCreator(printer.creator());
+    QPainter painter;
+    if (painter.begin(&writer)) {
+      if (scale != 1.0) painter.scale(scale, scale);
+      QtDrawDevice device(painter);
+      drawn = true;
+      for (int page = first; page <= last && drawn; ++page) {
+        if (page != first && !writer.newPage()) drawn = false;
+        if (drawn) DrawPrintedPage(device, store_, settings_, view_, sink_, page);
+      }
+      if (!painter.end()) drawn = false;
+    }
+  }
+  return drawn && !pdf.isEmpty() &&
+         WriteFileAtomically(QStringToPath(target), std::string_view(pdf.constData(), size_t(pdf.size())));
+}
+
 void PrintController::PaintPreview(QPrinter* printer) {
   // The preview asks for every page; its own print button brings the range of its print dialog.
-  PrintChosenPages(*printer, CurrentPageCount());
+  // A preview printer draws through the preview's own engine, never into the file it names.
+  PrintChosenPages(*printer, CurrentPageCount(), 1.0, false);
 }
 
 void PrintController::Preview(QWidget* parent) {
@@ -148,6 +214,18 @@ void PrintController::Preview(QWidget* parent) {
   printer.setFromTo(0, 0);
   printer.setResolution(kPrintDpi);
   preview_(printer, [this](QPrinter* p) { PaintPreview(p); }, parent);
+}
+
+void PrintController::SetDocumentName(const QString& name, const QString& pdfPath) {
+  documentName_ = name;
+  QPrinter& printer = Printer();
+  // Only a file printer takes a file name (a name set on a real printer would turn it into one), and
+  // a file the user chose stays chosen.
+  const QString current = printer.outputFileName();
+  if (printer.outputFormat() == QPrinter::PdfFormat && (current.isEmpty() || current == proposedPdf_)) {
+    printer.setOutputFileName(pdfPath);
+    proposedPdf_ = pdfPath;
+  }
 }
 
 void PrintController::Setup(QWidget* parent) { setup_(Printer(), parent); }

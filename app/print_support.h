@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "render/view_state.h"
 
@@ -43,9 +44,15 @@ void QueryPaperSize(ViewState& view, MessageSink& sink);
 std::pair<int, int> PrintedPageRange(const QPrinter& printer, int pageCount);
 
 // Draws pages first ... last of the current sheet on the printer, one sheet of paper each, through
-// the print-one-page rule. False when the printer cannot be started.
+// the print-one-page rule, scaled by `scale` (1 = true millimetres). False when the printer cannot
+// be started.
 bool PrintPages(QPrinter& printer, int first, int last, const RecordStore& store, const SheetSettings& settings,
-                ViewState& view, MessageSink& sink);
+                ViewState& view, MessageSink& sink, double scale = 1.0);
+
+// The question asked when the sheet does not fit on the printer's paper (Yes scales it onto the
+// paper, No prints it as it is).
+std::string SheetOffPaperQuestion(double sheetWidthMm, double sheetHeightMm, double areaWidthMm,
+                                  double areaHeightMm);
 
 // A printer set up as every print job of the program: high resolution at kPrintDpi.
 std::unique_ptr<QPrinter> MakePrinter();
@@ -88,11 +95,20 @@ class PrintController {
   void SetPreview(PreviewFn fn) { preview_ = std::move(fn); }
   void SetSetup(SetupFn fn) { setup_ = std::move(fn); }
   void SetPaperQuery(PaperQueryFn fn) { paperQuery_ = std::move(fn); }
+  // Name of the print job: a PDF printed to a file carries it as its title, and "print to file"
+  // proposes `pdfPath` (the document's name with ".pdf") unless the user chose a file of their own.
+  void SetDocumentName(const QString& name, const QString& pdfPath);
 
  private:
   int CurrentPageCount();
   // The pages of the printer's range at kPrintDpi; a printer that cannot be started is reported.
-  bool PrintChosenPages(QPrinter& printer, int pageCount);
+  bool PrintChosenPages(QPrinter& printer, int pageCount, double scale = 1.0, bool fileInMemory = true);
+  // "Print to file": the PDF is made in memory first and written only when complete, so that a
+  // folder that cannot be written or a full disk is reported (4090) instead of leaving an empty or
+  // cut-off file.
+  bool PrintToFile(QPrinter& printer, int first, int last, double scale);
+  // Asks to scale a sheet that does not fit the printable area; the scale to print with.
+  double ScaleForPaper(QPrinter& printer, int first, int last);
 
   const RecordStore& store_;
   const SheetSettings& settings_;
@@ -103,6 +119,8 @@ class PrintController {
   PreviewFn preview_;
   SetupFn setup_;
   PaperQueryFn paperQuery_;
+  QString documentName_;
+  QString proposedPdf_;  // the output file last proposed, replaced when the document changes
 };
 
 }  // namespace vek

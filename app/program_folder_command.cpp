@@ -2,12 +2,12 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 
 #include "core/messages.h"
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
 #include "io/settings_files.h"
+#include "io/settings_install.h"
 #include "io/settings_summary.h"
 
 namespace vek {
@@ -23,27 +23,20 @@ int RunProgramFolderCommand() {
 }
 
 int RunInitSettingsCommand() {
-  SheetSettings settings;
-  RecordStore store;
-  NullMessageSink quiet;  // the missing files are what this command is about
-  LoadSettings(settings, store, false, quiet);
   int failures = 0;
-  auto writeIfMissing = [&](const std::filesystem::path& path, const std::function<bool()>& write) {
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-      std::printf("kept:    %s\n", path.c_str());
-    } else if (write()) {
-      std::printf("written: %s\n", path.c_str());
-    } else {
-      std::fprintf(stderr, "vek: %s\n( %s )\n", NumberedMessage(msg::CannotSave).c_str(), path.c_str());
-      ++failures;
+  for (const InstalledFile& file : WriteMissingSettingsFiles()) {
+    switch (file.outcome) {
+      case InstalledFile::Outcome::Kept:
+        std::printf("kept:    %s\n", file.path.c_str());
+        break;
+      case InstalledFile::Outcome::Written:
+        std::printf("written: %s\n", file.path.c_str());
+        break;
+      case InstalledFile::Outcome::Failed:
+        std::fprintf(stderr, "vek: %s\n( %s )\n", NumberedMessage(msg::CannotSave).c_str(), file.path.c_str());
+        ++failures;
+        break;
     }
-  };
-  const auto system = SystemSettingsHostPath(settings);
-  writeIfMissing(system, [&] { return SaveSystemSettings(settings, system); });
-  for (int n = 1; n <= kRoleFontCount; ++n) {
-    const auto font = FontFileHostPath(settings, n);
-    writeIfMissing(font, [&] { return SaveFontFile(settings.fonts[n - 1], font); });
   }
   return failures == 0 ? 0 : 1;
 }

@@ -19,6 +19,9 @@ class RecentFileList {
   // Drops an entry (a file that could no longer be opened) and stores the list.
   void Remove(const QString& path);
 
+  // The settings object the list is kept in (the window keeps its own state beside it).
+  QSettings& Settings() { return *settings_; }
+
   // Menu text of entry i (0-based): "&1 /path/to/file.vdw", ampersands of the path doubled.
   QString MenuText(int i) const;
 

@@ -14,20 +14,45 @@ CVekDoc::CVekDoc(RecordStore& store, SheetSettings& settings, MessageSink& sink,
 
 CVekDoc::~CVekDoc() = default;
 
-void CVekDoc::OnNewDocument() { commands_->NewDocument(); }
+namespace {
 
-bool CVekDoc::OnFileOpen() { return commands_->Open(); }
-bool CVekDoc::OnFileSave() { return commands_->Save(); }
-bool CVekDoc::OnFileSaveAs() { return commands_->SaveAs(); }
-bool CVekDoc::LoadDocument(const std::filesystem::path& path) { return commands_->FrameworkLoad(path); }
+// Runs a file command and reports a change of the modified mark it brought.
+template <typename Command>
+auto Tracked(CVekDoc& doc, bool before, Command command) {
+  auto result = command();
+  if (doc.IsModified() != before) emit doc.ModifiedChanged(doc.IsModified());
+  return result;
+}
+
+}  // namespace
+
+void CVekDoc::OnNewDocument() {
+  Tracked(*this, IsModified(), [this] {
+    commands_->NewDocument();
+    return true;
+  });
+}
+
+bool CVekDoc::OnFileOpen() { return Tracked(*this, IsModified(), [this] { return commands_->Open(); }); }
+bool CVekDoc::OnFileSave() { return Tracked(*this, IsModified(), [this] { return commands_->Save(); }); }
+bool CVekDoc::OnFileSaveAs() { return Tracked(*this, IsModified(), [this] { return commands_->SaveAs(); }); }
+bool CVekDoc::LoadDocument(const std::filesystem::path& path) {
+  return Tracked(*this, IsModified(), [&] { return commands_->OpenFromOutside(path); });
+}
+
+void CVekDoc::SetModified(bool modified) {
+  Tracked(*this, IsModified(), [&] {
+    commands_->SetModified(modified);
+    return true;
+  });
+}
+
+bool CVekDoc::SaveModified(const std::function<SaveChoice(const std::string& question)>& ask) {
+  return Tracked(*this, IsModified(), [&] { return commands_->SaveModified(ask); });
+}
 
 void CVekDoc::UpdateAllViews() { emit UpdateViews(); }
 
-void CVekDoc::SetModified(bool modified) {
-  if (modified == commands_->IsModified()) return;
-  commands_->SetModified(modified);
-  emit ModifiedChanged(modified);
-}
 
 void CVekDoc::DocumentPathChanged(const std::filesystem::path& path) { emit PathNameChanged(PathToQString(path)); }
 

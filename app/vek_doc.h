@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "io/document_commands.h"
@@ -29,20 +30,26 @@ class CVekDoc : public QObject, public DocumentHost {
   bool OnFileOpen();
   bool OnFileSave();
   bool OnFileSaveAs();
-  // A file from the recent-file list, the command line or a drop: the framework load.
+  // A file from the recent-file list, the command line or a drop: the framework load (the previous
+  // generation's files are imported as Open imports them).
   bool LoadDocument(const std::filesystem::path& path);
 
   const std::filesystem::path& PathName() const { return commands_->PathName(); }
-  // Set when a form changed the record; saving, loading and New clear it.
+  // Set when a form's OK changed a record; cleared by loading, saving and New.
   bool IsModified() const { return commands_->IsModified(); }
   void SetModified(bool modified);
+  // Asks whether to save a modified document before it is closed or replaced; see
+  // DocumentCommands::SaveModified. True when the caller may go on.
+  bool SaveModified(const std::function<SaveChoice(const std::string& question)>& ask);
+  // The document's title: its file name, or empty before it has one.
+  std::string Title() const { return commands_->Title(); }
 
  signals:
   // The views must run their update (settings pass, paper size, redraw).
   void UpdateViews();
   // A file was opened or saved under this name.
   void PathNameChanged(const QString& path);
-  // A form changed the record, or the change was saved or discarded.
+  // The modified mark was set or cleared.
   void ModifiedChanged(bool modified);
 
  private:

@@ -3,21 +3,29 @@
 #include <QApplication>
 #include <clocale>
 
-#include "app/commands.h"
+#include "app/display_check.h"
 #include "app/form_commands.h"
-#include "qt/file_dialogs.h"
 #include "app/main_frame.h"
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
+#include "io/settings_install.h"
+#include "qt/file_dialogs.h"
+#include "qt/japanese_translations.h"
 
 namespace vek {
 
 int RunWindow(int& argc, char** argv, const CommandLineOptions& options) {
   QApplication::setOrganizationName(QStringLiteral("Vek"));
   QApplication::setApplicationName(QStringLiteral("Vek"));
+  RequireDisplayOrExit();
   QApplication app(argc, argv);
+  ReleaseDisplayGuard();
   // QApplication takes the number format from the environment; the records need the "C" one.
   std::setlocale(LC_NUMERIC, "C");
+  // Qt's dialogs speak Japanese as the rest of the program; without the translation, Qt's English.
+  InstallJapaneseQtTranslations(app);
+  // A fresh machine gets its program folder with the factory settings, as an installation would.
+  InstallSettingsOnFirstStart();
 
   // The records and settings of the run.
   RecordStore store;
@@ -29,7 +37,6 @@ int RunWindow(int& argc, char** argv, const CommandLineOptions& options) {
   } else if (!frame.StartWithFile(QStringToPath(QString::fromLocal8Bit(options.inputs.front().c_str())))) {
     return 1;
   }
-  frame.setWindowTitle(QString::fromUtf8(kMainWindowTitle));
   frame.show();
   return app.exec();
 }

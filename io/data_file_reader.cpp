@@ -107,6 +107,7 @@ LoadOutcome LoadDataBytes(std::string_view bytes, std::string_view fileName, Rec
   while (reader.Next(line)) ParseDataLine(ctx, out.code, out.kind, line);
 
   FinishLoadedRecord(store, settings, out.code, out.kind);
+  out.losses = InspectDataFile(bytes, out.code, out.kind);
   out.status = LoadOutcome::Status::Loaded;
   return out;
 }
@@ -140,6 +141,7 @@ LoadOutcome LoadDataBytesFramework(std::string_view bytes, RecordStore& store, c
   while (reader.Next(line)) ParseDataLine(ctx, out.code, out.kind, line);
 
   FinishLoadedRecord(store, settings, out.code, out.kind);
+  out.losses = InspectDataFile(bytes, out.code, out.kind);
   if (out.kind == DataKind::Test) {
     store.testFilePath = "*.vdw";
   } else {

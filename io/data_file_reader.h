@@ -9,6 +9,7 @@
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
 #include "io/data_file_format.h"
+#include "io/data_file_losses.h"
 
 namespace vek {
 
@@ -23,6 +24,7 @@ struct LoadOutcome {
   Status status = Status::CannotOpen;
   int code = kVersionUnknown;
   DataKind kind = DataKind::Test;
+  DataFileLosses losses;  // what the reader could not take over (a loaded file only)
   bool ok() const { return status == Status::Loaded; }
 };
 

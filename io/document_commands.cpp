@@ -38,6 +38,23 @@ std::vector<FileFilterEntry> ParseFilterString(std::string_view filter) {
   return out;
 }
 
+std::string SaveChangesQuestion(const std::string& title) {
+  return "「" + (title.empty() ? std::string(kUntitledTitle) : title) + "」への変更を保存しますか？";
+}
+
+bool DocumentCommands::SaveModified(const std::function<SaveChoice(const std::string& question)>& ask) {
+  if (!modified_) return true;
+  switch (ask(SaveChangesQuestion(Title()))) {
+    case SaveChoice::Save:
+      return Save();
+    case SaveChoice::Discard:
+      return true;
+    case SaveChoice::Cancel:
+      break;
+  }
+  return false;
+}
+
 TextField PathToField(const fs::path& path) { return Sjis(path.string()); }
 
 fs::path FieldToPath(std::string_view field) { return fs::path(Cp932ToUtf8(field)); }
@@ -74,6 +91,7 @@ bool DocumentCommands::OpenPath(const fs::path& path) {
   host_.UpdateAllViews();
   SetPathName(path);
   modified_ = false;
+  ReportLosses(outcome.losses, path);
   (store_.currentSheet == kCalibrationSheet ? store_.calFilePath : store_.testFilePath) = PathToField(path);
   // Remembering the folder is a convenience: a folder that cannot be written costs only that.
   WriteFileV(folder, fileV);
@@ -97,11 +115,29 @@ bool DocumentCommands::FrameworkLoad(const fs::path& path) {
     sink_.Show(msg::FileNotFound, path.string());
     return false;
   }
-  if (!LoadDataBytesFramework(*bytes, store_, settings_, parser_, sink_).ok()) return false;
+  const LoadOutcome outcome = LoadDataBytesFramework(*bytes, store_, settings_, parser_, sink_);
+  if (!outcome.ok()) return false;
   SetPathName(path);
   modified_ = false;
   host_.UpdateAllViews();
+  ReportLosses(outcome.losses, path);
   return true;
+}
+
+std::string LossesMessage(const DataFileLosses& losses, const fs::path& path) {
+  std::string text = path.filename().string() + ":";
+  for (const std::string& line : DescribeLosses(losses)) text += "\n" + line;
+  return text;
+}
+
+void DocumentCommands::ReportLosses(const DataFileLosses& losses, const fs::path& path) {
+  if (losses.Any()) sink_.ShowMessage(LossesMessage(losses, path));
+}
+
+bool DocumentCommands::OpenFromOutside(const fs::path& path) {
+  const std::optional<std::string> head = ReadFileHead(path, kFileHeadBytes);
+  if (head && FrameworkPathVersion(*head) == kVersionVer2) return OpenPath(path);
+  return FrameworkLoad(path);
 }
 
 bool DocumentCommands::WriteDocument(const fs::path& path, DataKind kind) {

@@ -3,6 +3,7 @@
 // files, command line, dropped files) and New. File choosers and the view update are supplied by the
 // caller through small interfaces; message boxes go to the MessageSink.
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,10 +12,19 @@
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
 #include "io/data_file_format.h"
+#include "io/data_file_losses.h"
 
 namespace vek {
 
 class MessageSink;
+
+// The answer to "save the changes?" before a modified document is replaced or closed.
+enum class SaveChoice { Save, Discard, Cancel };
+
+// The question's text for a document title (its file name, or empty for a document never saved).
+std::string SaveChangesQuestion(const std::string& title);
+// Title of a document that has no file yet.
+inline constexpr std::string_view kUntitledTitle = "無題";
 
 // Filters of the file choosers, in the "description|patterns|...||" form (UTF-8).
 inline constexpr std::string_view kOpenFilter =
@@ -59,6 +69,9 @@ class DocumentHost {
   virtual void DocumentPathChanged(const std::filesystem::path& path) = 0;
 };
 
+// The warning about what the reader left behind: the file's name, then one line per finding.
+std::string LossesMessage(const DataFileLosses& losses, const std::filesystem::path& path);
+
 // CP932 text of a host path as it is kept in records and remembered paths, and back.
 TextField PathToField(const std::filesystem::path& path);
 std::filesystem::path FieldToPath(std::string_view field);
@@ -79,6 +92,9 @@ class DocumentCommands {
   bool SaveAs();
   // The framework's load of a recent file, a command-line file or a dropped file.
   bool FrameworkLoad(const std::filesystem::path& path);
+  // A file handed over from outside (command line, recent-file list, a drop): the previous
+  // generation's files are imported as Open imports them, every other file takes FrameworkLoad.
+  bool OpenFromOutside(const std::filesystem::path& path);
   // File New: clears the record of the current sheet and the document's name.
   void NewDocument();
 
@@ -86,12 +102,17 @@ class DocumentCommands {
   // The document's title: the file name of its path.
   std::string Title() const { return pathName_.filename().string(); }
   bool IsModified() const { return modified_; }
-  // A form changed the record (true), or its changes are no longer pending (false).
+  // A form's OK that changed a record marks the document; loading, saving and New clear the mark.
   void SetModified(bool modified) { modified_ = modified; }
+  // Before the document is closed or replaced (exit, New, Open, a recent or dropped file): an
+  // unmodified document may go; a modified one asks `ask` and saves, discards or stays. True when
+  // the caller may go on (saved or discarded), false when the user cancelled or the save failed.
+  bool SaveModified(const std::function<SaveChoice(const std::string& question)>& ask);
 
  private:
   bool WriteDocument(const std::filesystem::path& path, DataKind kind);
   void SetPathName(const std::filesystem::path& path);
+  void ReportLosses(const DataFileLosses& losses, const std::filesystem::path& path);
 
   RecordStore& store_;
   SheetSettings& settings_;

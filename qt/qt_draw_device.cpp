@@ -178,7 +178,15 @@ Pen QtDrawDevice::SelectPen(const Pen& pen) {
 void QtDrawDevice::MoveTo(int x, int y) { cp_ = {x, y}; }
 
 void QtDrawDevice::LineTo(int x, int y) {
-  if (pen_.width > 0) painter_.drawLine(QPoint(cp_.x, cp_.y), QPoint(x, y));
+  if (pen_.width > 0) {
+    const bool straight = cp_.x == x || cp_.y == y;
+    if (pixelAlignedLines_ && straight && pen_.width % 2 == 1) {
+      // Pixel (x, y) covers x ... x + 1: its centre is where a 1-pixel rule lies in one row.
+      painter_.drawLine(QPointF(cp_.x + 0.5, cp_.y + 0.5), QPointF(x + 0.5, y + 0.5));
+    } else {
+      painter_.drawLine(QPoint(cp_.x, cp_.y), QPoint(x, y));
+    }
+  }
   cp_ = {x, y};
 }
 
@@ -193,6 +201,7 @@ void QtDrawDevice::Ellipse(int left, int top, int right, int bottom) {
 bool QtDrawDevice::SelectFont(const FontSpec& spec) {
   if (spec.height <= 0 || spec.height > kMaxCellHeight) return false;
   font_ = FontForCellHeight(SubstituteFaceName(ToQString(spec.face)), spec.height, painter_.device());
+  if (screenText_) font_.setHintingPreference(QFont::PreferFullHinting);
   escapement_ = spec.escapement;
   return true;
 }

@@ -43,6 +43,13 @@ class QtDrawDevice : public DrawDevice {
 
   const QFont& font() const { return font_; }
 
+  // Text on a screen: glyphs hinted to the pixel grid, so that small digits keep their shapes
+  // ("8" stays apart from "3") at the few pixels a screen gives them. Paper and PDF stay unhinted.
+  void SetScreenText(bool screen) { screenText_ = screen; }
+  // Straight rules of odd pen width centred on a pixel row or column, so that an anti-aliased image
+  // shows a 1-pixel rule as one dark row rather than two grey ones.
+  void SetPixelAlignedLines(bool aligned) { pixelAlignedLines_ = aligned; }
+
  private:
   struct SavedFont {
     QFont font;
@@ -60,6 +67,8 @@ class QtDrawDevice : public DrawDevice {
   Colour textColour_ = kBlack;
   TextAlign align_;
   DevicePoint cp_;
+  bool screenText_ = false;
+  bool pixelAlignedLines_ = false;
 };
 
 // 0x00BBGGRR -> QColor.

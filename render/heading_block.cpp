@@ -29,6 +29,10 @@ struct RightColumn {
 constexpr RightColumn kGraphPageRight{94.0, 114.0, 118.0};
 constexpr RightColumn kTablePageRight{100.0, 120.0, 124.0};
 constexpr double kPressureOffsetX = 118.0;
+// Where a heading value must end: before the next label, and before the unprintable strip at the
+// right of an A4 sheet (the paper's edge, 210 mm, less 5 mm).
+constexpr double kGapBeforeLabel = 1.0;
+constexpr double kPaperRightMm = 205.0;
 
 // Short formats of the pressure offset, by digits (0 ... 6).
 constexpr const char* kShortFormats[] = {"%1.0f", "%2.1f", "%3.2f", "%4.3f", "%5.4f", "%6.5f", "%f"};
@@ -41,16 +45,29 @@ void Spread(SheetCanvas& c, double x1, double x2, int row, std::string_view labe
   DrawSpreadTextMm(c, x1, x2, RowY(row), RowY(row), kCharWidth, 0.0, label);
 }
 
-// Label spread over the left column and its value at x = 35.
-void LeftItem(SheetCanvas& c, int row, std::string_view label, std::string_view value) {
+// The right end of the paper in sheet coordinates.
+double PaperRight(const SheetCanvas& c) { return kPaperRightMm - c.placement.leftMargin; }
+
+// Label spread over the left column and its value at x = 35, ending before `right`.
+void LeftItem(SheetCanvas& c, int row, std::string_view label, std::string_view value, double right) {
   Spread(c, kLabelLeft, kLabelRight, row, label);
-  DrawTextMm(c, kValueX, RowY(row), value);
+  DrawTextWithinMm(c, kValueX, RowY(row), right, value);
+}
+
+// A left item with nothing to its right on its row.
+void LeftItem(SheetCanvas& c, int row, std::string_view label, std::string_view value) {
+  LeftItem(c, row, label, value, PaperRight(c));
+}
+
+// A left item whose row has the right column's label at `col`.
+void LeftItem(SheetCanvas& c, int row, std::string_view label, std::string_view value, const RightColumn& col) {
+  LeftItem(c, row, label, value, col.labelLeft - kGapBeforeLabel);
 }
 
 void RightItem(SheetCanvas& c, const RightColumn& col, int row, std::string_view label,
                std::string_view value) {
   Spread(c, col.labelLeft, col.labelRight, row, label);
-  DrawTextMm(c, col.valueX, RowY(row), value);
+  DrawTextWithinMm(c, col.valueX, RowY(row), PaperRight(c), value);
 }
 
 void NoItem(SheetCanvas& c, const Record& r) {
@@ -59,7 +76,7 @@ void NoItem(SheetCanvas& c, const Record& r) {
     DrawTextMm(c, kLabelLeft, RowY(1), caption);
   else
     Spread(c, kLabelLeft, kLabelRight, 1, caption);
-  DrawTextMm(c, kValueX, RowY(1), r.Header(hf::BoringNo));
+  DrawTextWithinMm(c, kValueX, RowY(1), PaperRight(c), r.Header(hf::BoringNo));
 }
 
 // "初期…" / "挿入後…" + level + unit, as one text at x = 10.
@@ -107,17 +124,21 @@ void DrawHeadingBlock(SheetCanvas& c, HeadingVariant variant, const Record& r) {
   SetTextAlign(c, HAlign::Left, VAlign::Top);
   LeftItem(c, 0, r.Header(hf::SurveyNameCaption), r.Header(hf::SurveyName));
   NoItem(c, r);
-  LeftItem(c, 2, Sjis("測定年月日"), HeadingDateText(r));
+  const RightColumn* dateRowRight = variant == HeadingVariant::TestTablePage ? &kTablePageRight : nullptr;
+  if (dateRowRight)
+    LeftItem(c, 2, Sjis("測定年月日"), HeadingDateText(r), *dateRowRight);
+  else
+    LeftItem(c, 2, Sjis("測定年月日"), HeadingDateText(r));
 
   switch (variant) {
     case HeadingVariant::TestGraphPage:
-      LeftItem(c, 3, Sjis("土　質　名"), r.Header(hf::SoilName));
+      LeftItem(c, 3, Sjis("土　質　名"), r.Header(hf::SoilName), kGraphPageRight);
       RightItem(c, kGraphPageRight, 3, Sjis("測定深度"), HeadingDepthText(r));
       LeftItem(c, 4, Sjis("Ｎ　　　値"), r.Header(hf::NValue));
       break;
     case HeadingVariant::TestTablePage:
       RightItem(c, kTablePageRight, 2, r.Header(hf::EngineerCaption), r.Header(hf::Engineer));
-      LeftItem(c, 3, Sjis("孔内水位"), HeadingWaterLevelText(r));
+      LeftItem(c, 3, Sjis("孔内水位"), HeadingWaterLevelText(r), kTablePageRight);
       RightItem(c, kTablePageRight, 3, Sjis("測定深度"), HeadingDepthText(r));
       StandpipeItem(c, r, 4, hf::StandpipeInitialLevel, kInitialLevelLabel);
       StandpipeItem(c, r, 5, hf::StandpipeInsertedLevel, kInsertedLevelLabel);

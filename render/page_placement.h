@@ -41,6 +41,8 @@ struct SheetCanvas {
   // Height in device pixels of the font made current by the last successful SelectRoleFont
   // (0 before the first one).
   int fontHeightPx = 0;
+  // The font made current by the last successful SelectRoleFont (for drawing a text condensed).
+  FontSpec fontSpec;
 
   SheetCanvas(DrawDevice& d, const SheetSettings& s, const RecordStore& r, MessageSink& m)
       : device(d), settings(s), store(r), sink(m) {}

@@ -1,6 +1,8 @@
 #include "render/primitives.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -109,6 +111,25 @@ void DrawTextMm(SheetCanvas& c, double x, double y, std::string_view text) {
   c.device.TextOut(MmToDeviceX(c, x), MmToDeviceY(c, y), text);
 }
 
+void DrawTextWithinMm(SheetCanvas& c, double x, double y, double right, std::string_view text) {
+  const int left = MmToDeviceX(c, x);
+  const int room = MmToDeviceX(c, right) - left;
+  int width = c.device.TextExtent(text).width;
+  if (width <= room || room <= 0 || c.fontSpec.height <= 0) {
+    c.device.TextOut(left, MmToDeviceY(c, y), text);
+    return;
+  }
+  // The same face, smaller: first in proportion to the overflow, then a pixel at a time, since
+  // text widths do not scale exactly with the height.
+  FontSpec smaller = c.fontSpec;
+  smaller.height = std::max(1, int(int64_t(smaller.height) * room / width));
+  c.device.SaveFont();
+  while (c.device.SelectFont(smaller) && (width = c.device.TextExtent(text).width) > room && smaller.height > 1)
+    --smaller.height;
+  c.device.TextOut(left, MmToDeviceY(c, y), text);
+  c.device.RestoreFont();
+}
+
 void DrawTextInRectMm(SheetCanvas& c, double x1, double y1, double x2, double y2,
                       std::string_view text) {
   int left = MmToDeviceX(c, x1);
@@ -168,6 +189,7 @@ bool SelectRoleFont(SheetCanvas& c, int role, int escapement_degrees) {
   }
   c.device.SetTextColour(static_cast<Colour>(f->colour));
   c.fontHeightPx = spec.height;
+  c.fontSpec = spec;
   return true;
 }
 

@@ -8,7 +8,9 @@ itself:
 
     samples/make_samples.py build-dir/app/vek
 
-The old-generation files (.cdf, .ddf) are written directly in their layout, in kgf/cm2.
+The old-generation files (.cdf, .ddf) are written directly in their layout, in kgf/cm2; the results
+the .ddf holds (dH ... r of every step, Po ... E) are what vek computes from the file's own readings,
+calibration coefficients and probe, taken back to kgf/cm2.
 """
 import math
 import os
@@ -136,28 +138,71 @@ def old_cal():
     return lines
 
 
-def old_test():
+# Result fields of a test record and the factor its .ddf position holds them in (kgf/cm2 from kN/m2).
+CAL_FILE_NAME_FIELD = 20
+# vek imports old files with its factory conversion factor (1 kgf/cm2 = 100 kN/m2).
+IMPORT_FACTOR = 100.0
+RESULT_SCALES = {33: IMPORT_FACTOR, 34: IMPORT_FACTOR, 35: IMPORT_FACTOR, 36: IMPORT_FACTOR, 37: 1.0,
+                 38: IMPORT_FACTOR * 0.1, 39: IMPORT_FACTOR * 0.001}
+ROW_SCALES = {7: 1.0, 8: 1.0, 9: IMPORT_FACTOR, 10: IMPORT_FACTOR, 11: IMPORT_FACTOR, 12: 1.0}
+ANALYSED_STEPS = "4,12,19"
+
+
+def old_value(text, scale):
+    """A value vek wrote (kN/m2) as the old program kept it."""
+    if text.strip() == "":
+        return ""
+    return "%.4f" % (float(text) / scale) if scale != 1.0 else text
+
+
+def old_test_results(vek, env, tmp):
+    """Reduces and analyses the .ddf's own data with vek: the file is imported, its calibration
+    coefficients (kgf/cm2 per cm) are taken to kN/m2, and the results come back in kgf/cm2."""
+    ddf = os.path.join(tmp, "old.ddf")
+    write(ddf, old_test())
+    imported = os.path.join(tmp, "imported.vdw")
+    subprocess.run([vek, "--convert", imported, ddf], env=env, check=True, stderr=subprocess.DEVNULL)
+    with open(imported, "rb") as f:
+        lines = f.read().split(b"\r\n")
+    for field in range(25, 30):  # header field f is line f + 1
+        lines[field + 1] = (b"%g" % (float(lines[field + 1] or 0) * IMPORT_FACTOR))
+    with open(imported, "wb") as f:
+        f.write(b"\r\n".join(lines))
+    reduced = os.path.join(tmp, "reduced.vdw")
+    subprocess.run([vek, "--convert", reduced, imported, "--reduce", "--analyse", ANALYSED_STEPS], env=env,
+                   check=True, stderr=subprocess.DEVNULL)
+    with open(reduced, "rb") as f:
+        out = f.read().decode("cp932").split(CRLF)
+    header = {field: old_value(out[field + 1], scale) for field, scale in RESULT_SCALES.items()}
+    start = out.index("$$A") + 1
+    rows = []
+    for line in out[start:start + len(TEST_P[:20])]:
+        cells = line.split(",")
+        rows.append([old_value(cells[f - 1], ROW_SCALES[f]) for f in range(7, 13)])
+    return header, rows
+
+
+def old_test(results=None):
     pos = [""] * 41
     vals = {1: "北浦地区地質調査", 2: "B-1", 3: "-6.00", 4: "5.0", 5: "14.0", 6: "0.35", 7: "1998/05/14",
             8: "鈴木 一郎", 9: "粘土", 10: "4", 11: "-1.80", 12: "", 13: "4.0", 14: "60.0", 15: "108.5",
             16: "A:\\CAL0512.CDF", 17: "1", 18: "測定データ", 19: "結果図", 20: "北辰地研",
             21: "0", 22: "0.0408", 23: "0.000052", 24: "0", 25: "0",
-            26: "4", 27: "12", 28: "19", 29: "0.05", 30: "1.22", 31: "8.46", 32: "18.10", 33: "4.65",
-            34: "15.3", 35: "95.8", 36: "0", 37: "24"}
+            26: "4", 27: "12", 28: "19", 36: "0", 37: "24"}
     for k, v in vals.items():
         pos[k] = v
+    header, rows = results if results else ({}, [])
+    for field, value in header.items():  # header field f is at position f - 4
+        pos[field - 4] = value
     lines = ["$Z40 VEK Ver2"] + pos[1:] + ["$A"]
-    for p in TEST_P[:20]:
+    for step, p in enumerate(TEST_P[:20]):
         hh, pe = step_h(p)
         k = creep(pe)
         r60 = 5.0 + hh
-        pg = membrane_p(hh)
-        r = math.sqrt(RO * RO + hh * AC / (math.pi * L))
         pk = p / KGF
         lines += ["%.2f" % pk, "%.2f" % (pk + 0.08 if p else 0), "%.1f" % (r60 - hh * 4 * k - 0.1),
-                  "%.1f" % (r60 - hh * 2 * k - 0.05), "%.1f" % r60, "%.1f" % (r60 + hh * 1.5 * k + 0.05),
-                  "%.1f" % (hh * 2 * k + 0.05), "%.1f" % hh, "%.3f" % (pg / KGF), "%.3f" % ((pg - p) / KGF),
-                  "%.3f" % (pe / KGF), "%.3f" % r]
+                  "%.1f" % (r60 - hh * 2 * k - 0.05), "%.1f" % r60, "%.1f" % (r60 + hh * 1.5 * k + 0.05)]
+        lines += rows[step] if rows else [""] * 6
     lines += ["$C"]
     for p in CAL_P:
         lines += ["%g" % round(p / KGF, 2), "%.1f" % (H0_CAL + cal_h(p)), "%.1f" % cal_h(p)]
@@ -177,8 +222,16 @@ def main():
         subprocess.run([vek, "--convert", "test-sample.vdw", os.path.join(tmp, "test.vdw"),
                         "--attach-cal", "cal-sample.cdw", "--reduce", "--analyse", "5,13,24,1"],
                        env=env, check=True)
+        # The calibration path vek stored is this machine's; the sample names the file beside it.
+        path = os.path.join(HERE, "test-sample.vdw")
+        with open(path, "rb") as f:
+            lines = f.read().split(b"\r\n")
+        lines[CAL_FILE_NAME_FIELD + 1] = b"cal-sample.cdw"
+        with open(path, "wb") as f:
+            f.write(b"\r\n".join(lines))
+        results = old_test_results(vek, env, tmp)
     write(os.path.join(HERE, "old-cal.cdf"), old_cal())
-    write(os.path.join(HERE, "old-test.ddf"), old_test())
+    write(os.path.join(HERE, "old-test.ddf"), old_test(results))
 
 
 if __name__ == "__main__":

@@ -100,6 +100,13 @@ class FrameTest : public ::testing::Test {
     services.chooser = &chooser;
     services.recentFileSettings =
         std::make_unique<QSettings>(QString::fromStdString((home / "recent.ini").string()), QSettings::IniFormat);
+    services.askSave = [this](QWidget*, const std::string& question) {
+      saveQuestions.push_back(question);
+      if (saveAnswers.empty()) return SaveChoice::Discard;
+      const SaveChoice answer = saveAnswers.front();
+      saveAnswers.pop_front();
+      return answer;
+    };
     frame = std::make_unique<CMainFrame>(store, settings, std::move(services));
     frame->View().Printing().SetPaperQuery([] { return std::optional<PrinterPage>(); });
     return *frame;
@@ -131,6 +138,9 @@ class FrameTest : public ::testing::Test {
   SheetSettings settings;
   RecordingMessageSink sink;
   ScriptedChooser chooser;
+  // "Save the changes?": the questions asked and the answers to give (Discard when none is left).
+  std::vector<std::string> saveQuestions;
+  std::deque<SaveChoice> saveAnswers;
   std::unique_ptr<CMainFrame> frame;
 };
 

@@ -1,4 +1,9 @@
 // vek --convert: the batch load, processing and writing of data files.
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 
 #include "app/batch_pipeline.h"
@@ -6,6 +11,7 @@
 #include "core/encoding.h"
 #include "core/messages.h"
 #include "io/data_file_reader.h"
+#include "io/data_file_writer.h"
 #include "io/document_commands.h"
 #include "support/temp_dir.h"
 
@@ -73,7 +79,7 @@ TEST_F(ConvertTest, OldTestFileIsImported) {
   // Factory conversion factor 100: 0.25 kgf/cm2 -> 25 kN/m2; Pe scale 24 -> 2400.
   EXPECT_EQ(s.test.Test(2, tf::Pressure), "25");
   EXPECT_EQ(s.test.Test(2, tf::Reading60), "7.6");
-  EXPECT_EQ(s.test.Header(hf::Po), "122");
+  EXPECT_EQ(s.test.Header(hf::Po), "81.88");
   EXPECT_EQ(s.test.Header(hf::PeScaleMax), "2400");
   EXPECT_EQ(s.test.Header(hf::DateYear), "1998");
   EXPECT_EQ(s.test.Header(hf::DateMonth), "05");
@@ -86,6 +92,39 @@ TEST_F(ConvertTest, OldTestFileIsImported) {
   RecordStore c = Load(cal);
   EXPECT_EQ(c.calibration.Header(hf::LegacyOrigin), "300 KARUM");
   EXPECT_NE(c.calibration.Header(hf::CalCoefficient2), "_");  // refitted on reading
+}
+
+// The old sample holds the results its own readings, calibration coefficients and probe give: what
+// vek computes from them once the coefficients (kgf/cm2 per cm, kept as read) are taken to kN/m2.
+TEST_F(ConvertTest, OldTestSampleHoldsResultsOfItsOwnData) {
+  const fs::path imported = home / "imported.vdw";
+  ASSERT_EQ(RunConvert(Parse({"--convert", imported.string(), (kSamples / "old-test.ddf").string()}), sink), 0);
+  RecordStore stored = Load(imported);
+  RecordStore scaled = stored;
+  for (int f = hf::CalCoefficient1; f <= hf::CalCoefficient5; ++f) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%g", std::atof(stored.test.Header(f).c_str()) * 100);
+    scaled.test.Header(f) = text;
+  }
+  testing::WriteFileBytes(home / "scaled.vdw", WriteTestFile(scaled));
+  const fs::path redone = home / "redone.vdw";
+  ASSERT_EQ(RunConvert(Parse({"--convert", redone.string(), (home / "scaled.vdw").string(), "--reduce", "--analyse",
+                              "4,12,19"}),
+                       sink),
+            0);
+  const RecordStore computed = Load(redone);
+  auto near = [](const TextField& a, const TextField& b) {
+    return std::abs(std::atof(a.c_str()) - std::atof(b.c_str())) <= 1e-3 * (1 + std::abs(std::atof(b.c_str())));
+  };
+  for (int f : {hf::Po, hf::PyNet, hf::PlNet, hf::MeanRadius, hf::KValue, hf::EModulus})
+    EXPECT_TRUE(near(stored.test.Header(f), computed.test.Header(f)))
+        << f << ": " << stored.test.Header(f) << " vs " << computed.test.Header(f);
+  const int rows = stored.CountDataRows(tf::Pressure);
+  ASSERT_EQ(rows, 20);
+  for (int r = 1; r <= rows; ++r)
+    for (int f : {tf::DH, tf::H, tf::PG, tf::PGMinusP, tf::Pe, tf::R})
+      EXPECT_TRUE(near(stored.test.Test(r, f), computed.test.Test(r, f)))
+          << "row " << r << " field " << f << ": " << stored.test.Test(r, f) << " vs " << computed.test.Test(r, f);
 }
 
 TEST_F(ConvertTest, SeveralFilesIntoAFolder) {
@@ -119,7 +158,9 @@ TEST_F(ConvertTest, ReadAndWriteFailuresExitOne) {
                               (kSamples / "test-sample.vdw").string()}),
                        sink),
             1);
-  EXPECT_NE(std::find(sink.shown.begin(), sink.shown.end(), NumberedMessage(msg::FileNotFound, missing)),
+  // Every message of a batch names its file.
+  EXPECT_NE(std::find(sink.shown.begin(), sink.shown.end(),
+                      missing + ": " + NumberedMessage(msg::FileNotFound, missing)),
             sink.shown.end());
   EXPECT_TRUE(fs::exists(home / "outdir/test-sample.vdw"));  // the other input is still converted
 
@@ -127,7 +168,9 @@ TEST_F(ConvertTest, ReadAndWriteFailuresExitOne) {
   EXPECT_EQ(RunConvert(Parse({"--convert", (home / "file/out.vdw").string(), (kSamples / "test-sample.vdw").string()}),
                        sink),
             1);
-  EXPECT_EQ(sink.shown.back().rfind(NumberedMessage(msg::CannotSave), 0), 0u);
+  // ... and a write failure gives the system's reason.
+  EXPECT_EQ(sink.shown.back(), (home / "file/out.vdw").string() + ": " + NumberedMessage(msg::CannotSave) + " (" +
+                                   std::strerror(ENOTDIR) + ")");
 
   // A calibration file is not a test to attach.
   EXPECT_EQ(RunConvert(Parse({"--convert", (home / "t.vdw").string(), (kSamples / "test-sample.vdw").string(),

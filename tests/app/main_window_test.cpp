@@ -43,7 +43,8 @@ TEST_F(MainWindowTest, StartsWithNewTestDocumentCentredAtItsShareOfTheScreen) {
   store.test.Test(1, 1) = "100";
   StartNew();
 
-  EXPECT_EQ(frame->windowTitle(), U("ヴェク V5"));
+  EXPECT_EQ(frame->windowTitle(), U("ヴェク V5[*]"));
+  EXPECT_FALSE(frame->isWindowModified());
   EXPECT_EQ(store.currentSheet, kTestSheet);
   EXPECT_TRUE(store.calFilePath.empty());
   EXPECT_TRUE(store.test.Test(1, 1).empty());

@@ -4,6 +4,7 @@
 
 #include "app/commands.h"
 #include "app/print_support.h"
+#include "qt/file_dialogs.h"
 #include "qt/qt_draw_device.h"
 #include "render/page_compose.h"
 #include <QPainter>
@@ -209,6 +210,77 @@ TEST_F(PrintTest, PreparationQueriesThePaperAndReportsADeviceWithoutResolution) 
   EXPECT_EQ(View().paperWidthMm, 280);
   ASSERT_FALSE(sink.shown.empty());
   EXPECT_EQ(sink.shown.back(), "ハードウェア、デバイスエラー");
+}
+
+}  // namespace
+}  // namespace vek::testing
+
+namespace vek::testing {
+namespace {
+
+// "Print to file" writes the PDF only when it is complete: a device that takes no bytes (a full
+// disk) is reported instead of leaving a broken file and saying nothing.
+TEST_F(PrintTest, AFileThatCannotBeWrittenIsReported) {
+  StartWithRows(3);
+  Printing().SetPrintDialog([&](QPrinter& printer, int, QWidget*) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("/dev/full"));
+    return true;
+  });
+  EXPECT_FALSE(Printing().Print(nullptr));
+  ASSERT_FALSE(sink.shown.empty());
+  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::DeviceError));
+}
+
+// A printed PDF carries the document's name and the program, and the print dialog proposes an
+// output file named after the document.
+TEST_F(PrintTest, PrintedPdfCarriesTitleAndCreator) {
+  StartWithRows(3);
+  QString docName, creator, proposed;
+  const auto pdf = home / "t.pdf";
+  Printing().Printer().setOutputFormat(QPrinter::PdfFormat);  // a machine without printers
+  Printing().SetPrintDialog([&](QPrinter& printer, int, QWidget*) {
+    docName = printer.docName();
+    creator = printer.creator();
+    proposed = printer.outputFileName();
+    return true;
+  });
+  frame->RunCommand(kCmdFilePrint);
+  EXPECT_EQ(docName, QStringLiteral("t.vdw"));
+  EXPECT_EQ(creator, QStringLiteral("Vek"));
+  EXPECT_EQ(QStringToPath(proposed), pdf);  // beside the document, named after it
+  const std::string bytes = ReadFileBytes(pdf);
+  EXPECT_EQ(bytes.rfind("%PDF", 0), 0u);
+  // Qt writes the info strings as UTF-16 with a byte-order mark.
+  auto utf16 = [](const char* ascii) {
+    std::string out = "\xFE\xFF";
+    for (const char* p = ascii; *p; ++p) out += std::string(1, '\0') + *p;
+    return out;
+  };
+  EXPECT_NE(bytes.find(utf16("t.vdw")), std::string::npos);
+  EXPECT_NE(bytes.find(utf16("Vek")), std::string::npos);
+}
+
+// A sheet larger than the printable area is reported before printing; Yes scales it onto the paper.
+TEST_F(PrintTest, ASheetOffThePaperIsReportedBeforePrinting) {
+  StartWithRows(3);
+  auto printOn = [&](QPageLayout::Orientation orientation, const char* name) {
+    Printing().SetPrintDialog([&, orientation, name](QPrinter& printer, int, QWidget*) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(QString::fromStdString((home / name).string()));
+      printer.setPageSize(QPageSize(QPageSize::A4));
+      printer.setPageOrientation(orientation);
+      return true;
+    });
+    return Printing().Print(nullptr);
+  };
+  EXPECT_TRUE(printOn(QPageLayout::Portrait, "portrait.pdf"));
+  EXPECT_TRUE(sink.asked.empty());
+  sink.answers = {true};
+  EXPECT_TRUE(printOn(QPageLayout::Landscape, "landscape.pdf"));
+  ASSERT_EQ(sink.asked.size(), 1u);
+  EXPECT_NE(sink.asked[0].find("収まりません"), std::string::npos);
+  EXPECT_EQ(PdfPageCount(home / "landscape.pdf"), 2);
 }
 
 }  // namespace

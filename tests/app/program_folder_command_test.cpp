@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "support/run_vek.h"
 #include "support/temp_dir.h"
 
 namespace vek {
@@ -13,26 +14,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ReadFileBytes;
+using testing::RunVek;
+using testing::VekExecutable;
 using testing::TempHome;
 using testing::WriteFileBytes;
-
-fs::path VekExecutable() {
-  std::error_code ec;
-  fs::path self = fs::read_symlink("/proc/self/exe", ec);
-  return ec ? fs::path() : self.parent_path().parent_path() / "app" / "vek";
-}
-
-// Runs vek with the arguments; stdout is returned, stderr goes to `errFile`.
-std::string RunVek(const std::string& args, const fs::path& errFile, int& status) {
-  std::string cmd = "'" + VekExecutable().string() + "' " + args + " 2>'" + errFile.string() + "'";
-  FILE* p = popen(cmd.c_str(), "r");
-  std::string out;
-  if (!p) return out;
-  char buf[256];
-  for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-  status = pclose(p);
-  return out;
-}
 
 TEST(ProgramFolderCommand, PrintsOnlyTheMappedFolderOnStdout) {
   if (!fs::exists(VekExecutable())) GTEST_SKIP() << "vek executable not built";

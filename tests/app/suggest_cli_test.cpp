@@ -85,7 +85,7 @@ TEST(SuggestCommandLine, AnalyseAutoAnalysesTheSuggestedSteps) {
   EXPECT_EQ(RunConvert(Parse({"--convert", none.string(), input.string(), "--analyse", "auto"}), sink), 1);
   EXPECT_FALSE(fs::exists(none));
   ASSERT_FALSE(sink.shown.empty());  // after the missing-settings messages
-  EXPECT_EQ(sink.shown.back(), "--analyse auto: no analysable steps (Pe and r); use --reduce");
+  EXPECT_EQ(sink.shown.back(), input.string() + ": --analyse auto: no analysable steps (Pe and r); use --reduce");
 }
 
 }  // namespace

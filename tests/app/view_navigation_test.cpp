@@ -49,21 +49,25 @@ TEST_F(ViewNavigationTest, ButtonsStayWithinThePagesAndDoNotWrap) {
   EXPECT_EQ(Page(), 2);
 }
 
-TEST_F(ViewNavigationTest, PageKeysMoveByOnePageAndStillScroll) {
+TEST_F(ViewNavigationTest, PageKeysMoveByOnePageToItsTopAndScrollOnTheLastPage) {
   StartWithRows(39);  // 2 pages
   frame->View().resize(400, 300);
   QApplication::processEvents();
   QScrollBar* bar = frame->View().verticalScrollBar();
   ASSERT_GT(bar->maximum(), 0);
 
+  bar->setValue(50);
   EXPECT_EQ(PaintsAfter([&] { Key(Qt::Key_PageDown); }), 1);
   EXPECT_EQ(Page(), 2);
-  EXPECT_EQ(bar->value(), kPageScrollY);  // the default handling scrolled by a page
-  Key(Qt::Key_Down);                        // last page: stays, still redraws and scrolls
+  EXPECT_EQ(bar->value(), 0);  // a new page starts at its top
+  Key(Qt::Key_PageDown);       // last page: stays, still redraws and scrolls by a page
   EXPECT_EQ(Page(), 2);
+  EXPECT_EQ(bar->value(), kPageScrollY);
+  Key(Qt::Key_Down);
   EXPECT_EQ(bar->value(), kPageScrollY + kLineScrollY);
   Key(Qt::Key_Up);
   EXPECT_EQ(Page(), 1);
+  EXPECT_EQ(bar->value(), 0);
   EXPECT_EQ(PaintsAfter([&] { Key(Qt::Key_PageUp); }), 1);
   EXPECT_EQ(Page(), 1);
   Key(Qt::Key_Right);  // other keys only scroll

@@ -265,3 +265,72 @@ TEST(FileVFile, LongFoldersSurviveAndAMissingFileReadsEmpty) {
 
 }  // namespace
 }  // namespace vek
+
+namespace vek {
+namespace {
+
+// The three answers to "save the changes?", and what each leaves behind.
+TEST_F(DocumentCommandsTest, SaveModifiedSavesDiscardsOrStays) {
+  std::vector<std::string> questions;
+  auto answer = [&](SaveChoice choice) {
+    return [&questions, choice](const std::string& q) {
+      questions.push_back(q);
+      return choice;
+    };
+  };
+  // An unmodified document goes without a question.
+  EXPECT_TRUE(doc.SaveModified(answer(SaveChoice::Cancel)));
+  EXPECT_TRUE(questions.empty());
+
+  ASSERT_TRUE(doc.FrameworkLoad(home / "data/t.vdw"));
+  EXPECT_FALSE(doc.IsModified());
+  doc.SetModified(true);
+  store.test.Header(1) = "changed";
+  EXPECT_FALSE(doc.SaveModified(answer(SaveChoice::Cancel)));
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(questions.back(), "「t.vdw」への変更を保存しますか？");
+  EXPECT_TRUE(doc.SaveModified(answer(SaveChoice::Discard)));
+  EXPECT_EQ(ReadFileBytes(home / "data/t.vdw"), WriteTestFile(sample));  // discarded: the file as it was
+  EXPECT_TRUE(doc.SaveModified(answer(SaveChoice::Save)));
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_NE(ReadFileBytes(home / "data/t.vdw").find("$$Z\r\nchanged\r\n"), std::string::npos);
+
+  // A save that fails (the chooser of a new document is cancelled) keeps the document.
+  doc.NewDocument();
+  EXPECT_FALSE(doc.IsModified());
+  doc.SetModified(true);
+  EXPECT_FALSE(doc.SaveModified(answer(SaveChoice::Save)));
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(questions.back(), "「無題」への変更を保存しますか？");
+}
+
+// Files handed over from outside: the previous generation's are imported as Open imports them.
+TEST_F(DocumentCommandsTest, FilesFromOutsideImportTheOldFormat) {
+  const fs::path ddf = fs::path(VEK_SAMPLES_DIR) / "old-test.ddf";
+  ASSERT_TRUE(doc.OpenFromOutside(ddf));
+  EXPECT_EQ(store.currentSheet, kTestSheet);
+  EXPECT_EQ(doc.PathName(), ddf);
+  EXPECT_GT(store.CountDataRows(tf::Pressure), 0);
+  ASSERT_TRUE(doc.OpenFromOutside(home / "data/c.cdw"));
+  EXPECT_EQ(store.currentSheet, kCalibrationSheet);
+  EXPECT_EQ(store.calFilePath, "*.cdw");  // the framework load's mark
+  EXPECT_TRUE(sink.shown.empty());
+}
+
+// What the reader leaves behind is said after the load, with the file's name.
+TEST_F(DocumentCommandsTest, LoadingReportsDroppedRows) {
+  std::string bytes = WriteTestFile(sample);
+  const size_t cal = bytes.find("$$C\r\n");
+  std::string extra;
+  for (int i = 0; i < 3; ++i) extra += "9999,0,1,2,3,4\r\n";
+  WriteFileBytes(home / "data/long.vdw", bytes.substr(0, cal) + extra + bytes.substr(cal));
+  ASSERT_TRUE(doc.FrameworkLoad(home / "data/long.vdw"));
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0], "long.vdw:\n測定データの 121 行目以降（3 行）は読み込めません（最大 120 行）。");
+  chooser.answers = {home / "data/long.vdw"};
+  ASSERT_TRUE(doc.Open());
+  EXPECT_EQ(sink.shown.size(), 2u);
+}
+
+}  // namespace
+}  // namespace vek

@@ -333,3 +333,36 @@ TEST(QtDrawDeviceTest, SheetBlocksDrawOnAPage) {
 
 }  // namespace
 }  // namespace vek
+
+namespace vek {
+namespace {
+
+// On an anti-aliased image a 1-pixel rule is one dark row (and a vertical one one dark column)
+// when lines are pixel-aligned; without that it smears over two grey rows.
+TEST(QtDrawDeviceTest, PixelAlignedRulesAreOneDarkPixelWide) {
+  auto darkRowsAt = [](bool aligned, bool vertical) {
+    QImage image = WhitePage(40, 40, 150);
+    {
+      QPainter painter(&image);
+      painter.setRenderHint(QPainter::Antialiasing);
+      QtDrawDevice device(painter, 150, 150);
+      device.SetPixelAlignedLines(aligned);
+      device.SelectPen(Pen{PenStyle::Solid, 1, kBlack});
+      device.MoveTo(vertical ? 20 : 5, vertical ? 5 : 20);
+      device.LineTo(vertical ? 20 : 35, vertical ? 35 : 20);
+    }
+    int dark = 0, grey = 0;
+    for (int i = 0; i < 40; ++i) {
+      const int g = qGray(vertical ? image.pixel(i, 20) : image.pixel(20, i));
+      if (g < 64) ++dark;
+      else if (g < 224) ++grey;
+    }
+    return std::make_pair(dark, grey);
+  };
+  EXPECT_EQ(darkRowsAt(true, false), std::make_pair(1, 0));
+  EXPECT_EQ(darkRowsAt(true, true), std::make_pair(1, 0));
+  EXPECT_EQ(darkRowsAt(false, false).first, 0);  // what an unaligned rule looks like: two grey rows
+}
+
+}  // namespace
+}  // namespace vek

@@ -5,6 +5,7 @@
 
 #include "core/header_fields.h"
 #include "render/heading_block.h"
+#include "render/primitives.h"
 #include "canvas_fixture.h"
 
 namespace vek::testing {
@@ -105,6 +106,49 @@ TEST_F(HeadingTest, CalibrationVariantInMetres) {
   EXPECT_EQ(device.TextsEqual("挿入後スタンドパイプの水位 0.12ｍ").size(), 1u);
   EXPECT_TRUE(device.TextsEqual("0.3").empty());
   EXPECT_TRUE(device.TextsEqual("GL. 12.50ｍ").empty());
+}
+
+}  // namespace
+}  // namespace vek::testing
+
+namespace vek::testing {
+namespace {
+
+// A heading value that would run off the paper or over the next label is drawn smaller so that it
+// ends inside its place; a value that fits keeps the heading font.
+class CondensedHeadingTest : public HeadingTest {
+ protected:
+  CondensedHeadingTest() { SelectRoleFont(canvas, 1, 0); }
+  int EndOf(const RecordedText& t) const { return t.x + int(t.text.size()) * t.font.height / 2; }
+};
+
+TEST_F(CondensedHeadingTest, OverflowingValuesEndInsideTheirPlace) {
+  const int heading = canvas.fontSpec.height;
+  ASSERT_GT(heading, 0);
+  std::string longName;
+  for (int i = 0; i < 40; ++i) longName += "北町地区";
+  store.test.Header(hf::SurveyName) = Sjis(longName);
+  store.test.Header(hf::SoilName) = Sjis("砂まじりシルト質粘土（有機質土を含む）");  // 20 characters
+  DrawHeadingBlock(canvas, HeadingVariant::TestGraphPage, store.test);
+
+  const RecordedText name = OnlyText(longName);
+  EXPECT_LT(name.font.height, heading);
+  EXPECT_EQ(name.x, X(35));
+  EXPECT_EQ(name.y, Y(Row(0)));
+  EXPECT_LE(EndOf(name), X(205 - 15));  // A4 less its unprintable strip, from the 15 mm margin
+  RecordedText oneLarger = name;  // as large as the place allows: a pixel more would not fit
+  ++oneLarger.font.height;
+  EXPECT_GT(EndOf(oneLarger), X(205 - 15));
+
+  const RecordedText soil = OnlyText("砂まじりシルト質粘土（有機質土を含む）");
+  EXPECT_LT(soil.font.height, heading);
+  EXPECT_LE(EndOf(soil), X(93));  // before "測定深度" at 94 mm
+
+  // Values that fit keep the heading font, and the font after a condensed value is the heading's.
+  EXPECT_EQ(OnlyText("令和 5年12月 1日").font.height, heading);
+  EXPECT_EQ(OnlyText("GL. 12.50ｍ").font.height, heading);
+  EXPECT_EQ(device.font().height, heading);
+  EXPECT_EQ(device.saveDepth(), 0);
 }
 
 }  // namespace

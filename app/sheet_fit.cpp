@@ -1,0 +1,61 @@
+#include "app/sheet_fit.h"
+
+#include <QPainter>
+#include <QPicture>
+#include <algorithm>
+#include <cmath>
+
+#include "core/messages.h"
+#include "qt/qt_draw_device.h"
+#include "render/page_compose.h"
+
+namespace vek {
+
+namespace {
+
+// Resolution of the measurement: a tenth of a millimetre per unit.
+constexpr int kMeasureDpi = 254;
+constexpr double kUnitsPerMm = kMeasureDpi / 25.4;
+constexpr double kSlackMm = 0.5;
+
+std::string WholeMm(double mm) { return std::to_string(static_cast<long>(std::lround(mm))); }
+
+}  // namespace
+
+SheetExtent MeasureSheet(const RecordStore& store, const SheetSettings& settings, ViewState& view,
+                         std::pair<int, int> pages) {
+  SheetExtent extent;
+  NullMessageSink quiet;  // the draw's own messages belong to the real print or export
+  for (int page = pages.first; page <= pages.second; ++page) {
+    QPicture picture;
+    {
+      QPainter painter(&picture);
+      QtDrawDevice device(painter, kMeasureDpi, kMeasureDpi);
+      DrawPrintedPage(device, store, settings, view, quiet, page);
+    }
+    const QRect drawn = picture.boundingRect();
+    if (drawn.isEmpty()) continue;
+    extent.widthMm = std::max(extent.widthMm, (drawn.right() + 1) / kUnitsPerMm);
+    extent.heightMm = std::max(extent.heightMm, (drawn.bottom() + 1) / kUnitsPerMm);
+  }
+  return extent;
+}
+
+bool SheetFits(const SheetExtent& extent, double widthMm, double heightMm) {
+  return extent.widthMm <= widthMm + kSlackMm && extent.heightMm <= heightMm + kSlackMm;
+}
+
+double FitScale(const SheetExtent& extent, double widthMm, double heightMm) {
+  if (SheetFits(extent, widthMm, heightMm)) return 1.0;
+  double scale = 1.0;
+  if (extent.widthMm > 0) scale = std::min(scale, widthMm / extent.widthMm);
+  if (extent.heightMm > 0) scale = std::min(scale, heightMm / extent.heightMm);
+  return scale;
+}
+
+std::string DoesNotFitText(const SheetExtent& extent, const std::string& paper, double widthMm, double heightMm) {
+  return "the sheet (" + WholeMm(extent.widthMm) + " x " + WholeMm(extent.heightMm) + " mm) does not fit on " +
+         paper + " (" + WholeMm(widthMm) + " x " + WholeMm(heightMm) + " mm)";
+}
+
+}  // namespace vek
