@@ -38,5 +38,7 @@
   X(UseOpenForOldVersion, 100003, "旧バージョンファイルは「開く」で読み込んで下さい」") \
   X(SamePressure, 100004, "同じ圧力があります") \
   X(TooFewStepsToSuggest, 100301, "推奨点を求めるには、Pe と r のある点が %1 点以上必要です。（現在 %2 点）") \
+  X(CannotSaveFile, 100401, "保存できませんでした\n( %1 )") \
+  X(FaceNameNotStorable, 100402, "このフォント名はフォントファイルに保存できません\n( %1 )") \
   X(BadDriveName, 100450, "ドライブ名が異常です") \
   X(BadFolderOrDrive, 100451, "フォルダ名またはドライブ名が異常です")

@@ -199,9 +199,4 @@ double Interpolate(double value, double from_low, double from_high, double to_lo
   return 0.0;
 }
 
-Colour ParseColourText(std::string_view text) {
-  const std::string s(text);
-  return static_cast<Colour>(std::strtol(s.c_str(), nullptr, 0));
-}
-
 }  // namespace vek

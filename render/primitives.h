@@ -3,6 +3,7 @@
 // are built on, which the small graphs of the forms use directly), role fonts and text alignment.
 #include <string_view>
 
+#include "core/colour_text.h"
 #include "render/draw_device.h"
 #include "render/page_placement.h"
 
@@ -58,8 +59,5 @@ bool SelectRoleFont(SheetCanvas& c, int role, int escapement_degrees = 0);
 
 // Maps value from the scale from_low ... from_high to to_low ... to_high; 0 for a degenerate scale.
 double Interpolate(double value, double from_low, double from_high, double to_low, double to_high);
-
-// Colour text of the settings ("0x808080"; a leading 0 means octal, otherwise decimal).
-Colour ParseColourText(std::string_view text);
 
 }  // namespace vek
