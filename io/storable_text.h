@@ -10,7 +10,8 @@ namespace vek {
 // False for a text holding a line break (CR or LF) or "$$".
 bool IsStorableHeaderText(std::string_view cp932);
 
-// False for a cell holding a comma or a line break.
+// False for a cell holding a comma, a double quote or a line break (the reader drops quotes, so a
+// quoted comma would split the cell).
 bool IsStorableCellText(std::string_view cp932);
 
 }  // namespace vek

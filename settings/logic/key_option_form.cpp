@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "settings/logic/settings_save.h"
+#include "settings/logic/settings_storage.h"
 
 namespace vek {
 
@@ -13,7 +13,7 @@ KeyOptionForm::KeyOptionForm(SheetSettings& settings)
 
 bool KeyOptionForm::Commit(MessageSink& sink) {
   if (choice_ != opened_) settings_.EnterKeyMode = static_cast<int>(choice_);
-  return SaveSystemSettingsReporting(settings_, sink);
+  return StoreSystemSettings(settings_, sink);
 }
 
 }  // namespace vek

@@ -25,6 +25,7 @@ TEST(Cp932ValidatorTest, RefusesWhatCp932OrTheDataFileCannotHold) {
   EXPECT_TRUE(IsAcceptableEntry(QStringLiteral("a$b,c"), 0, TextSlot::HeaderText));
   EXPECT_FALSE(IsAcceptableEntry(QStringLiteral("a\nb"), 0, TextSlot::HeaderText));
   EXPECT_FALSE(IsAcceptableEntry(QStringLiteral("1,5"), 0, TextSlot::TableCell));
+  EXPECT_FALSE(IsAcceptableEntry(QStringLiteral("\"1"), 0, TextSlot::TableCell));
   EXPECT_TRUE(IsAcceptableEntry(QStringLiteral("$$"), 0, TextSlot::TableCell));
 }
 
