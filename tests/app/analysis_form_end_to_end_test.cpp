@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/parsed_options.h"
 #include "app/batch_pipeline.h"
 #include "app/commands.h"
 #include "app/form_commands.h"
@@ -20,12 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 const fs::path kSample = fs::path(VEK_SAMPLES_DIR) / "test-sample.vdw";
-
-CommandLineOptions Parse(const std::vector<std::string>& args) {
-  ParseResult r = ParseCommandLine(args);
-  EXPECT_TRUE(r.ok) << r.error;
-  return r.options;
-}
 
 // Moves the chosen step of a type to `row` with the form's own buttons.
 void MoveStep(CAnalysisDlg& form, QRadioButton* type, int row) {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
+#include "app/parsed_options.h"
 #include "app/batch_pipeline.h"
 #include "app/file_naming_sink.h"
 #include "app/command_line.h"
@@ -23,12 +24,6 @@ namespace fs = std::filesystem;
 using testing::ReadFileBytes;
 
 const fs::path kSamples = VEK_SAMPLES_DIR;
-
-CommandLineOptions Parse(std::vector<std::string> args) {
-  ParseResult r = ParseCommandLine(args);
-  EXPECT_TRUE(r.ok) << r.error;
-  return r.options;
-}
 
 RecordStore Load(const fs::path& p) {
   RecordStore s;

@@ -1,5 +1,6 @@
 // vek --export-csv, --summary, --summary-pdf and --check, and their window side: File → "CSV出力...",
 // VEK → "データ点検" and the status-bar note of a file opened with findings.
+#include "app/parsed_options.h"
 #include "app/data_commands.h"
 
 #include <gtest/gtest.h>
@@ -19,12 +20,6 @@ namespace fs = std::filesystem;
 using testing::ReadFileBytes;
 
 const fs::path kSamples = VEK_SAMPLES_DIR;
-
-CommandLineOptions Parse(std::vector<std::string> args) {
-  ParseResult r = ParseCommandLine(args);
-  EXPECT_TRUE(r.ok) << r.error;
-  return r.options;
-}
 
 std::unique_ptr<RecordStore> LoadSample(const char* name) {
   auto s = std::make_unique<RecordStore>();

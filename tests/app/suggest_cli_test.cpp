@@ -1,6 +1,7 @@
 // vek --suggest and --analyse auto: the suggested steps on the command line.
 #include <gtest/gtest.h>
 
+#include "app/parsed_options.h"
 #include "app/batch_pipeline.h"
 #include "app/command_line.h"
 #include "app/suggest_command.h"
@@ -15,12 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 const fs::path kSamples = VEK_SAMPLES_DIR;
-
-CommandLineOptions Parse(const std::vector<std::string>& args) {
-  ParseResult r = ParseCommandLine(args);
-  EXPECT_TRUE(r.ok) << r.error;
-  return r.options;
-}
 
 TEST(SuggestCommandLine, ParsesAutoAndSuggest) {
   auto r = ParseCommandLine({"--export-pdf", "o.pdf", "t.vdw", "--analyse", "auto,3"});
