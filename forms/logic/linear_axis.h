@@ -1,5 +1,6 @@
 #pragma once
-// A linear axis of a small graph: values on [from, to] mapped onto the pixels [pixelFrom, pixelTo].
+// A linear axis of a small graph: values on [from, to] mapped onto the pixels [pixelFrom, pixelTo]
+// (pixelTo may lie below pixelFrom, as for an upward y axis in device pixels).
 
 namespace vek {
 

@@ -7,13 +7,6 @@
 
 namespace vek {
 
-int LinearAxis::Map(double v) const {
-  if (to - from < 0.01) return 0;
-  const double p = p0 + (v - from) / (to - from) * (p1 - p0);
-  if (!(p >= -999999.9 && p <= 99999.9)) return 0;
-  return static_cast<int>(p);
-}
-
 AxisRange CheckedRange(double from, double to, double minimumRange, double fallbackFrom, double fallbackTo) {
   if (to - from < minimumRange || !std::isfinite(to - from)) return {fallbackFrom, fallbackTo, true};
   return {from, to, false};
@@ -37,8 +30,8 @@ void SmallPlot::Frame() {
 }
 
 void SmallPlot::Point(double x, double y, Colour circle, bool cross, Colour crossColour) {
-  const int px = x_.Map(x);
-  const int py = y_.Map(y);
+  const int px = x_.Pixel(x);
+  const int py = y_.Pixel(y);
   DrawCircle(device_, px, py, 3, PenStyle::Solid, 2, circle);
   if (!cross) return;
   DrawLine(device_, px - 3, py - 3, px + 3, py + 3, PenStyle::Solid, 1, crossColour);
@@ -46,13 +39,13 @@ void SmallPlot::Point(double x, double y, Colour circle, bool cross, Colour cros
 }
 
 void SmallPlot::Label(double x, double y, std::string_view text, Colour colour) {
-  const int px = x_.Map(x);
+  const int px = x_.Pixel(x);
   // Distances measured upwards from the bottom of the y axis.
-  const int up = y_.p0 - y_.Map(y);
-  const int axisHeight = y_.p0 - y_.p1;
+  const int up = y_.pixelFrom - y_.Pixel(y);
+  const int axisHeight = y_.pixelFrom - y_.pixelTo;
   int dx = 4;
   int dy = -2;
-  if (px > 0.6 * (x_.p0 + x_.p1)) {
+  if (px > 0.6 * (x_.pixelFrom + x_.pixelTo)) {
     dx = -120;
     dy = 6;
   } else if (up < 0.1 * axisHeight) {
@@ -62,7 +55,7 @@ void SmallPlot::Label(double x, double y, std::string_view text, Colour colour) 
   }
   // The box's lower-left corner lies dx, dy from the point (dy upwards).
   const int left = px + dx;
-  const int bottom = y_.Map(y) - dy;
+  const int bottom = y_.Pixel(y) - dy;
   device_.SaveFont();
   FontSpec font;
   font.height = 12;

@@ -4,22 +4,10 @@
 // point so that they stay inside the plot.
 #include <string_view>
 
+#include "forms/logic/linear_axis.h"
 #include "render/draw_device.h"
 
 namespace vek {
-
-// A value range [from, to] mapped onto the pixel range [p0, p1] (p1 may lie below p0, as for an
-// upward y axis in device pixels).
-struct LinearAxis {
-  double from = 0.0;
-  double to = 1.0;
-  int p0 = 0;
-  int p1 = 0;
-
-  // p0 + (v - from) / (to - from) * (p1 - p0); 0 when the range is narrower than 0.01 or the result
-  // lies outside -999999.9 ... 99999.9.
-  int Map(double v) const;
-};
 
 // An axis range that must be at least `minimumRange` wide; otherwise the replacement is used and
 // `replaced` tells the caller to say so.

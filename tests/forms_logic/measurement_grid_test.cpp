@@ -391,11 +391,11 @@ TEST_F(GridTest, AfterStepsRecomputeAndReduce) {
 
 TEST(SmallPlotTest, AxisMappingAndReplacedRanges) {
   const LinearAxis up{0, 80, 108, 8};
-  EXPECT_EQ(up.Map(0), 108);
-  EXPECT_EQ(up.Map(80), 8);
-  EXPECT_EQ(up.Map(40), 58);
-  EXPECT_EQ((LinearAxis{5, 5.005, 0, 100}.Map(5)), 0);       // narrower than 0.01
-  EXPECT_EQ((LinearAxis{0, 0.02, 0, 100000}.Map(1)), 0);     // beyond the pixel range
+  EXPECT_EQ(up.Pixel(0), 108);
+  EXPECT_EQ(up.Pixel(80), 8);
+  EXPECT_EQ(up.Pixel(40), 58);
+  EXPECT_EQ((LinearAxis{5, 5.005, 0, 100}.Pixel(5)), 0);       // narrower than 0.01
+  EXPECT_EQ((LinearAxis{0, 0.02, 0, 100000}.Pixel(1)), 0);     // beyond the pixel range
   const AxisRange bad = CheckedRange(10, 10.05, 0.1, 0, 1600);
   EXPECT_TRUE(bad.replaced);
   EXPECT_EQ(bad.to, 1600);
