@@ -2,9 +2,10 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include "app/program_icons.h"
 
 namespace vek {
 
@@ -14,7 +15,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
   auto* icon = new QLabel(this);
   icon->setObjectName("aboutIcon");
-  icon->setPixmap(QIcon(":/icons/vek.png").pixmap(48, 48));
+  icon->setPixmap(ProgramIcon().pixmap(48, 48));
   icon->setAlignment(Qt::AlignTop);
 
   auto* lines = new QVBoxLayout;

@@ -17,6 +17,7 @@
 
 #include "app/about_dialog.h"
 #include "app/commands.h"
+#include "app/program_icons.h"
 #include "app/record_tools.h"
 #include "qt/file_dialogs.h"
 #include "qt/qt_message_sink.h"
@@ -24,30 +25,11 @@
 #include "app/vek_view.h"
 #include "core/record_store.h"
 
-// Resources of the static app library must be registered by hand (outside any namespace).
-static void InitVekResources() { Q_INIT_RESOURCE(vek); }
-
 namespace vek {
 
 namespace {
 
 QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-// Icons of the toolbar buttons.
-const char* IconOf(int id) {
-  switch (id) {
-    case kCmdFileNew: return ":/icons/new.png";
-    case kCmdFileOpen: return ":/icons/open.png";
-    case kCmdFileSave: return ":/icons/save.png";
-    case kCmdFilePrint: return ":/icons/print.png";
-    case kCmdAppAbout: return ":/icons/about.png";
-    case kCmdGraphPage: return ":/icons/graph.png";
-    case kCmdTablePage: return ":/icons/table.png";
-    case kCmdPrevPage: return ":/icons/prev_page.png";
-    case kCmdNextPage: return ":/icons/next_page.png";
-    default: return nullptr;
-  }
-}
 
 // The status-bar indicators of the lock keys. Linux offers no portable way to read their state, so
 // the panes are shown without a state (greyed).
@@ -74,7 +56,6 @@ SaveChoice AskSaveInMessageBox(QWidget* parent, const std::string& question) {
 
 CMainFrame::CMainFrame(RecordStore& store, SheetSettings& settings, FrameServices services, QWidget* parent)
     : QMainWindow(parent), store_(store), settings_(settings) {
-  InitVekResources();
   if (services.sink) {
     sink_ = services.sink;
   } else {
@@ -109,7 +90,7 @@ CMainFrame::CMainFrame(RecordStore& store, SheetSettings& settings, FrameService
   connect(view_, &CVekView::PagePainted, this, &CMainFrame::UpdateWhere);
   connect(view_, &CVekView::ZoomChanged, this, &CMainFrame::UpdateWhere);
 
-  setWindowIcon(QIcon(":/icons/vek.png"));
+  setWindowIcon(ProgramIcon());
   BuildMenus();
   BuildToolBar();
   BuildStatusBar();
@@ -222,8 +203,8 @@ QAction* CMainFrame::MakeAction(int id) {
   if (info && info->shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(info->shortcut)));
   action->setStatusTip(Utf8(parts.status));
   action->setToolTip(Utf8(parts.tip));
-  if (const char* icon = IconOf(id)) {
-    action->setIcon(QIcon(QString::fromLatin1(icon)));
+  if (QIcon icon = CommandIcon(id); !icon.isNull()) {
+    action->setIcon(icon);
     action->setIconVisibleInMenu(false);
   }
   if (info && info->isForm) action->setEnabled(forms_.count(id) > 0);

@@ -26,11 +26,15 @@ void RecentFileList::Load() {
 }
 
 void RecentFileList::Store() {
+  // Only what differs is handed to QSettings: any change makes it rewrite (and sync) the whole file,
+  // and reopening the newest file, the usual start, changes nothing.
   for (int i = 0; i < size_; ++i) {
-    if (i < entries_.size())
-      settings_->setValue(KeyOf(i), entries_[i]);
-    else
-      settings_->remove(KeyOf(i));
+    const QString key = KeyOf(i);
+    if (i < entries_.size()) {
+      if (settings_->value(key).toString() != entries_[i]) settings_->setValue(key, entries_[i]);
+    } else if (settings_->contains(key)) {
+      settings_->remove(key);
+    }
   }
   // No sync() here: QSettings writes the change from the event loop shortly afterwards and at exit,
   // so opening a file never waits for a forced disk write of the list.

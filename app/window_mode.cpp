@@ -14,18 +14,26 @@
 
 namespace vek {
 
-int RunWindow(int& argc, char** argv, const CommandLineOptions& options) {
+void NameApplication() {
   QApplication::setOrganizationName(QStringLiteral("Vek"));
   QApplication::setApplicationName(QStringLiteral("Vek"));
-  RequireDisplayOrExit();
-  QApplication app(argc, argv);
-  ReleaseDisplayGuard();
+}
+
+void PrepareWindowApplication(QApplication& app) {
   // QApplication takes the number format from the environment; the records need the "C" one.
   std::setlocale(LC_NUMERIC, "C");
   // Qt's dialogs speak Japanese as the rest of the program; without the translation, Qt's English.
   InstallJapaneseQtTranslations(app);
   // A fresh machine gets its program folder with the factory settings, as an installation would.
   InstallSettingsOnFirstStart();
+}
+
+int RunWindow(int& argc, char** argv, const CommandLineOptions& options) {
+  NameApplication();
+  RequireDisplayOrExit();
+  QApplication app(argc, argv);
+  ReleaseDisplayGuard();
+  PrepareWindowApplication(app);
 
   // The records and settings of the run.
   RecordStore store;
