@@ -179,7 +179,7 @@ int RunExportCommand(const CommandLineOptions& o, MessageSink& sink) {
 
   // A sheet larger than the paper is said before anything is written; --fit shrinks it onto it.
   UsePaper(view, *paper);
-  const SheetExtent extent = MeasureSheet(store, settings, view, *pages);
+  const SheetExtent extent = MeasureSheet(store, settings, view, *pages, pdf ? kExportPdfDpi : o.dpi);
   const QSizeF paperMm = QPageSize::size(paper->id, QPageSize::Millimeter);
   double scale = 1.0;
   if (!SheetFits(extent, paperMm.width(), paperMm.height())) {

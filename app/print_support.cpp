@@ -149,7 +149,7 @@ bool PrintController::Print(QWidget* parent) {
 
 double PrintController::ScaleForPaper(QPrinter& printer, int first, int last) {
   const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
-  const SheetExtent extent = MeasureSheet(store_, settings_, view_, {first, last});
+  const SheetExtent extent = MeasureSheet(store_, settings_, view_, {first, last}, kPrintDpi);
   if (SheetFits(extent, area.width(), area.height())) return 1.0;
   if (!sink_.AskYesNo(SheetOffPaperQuestion(extent.widthMm, extent.heightMm, area.width(), area.height())))
     return 1.0;

@@ -1,21 +1,16 @@
 #include "app/sheet_fit.h"
 
-#include <QPainter>
-#include <QPicture>
 #include <algorithm>
 #include <cmath>
 
 #include "core/messages.h"
-#include "qt/qt_draw_device.h"
+#include "qt/extent_draw_device.h"
 #include "render/page_compose.h"
 
 namespace vek {
 
 namespace {
 
-// Resolution of the measurement: a tenth of a millimetre per unit.
-constexpr int kMeasureDpi = 254;
-constexpr double kUnitsPerMm = kMeasureDpi / 25.4;
 constexpr double kSlackMm = 0.5;
 
 std::string WholeMm(double mm) { return std::to_string(static_cast<long>(std::lround(mm))); }
@@ -23,20 +18,15 @@ std::string WholeMm(double mm) { return std::to_string(static_cast<long>(std::lr
 }  // namespace
 
 SheetExtent MeasureSheet(const RecordStore& store, const SheetSettings& settings, ViewState& view,
-                         std::pair<int, int> pages) {
+                         std::pair<int, int> pages, int dpi) {
   SheetExtent extent;
   NullMessageSink quiet;  // the draw's own messages belong to the real print or export
+  const double unitsPerMm = dpi / 25.4;
   for (int page = pages.first; page <= pages.second; ++page) {
-    QPicture picture;
-    {
-      QPainter painter(&picture);
-      QtDrawDevice device(painter, kMeasureDpi, kMeasureDpi);
-      DrawPrintedPage(device, store, settings, view, quiet, page);
-    }
-    const QRect drawn = picture.boundingRect();
-    if (drawn.isEmpty()) continue;
-    extent.widthMm = std::max(extent.widthMm, (drawn.right() + 1) / kUnitsPerMm);
-    extent.heightMm = std::max(extent.heightMm, (drawn.bottom() + 1) / kUnitsPerMm);
+    ExtentDrawDevice device(dpi, dpi);
+    DrawPrintedPage(device, store, settings, view, quiet, page);
+    extent.widthMm = std::max(extent.widthMm, device.Right() / unitsPerMm);
+    extent.heightMm = std::max(extent.heightMm, device.Bottom() / unitsPerMm);
   }
   return extent;
 }

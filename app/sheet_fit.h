@@ -18,9 +18,10 @@ struct SheetExtent {
 };
 
 // The largest extent of pages first ... last of the store's current sheet (everything drawn:
-// rules, text, curves). The view's current page is left as it was.
+// rules, text, curves), measured at the resolution the pages will be drawn at (`dpi`), so that
+// text is measured in the fonts the drawing will use. The view's current page is left as it was.
 SheetExtent MeasureSheet(const RecordStore& store, const SheetSettings& settings, ViewState& view,
-                         std::pair<int, int> pages);
+                         std::pair<int, int> pages, int dpi);
 
 // True when the extent lies inside an area of `widthMm` x `heightMm` (half a millimetre of slack
 // for the rounding of text extents).

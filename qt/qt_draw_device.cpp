@@ -5,6 +5,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRawFont>
 #include <QtMath>
 #include <cmath>
 #include <cstdlib>
@@ -12,7 +13,7 @@
 #include <mutex>
 #include <tuple>
 
-#include "core/encoding.h"
+#include "qt/cp932_text.h"
 #include "qt/dash_runs.h"
 
 namespace vek {
@@ -20,8 +21,6 @@ namespace vek {
 namespace {
 
 constexpr int kMaxCellHeight = 32767;
-
-QString ToQString(std::string_view cp932) { return QString::fromStdString(Cp932ToUtf8(cp932)); }
 
 // Full-width Latin letters to ASCII, spaces (both widths) dropped, upper case: the spellings of one
 // Windows face name compare equal.
@@ -36,8 +35,12 @@ QString FaceKey(const QString& face) {
   return key;
 }
 
+QFontMetricsF Metrics(const QFont& font, QPaintDevice* device) {
+  return device ? QFontMetricsF(font, device) : QFontMetricsF(font);
+}
+
 double CellOf(const QFont& font, QPaintDevice* device) {
-  const QFontMetricsF m = device ? QFontMetricsF(font, device) : QFontMetricsF(font);
+  const QFontMetricsF m = Metrics(font, device);
   return m.ascent() + m.descent();
 }
 
@@ -70,21 +73,29 @@ QString SubstituteFaceName(const QString& face) {
 
 namespace {
 
-// The search behind FontForCellHeight. Every pixel size it measures costs a font engine (a
-// fontconfig match), so sizes are measured only as far as the answer needs them.
+// The search behind FontForCellHeight. Sizes are measured only as far as the answer needs them.
+// The first size goes through the font database, which finds the face or its stand-in (a fontconfig
+// match); the other sizes are measured on that face scaled to them, which gives the same metrics
+// without a database search and a font engine of its own for every size.
 QFont ChooseFontForCellHeight(const QString& face, int cell_height, QPaintDevice* device) {
   QFont font;
   // The named face first; Japanese glyphs it lacks come from IPAMincho.
   font.setFamilies({face, QStringLiteral("IPAMincho")});
   font.setStyleStrategy(QFont::PreferMatch);
   std::map<int, double> measured;
+  QRawFont scaled;
   auto cellAt = [&](int size) {
     auto found = measured.find(size);
     if (found != measured.end()) return found->second;
+    if (scaled.isValid()) {
+      scaled.setPixelSize(size);
+      return measured[size] = scaled.ascent() + scaled.descent();
+    }
     font.setPixelSize(size);
     return measured[size] = CellOf(font, device);
   };
   const double cell = cellAt(cell_height);
+  scaled = QRawFont::fromFont(font);
   if (cell <= 0) {
     font.setPixelSize(cell_height);
     return font;
@@ -116,21 +127,19 @@ QFont ChooseFontForCellHeight(const QString& face, int cell_height, QPaintDevice
 struct FontKey {
   QString face;
   int cellHeight;
-  int dpi;
-  bool operator<(const FontKey& o) const {
-    return std::tie(cellHeight, dpi, face) < std::tie(o.cellHeight, o.dpi, o.face);
-  }
+  bool operator<(const FontKey& o) const { return std::tie(cellHeight, face) < std::tie(o.cellHeight, o.face); }
 };
 
 }  // namespace
 
 QFont FontForCellHeight(const QString& face, int cell_height, QPaintDevice* device) {
-  // Metrics of a pixel-sized font depend on the face, the size and the device's vertical dpi only,
-  // so one search serves every later request of the same kind (every repaint, every page).
+  // Metrics of a pixel-sized font depend on the face and the size only, not on the device's
+  // resolution, so one search serves every later request of the same kind (every repaint, every
+  // page, and the measuring pass before a print or export at the same resolution).
   // Never destroyed: the fonts must not outlive the application's font cache at exit.
   static std::mutex mutex;
   static auto& cache = *new std::map<FontKey, QFont>;
-  const FontKey key{face, cell_height, device ? device->logicalDpiY() : 0};
+  const FontKey key{face, cell_height};
   {
     std::lock_guard<std::mutex> lock(mutex);
     auto found = cache.find(key);
@@ -247,9 +256,51 @@ void QtDrawDevice::Ellipse(int left, int top, int right, int bottom) {
   painter_.restore();
 }
 
-bool QtDrawDevice::SelectFont(const FontSpec& spec) {
+bool FontForRequest(const FontSpec& spec, QPaintDevice* device, QFont& font) {
   if (spec.height <= 0 || spec.height > kMaxCellHeight) return false;
-  font_ = FontForCellHeight(SubstituteFaceName(ToQString(spec.face)), spec.height, painter_.device());
+  font = FontForCellHeight(SubstituteFaceName(FromCp932(spec.face)), spec.height, device);
+  return true;
+}
+
+double TextAdvance(const QFont& font, const QString& text, QPaintDevice* device) {
+  if (font.pixelSize() <= 0) return Metrics(font, device).horizontalAdvance(text);
+  using Key = std::tuple<QString, int, int, QString>;
+  static std::mutex mutex;
+  static auto& advances = *new std::map<Key, double>;  // never destroyed, as the font cache
+  Key key{font.families().value(0), font.pixelSize(), int(font.hintingPreference()), text};
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    auto found = advances.find(key);
+    if (found != advances.end()) return found->second;
+  }
+  const double advance = Metrics(font, device).horizontalAdvance(text);
+  std::lock_guard<std::mutex> lock(mutex);
+  if (advances.size() >= 8192) advances.clear();
+  advances.emplace(std::move(key), advance);
+  return advance;
+}
+
+TextPlacement PlaceText(const QFont& font, QPaintDevice* device, const TextAlign& align, const QString& text,
+                        bool measure) {
+  const QFontMetricsF metrics = Metrics(font, device);
+  TextPlacement placed;
+  placed.ascent = metrics.ascent();
+  placed.descent = metrics.descent();
+  if (measure || align.horizontal != HAlign::Left || align.updateCurrentPosition)
+    placed.width = TextAdvance(font, text, device);
+  if (align.horizontal == HAlign::Centre) placed.dx = -placed.width / 2;
+  if (align.horizontal == HAlign::Right) placed.dx = -placed.width;
+  placed.dy = align.vertical == VAlign::Top ? placed.ascent : -placed.descent;
+  return placed;
+}
+
+DevicePoint PositionAfterText(int x, int y, double width, int escapement) {
+  const double angle = qDegreesToRadians(escapement / 10.0);
+  return {x + int(std::lround(width * std::cos(angle))), y - int(std::lround(width * std::sin(angle)))};
+}
+
+bool QtDrawDevice::SelectFont(const FontSpec& spec) {
+  if (!FontForRequest(spec, painter_.device(), font_)) return false;
   if (screenText_) font_.setHintingPreference(QFont::PreferFullHinting);
   escapement_ = spec.escapement;
   return true;
@@ -266,21 +317,14 @@ void QtDrawDevice::RestoreFont() {
 
 void QtDrawDevice::TextOut(int x, int y, std::string_view text) {
   FlushLines();
-  const QString s = ToQString(text);
-  const QFontMetricsF m(font_, painter_.device());
+  const QString s = FromCp932(text);
   // Measuring shapes the text a second time (drawing shapes it again), so left-aligned text that
   // leaves the current position alone is not measured.
-  const bool needsWidth = align_.horizontal != HAlign::Left || align_.updateCurrentPosition;
-  const double width = needsWidth ? m.horizontalAdvance(s) : 0.0;
+  const TextPlacement placed = PlaceText(font_, painter_.device(), align_, s, false);
   if (align_.updateCurrentPosition) {
     x = cp_.x;
     y = cp_.y;
   }
-  // Offset of the baseline start from the reference point, in the text's own (unrotated) frame.
-  double dx = 0.0;
-  if (align_.horizontal == HAlign::Centre) dx = -width / 2;
-  if (align_.horizontal == HAlign::Right) dx = -width;
-  const double dy = align_.vertical == VAlign::Top ? m.ascent() : -m.descent();
 
   painter_.save();
   painter_.setFont(font_);
@@ -288,14 +332,10 @@ void QtDrawDevice::TextOut(int x, int y, std::string_view text) {
   painter_.setBackgroundMode(Qt::TransparentMode);
   painter_.translate(x, y);
   if (escapement_ != 0) painter_.rotate(-escapement_ / 10.0);
-  painter_.drawText(QPointF(dx, dy), s);
+  painter_.drawText(QPointF(placed.dx, placed.dy), s);
   painter_.restore();
 
-  if (align_.updateCurrentPosition) {
-    const double angle = qDegreesToRadians(escapement_ / 10.0);
-    cp_.x = x + int(std::lround(width * std::cos(angle)));
-    cp_.y = y - int(std::lround(width * std::sin(angle)));
-  }
+  if (align_.updateCurrentPosition) cp_ = PositionAfterText(x, y, placed.width, escapement_);
 }
 
 void QtDrawDevice::TextInRect(int left, int top, int right, int bottom, std::string_view text) {
@@ -305,13 +345,14 @@ void QtDrawDevice::TextInRect(int left, int top, int right, int bottom, std::str
   painter_.setPen(ToQColor(textColour_));
   painter_.setBackgroundMode(Qt::TransparentMode);
   painter_.drawText(QRect(left, top, right - left, bottom - top),
-                    Qt::AlignCenter | Qt::TextDontClip | Qt::TextSingleLine, ToQString(text));
+                    Qt::AlignCenter | Qt::TextDontClip | Qt::TextSingleLine, FromCp932(text));
   painter_.restore();
 }
 
 TextSize QtDrawDevice::TextExtent(std::string_view text) {
-  const QFontMetricsF m(font_, painter_.device());
-  return {int(std::lround(m.horizontalAdvance(ToQString(text)))), int(std::lround(m.ascent() + m.descent()))};
+  const QFontMetricsF m = Metrics(font_, painter_.device());
+  return {int(std::lround(TextAdvance(font_, FromCp932(text), painter_.device()))),
+          int(std::lround(m.ascent() + m.descent()))};
 }
 
 }  // namespace vek

@@ -87,7 +87,33 @@ QColor ToQColor(Colour colour);
 QString SubstituteFaceName(const QString& face);
 
 // A font of the face whose cell (ascent + descent) is as close to `cell_height` px as the face
-// allows, for drawing on `device` (nullptr: the default paint device).
+// allows, for drawing on `device` (nullptr: the default paint device). The font is pixel-sized, so
+// the choice does not depend on the device's resolution.
 QFont FontForCellHeight(const QString& face, int cell_height, QPaintDevice* device);
+
+// The font a device draws a font request with (false when the request cannot be drawn: height not
+// positive or too large).
+bool FontForRequest(const FontSpec& spec, QPaintDevice* device, QFont& font);
+
+// The advance of one line of text in the font on `device` (nullptr: the default paint device).
+// Pixel-sized fonts measure alike on every device, so their answers are kept: a page measured
+// before it is printed or exported is not shaped twice.
+double TextAdvance(const QFont& font, const QString& text, QPaintDevice* device);
+
+// Where one line of text lies relative to its reference point, in the text's own (unrotated) frame
+// with y downwards: the start of its baseline (dx, dy), its advance `width` and the font's ascent and
+// descent. The width is measured only when `measure` is set or the alignment needs it (0 otherwise).
+struct TextPlacement {
+  double dx = 0;
+  double dy = 0;
+  double width = 0;
+  double ascent = 0;
+  double descent = 0;
+};
+TextPlacement PlaceText(const QFont& font, QPaintDevice* device, const TextAlign& align, const QString& text,
+                        bool measure);
+
+// The current position after text of advance `width` drawn from (x, y) at `escapement`.
+DevicePoint PositionAfterText(int x, int y, double width, int escapement);
 
 }  // namespace vek

@@ -72,7 +72,7 @@ TEST_F(CommandLineErrorsTest, FailedWritesNameTheFileAndTheSystemsReason) {
 
 TEST_F(CommandLineErrorsTest, ASheetLargerThanThePaperIsReportedAndFitScalesIt) {
   const std::string sample = Q(kSamples / "test-sample.vdw");
-  // The sample's sheets (193 x 254 mm) fit A4 and Letter, but not B5 (182 x 257 mm).
+  // The sample's sheets (193 x 265 mm) fit A4 and Letter, but not B5 (182 x 257 mm).
   for (const char* paper : {"A4", "Letter"}) {
     const std::string err = Run("--export-png " + Q(home.path() / paper) + " " + sample + " --dpi 30 --paper " + paper);
     EXPECT_EQ(status, 0);

@@ -1,6 +1,7 @@
-// FontForCellHeight measures only the pixel sizes it needs and remembers its answers per face,
-// height and device resolution. Both shortcuts must give the size a full search of the window
-// around the first estimate gives, on every device, also when the answer comes from the cache.
+// FontForCellHeight measures only the pixel sizes it needs, measures all but the first on the face
+// found for the first, and remembers its answers per face and height. These shortcuts must give the
+// size a full search through the font database gives, on every device, for installed faces and for
+// a face that only has a stand-in, also when the answer comes from the cache.
 #include <gtest/gtest.h>
 
 #include <QFontMetricsF>
@@ -51,7 +52,7 @@ TEST(FontChoiceTest, ChosenSizeEqualsTheFullSearchOnEveryDeviceAndFromTheCache) 
   std::vector<int> heights;
   for (int h = 1; h <= 48; ++h) heights.push_back(h);
   for (int h : {55, 64, 87, 100, 133, 201, 250}) heights.push_back(h);
-  for (const char* face : {"IPAMincho", "IPAPGothic"}) {
+  for (const char* face : {"IPAMincho", "IPAPGothic", "DejaVu Sans", "Arial"}) {
     const QString f = QString::fromLatin1(face);
     for (QPaintDevice* device : {static_cast<QPaintDevice*>(&printer), static_cast<QPaintDevice*>(&screen),
                                  static_cast<QPaintDevice*>(nullptr)}) {
