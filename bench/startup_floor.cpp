@@ -4,10 +4,19 @@
 // fontconfig, the IPA fonts, the PDF engine) and for nothing of Vek.
 //
 //   vek_bench_startup_floor window        show the drawing, quit after the first paint
+//   vek_bench_startup_floor chrome        the same drawing in a scrolled main window with a menu bar
+//                                         of six menus, a toolbar of nine buttons and a status bar:
+//                                         what Qt's window furniture costs on top of the drawing
 //   vek_bench_startup_floor pdf OUT.pdf   write the drawing on two A4 pages at 600 dpi
 // bench/startup_ratio.sh times these against `vek_bench_startup --cold vek` and `vek --export-pdf`.
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -61,6 +70,33 @@ class Page : public QWidget {
   }
 };
 
+// The drawing as the page of a main window with the usual furniture; menus and buttons carry
+// Japanese texts as a Japanese program's do.
+void ShowInMainWindow(Page& page) {
+  QMainWindow window;
+  for (const char* title : {"ファイル(&F)", "ＣＡＬ(&C)", "ＶＥＫ(&L)", "表示(&V)", "設定(&S)", "ヘルプ(&H)"}) {
+    QMenu* menu = window.menuBar()->addMenu(QString::fromUtf8(title));
+    for (int i = 0; i < 6; ++i) menu->addAction(QString::fromUtf8(kTexts[i]));
+  }
+  QToolBar* tools = window.addToolBar(QStringLiteral("tools"));
+  for (int i = 0; i < 9; ++i) {
+    QPixmap icon(24, 24);
+    icon.fill(QColor(40 * i % 255, 90, 170));
+    tools->addAction(QIcon(icon), QString::number(i));
+  }
+  for (const char* text : {"ページ 1 / 2", "倍率 100%", "ｶﾅ", "CAP", "NUM", "SCRL"})
+    window.statusBar()->addPermanentWidget(new QLabel(QString::fromUtf8(text)));
+  window.statusBar()->showMessage(QString::fromUtf8("↑↓またはPageUp, PageDownキーで改ページ"));
+  auto* scroll = new QScrollArea;
+  page.resize(794, 1123);  // A4 at 96 dpi
+  scroll->setWidget(&page);
+  window.setCentralWidget(scroll);
+  window.resize(688, 640);
+  window.show();
+  while (!page.painted) QApplication::processEvents(QEventLoop::AllEvents, 5);
+  scroll->takeWidget();
+}
+
 int WritePdf(const char* path) {
   QFile file(QString::fromLocal8Bit(path));
   if (!file.open(QIODevice::WriteOnly)) return 1;
@@ -83,8 +119,13 @@ int main(int argc, char** argv) {
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
   if (argc == 3 && std::strcmp(argv[1], "pdf") == 0) return WritePdf(argv[2]);
+  if (argc == 2 && std::strcmp(argv[1], "chrome") == 0) {
+    Page page;
+    ShowInMainWindow(page);
+    return 0;
+  }
   if (argc != 2 || std::strcmp(argv[1], "window") != 0) {
-    std::fprintf(stderr, "usage: %s window | pdf OUT.pdf\n", argv[0]);
+    std::fprintf(stderr, "usage: %s window | chrome | pdf OUT.pdf\n", argv[0]);
     return 2;
   }
   Page page;
