@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "qt/cp932_text.h"
-#include "qt/qt_draw_device.h"
 
 namespace vek {
 
@@ -36,47 +35,38 @@ void ExtentDrawDevice::Ellipse(int left, int top, int right, int bottom) {
   Reach(std::max(left, right) + half, std::max(top, bottom) + half);
 }
 
-bool ExtentDrawDevice::SelectFont(const FontSpec& spec) {
-  if (!FontForRequest(spec, nullptr, font_)) return false;
-  escapement_ = spec.escapement;
-  return true;
-}
+bool ExtentDrawDevice::SelectFont(const FontSpec& spec) { return font_.Select(spec, nullptr); }
 
-void ExtentDrawDevice::SaveFont() { savedFonts_.push_back({font_, escapement_}); }
+void ExtentDrawDevice::SaveFont() { font_.Save(); }
 
-void ExtentDrawDevice::RestoreFont() {
-  if (savedFonts_.empty()) return;
-  font_ = savedFonts_.back().font;
-  escapement_ = savedFonts_.back().escapement;
-  savedFonts_.pop_back();
-}
+void ExtentDrawDevice::RestoreFont() { font_.Restore(); }
 
 void ExtentDrawDevice::TextOut(int x, int y, std::string_view text) {
-  const TextPlacement placed = PlaceText(font_, nullptr, align_, FromCp932(text), true);
+  const TextPlacement placed = PlaceText(font_.font, nullptr, align_, FromCp932(text), true);
   if (align_.updateCurrentPosition) {
     x = cp_.x;
     y = cp_.y;
   }
   // The cell of the text in its own frame, turned by the escapement about the reference point.
-  const double angle = qDegreesToRadians(escapement_ / 10.0);
+  const double angle = qDegreesToRadians(font_.escapement / 10.0);
   const double c = std::cos(angle), s = std::sin(angle);
   const double top = placed.dy - placed.ascent, bottom = placed.dy + placed.descent;
   for (double u : {placed.dx, placed.dx + placed.width})
     for (double v : {top, bottom}) Reach(x + u * c + v * s, y - u * s + v * c);
-  if (align_.updateCurrentPosition) cp_ = PositionAfterText(x, y, placed.width, escapement_);
+  if (align_.updateCurrentPosition) cp_ = PositionAfterText(x, y, placed.width, font_.escapement);
 }
 
 void ExtentDrawDevice::TextInRect(int left, int top, int right, int bottom, std::string_view text) {
   // One line centred both ways and never clipped: it may stick out of a rectangle narrower than it.
-  const QFontMetricsF metrics(font_);
-  const double width = TextAdvance(font_, FromCp932(text), nullptr);
+  const QFontMetricsF metrics(font_.font);
+  const double width = TextAdvance(font_.font, FromCp932(text), nullptr);
   const double height = metrics.ascent() + metrics.descent();
   Reach((left + right + width) / 2, (top + bottom + height) / 2);
 }
 
 TextSize ExtentDrawDevice::TextExtent(std::string_view text) {
-  const QFontMetricsF metrics(font_);
-  return {int(std::lround(TextAdvance(font_, FromCp932(text), nullptr))),
+  const QFontMetricsF metrics(font_.font);
+  return {int(std::lround(TextAdvance(font_.font, FromCp932(text), nullptr))),
           int(std::lround(metrics.ascent() + metrics.descent()))};
 }
 

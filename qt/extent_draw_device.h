@@ -4,9 +4,7 @@
 // chosen exactly as QtDrawDevice does, so a page measured here at the resolution it will be printed
 // or exported at reaches as far as the real drawing, and the font choices it makes are the ones the
 // real drawing then finds ready.
-#include <QFont>
-#include <vector>
-
+#include "qt/qt_draw_device.h"
 #include "render/draw_device.h"
 
 namespace vek {
@@ -37,18 +35,12 @@ class ExtentDrawDevice : public DrawDevice {
   TextSize TextExtent(std::string_view text) override;
 
  private:
-  struct SavedFont {
-    QFont font;
-    int escapement;
-  };
   void Reach(double x, double y);
 
   int dpiX_;
   int dpiY_;
   Pen pen_{PenStyle::Solid, 1, kBlack};
-  QFont font_;
-  int escapement_ = 0;
-  std::vector<SavedFont> savedFonts_;
+  FontSelection font_;
   TextAlign align_;
   DevicePoint cp_;
   double right_ = 0;

@@ -157,7 +157,8 @@ QtDrawDevice::QtDrawDevice(QPainter& painter)
                    painter.device() ? painter.device()->logicalDpiY() : 96) {}
 
 QtDrawDevice::QtDrawDevice(QPainter& painter, int dpi_x, int dpi_y)
-    : painter_(painter), dpiX_(dpi_x), dpiY_(dpi_y), font_(painter.font()) {
+    : painter_(painter), dpiX_(dpi_x), dpiY_(dpi_y) {
+  font_.font = painter.font();
   ApplyPen();
 }
 
@@ -256,11 +257,6 @@ void QtDrawDevice::Ellipse(int left, int top, int right, int bottom) {
   painter_.restore();
 }
 
-bool FontForRequest(const FontSpec& spec, QPaintDevice* device, QFont& font) {
-  if (spec.height <= 0 || spec.height > kMaxCellHeight) return false;
-  font = FontForCellHeight(SubstituteFaceName(FromCp932(spec.face)), spec.height, device);
-  return true;
-}
 
 double TextAdvance(const QFont& font, const QString& text, QPaintDevice* device) {
   if (font.pixelSize() <= 0) return Metrics(font, device).horizontalAdvance(text);
@@ -299,49 +295,57 @@ DevicePoint PositionAfterText(int x, int y, double width, int escapement) {
   return {x + int(std::lround(width * std::cos(angle))), y - int(std::lround(width * std::sin(angle)))};
 }
 
-bool QtDrawDevice::SelectFont(const FontSpec& spec) {
-  if (!FontForRequest(spec, painter_.device(), font_)) return false;
-  if (screenText_) font_.setHintingPreference(QFont::PreferFullHinting);
-  escapement_ = spec.escapement;
+bool FontSelection::Select(const FontSpec& spec, QPaintDevice* device) {
+  if (spec.height <= 0 || spec.height > kMaxCellHeight) return false;
+  font = FontForCellHeight(SubstituteFaceName(FromCp932(spec.face)), spec.height, device);
+  escapement = spec.escapement;
   return true;
 }
 
-void QtDrawDevice::SaveFont() { savedFonts_.push_back({font_, escapement_}); }
-
-void QtDrawDevice::RestoreFont() {
-  if (savedFonts_.empty()) return;
-  font_ = savedFonts_.back().font;
-  escapement_ = savedFonts_.back().escapement;
-  savedFonts_.pop_back();
+void FontSelection::Restore() {
+  if (saved_.empty()) return;
+  font = saved_.back().font;
+  escapement = saved_.back().escapement;
+  saved_.pop_back();
 }
+
+bool QtDrawDevice::SelectFont(const FontSpec& spec) {
+  if (!font_.Select(spec, painter_.device())) return false;
+  if (screenText_) font_.font.setHintingPreference(QFont::PreferFullHinting);
+  return true;
+}
+
+void QtDrawDevice::SaveFont() { font_.Save(); }
+
+void QtDrawDevice::RestoreFont() { font_.Restore(); }
 
 void QtDrawDevice::TextOut(int x, int y, std::string_view text) {
   FlushLines();
   const QString s = FromCp932(text);
   // Measuring shapes the text a second time (drawing shapes it again), so left-aligned text that
   // leaves the current position alone is not measured.
-  const TextPlacement placed = PlaceText(font_, painter_.device(), align_, s, false);
+  const TextPlacement placed = PlaceText(font_.font, painter_.device(), align_, s, false);
   if (align_.updateCurrentPosition) {
     x = cp_.x;
     y = cp_.y;
   }
 
   painter_.save();
-  painter_.setFont(font_);
+  painter_.setFont(font_.font);
   painter_.setPen(ToQColor(textColour_));
   painter_.setBackgroundMode(Qt::TransparentMode);
   painter_.translate(x, y);
-  if (escapement_ != 0) painter_.rotate(-escapement_ / 10.0);
+  if (font_.escapement != 0) painter_.rotate(-font_.escapement / 10.0);
   painter_.drawText(QPointF(placed.dx, placed.dy), s);
   painter_.restore();
 
-  if (align_.updateCurrentPosition) cp_ = PositionAfterText(x, y, placed.width, escapement_);
+  if (align_.updateCurrentPosition) cp_ = PositionAfterText(x, y, placed.width, font_.escapement);
 }
 
 void QtDrawDevice::TextInRect(int left, int top, int right, int bottom, std::string_view text) {
   FlushLines();
   painter_.save();
-  painter_.setFont(font_);
+  painter_.setFont(font_.font);
   painter_.setPen(ToQColor(textColour_));
   painter_.setBackgroundMode(Qt::TransparentMode);
   painter_.drawText(QRect(left, top, right - left, bottom - top),
@@ -350,8 +354,8 @@ void QtDrawDevice::TextInRect(int left, int top, int right, int bottom, std::str
 }
 
 TextSize QtDrawDevice::TextExtent(std::string_view text) {
-  const QFontMetricsF m = Metrics(font_, painter_.device());
-  return {int(std::lround(TextAdvance(font_, FromCp932(text), painter_.device()))),
+  const QFontMetricsF m = Metrics(font_.font, painter_.device());
+  return {int(std::lround(TextAdvance(font_.font, FromCp932(text), painter_.device()))),
           int(std::lround(m.ascent() + m.descent()))};
 }
 

@@ -18,6 +18,26 @@ class QPainter;
 
 namespace vek {
 
+// The font a device has selected with its escapement, and the selections SaveFont remembered.
+class FontSelection {
+ public:
+  QFont font;
+  int escapement = 0;
+
+  // Selects the font a request is drawn with; false (and the selection unchanged) when it cannot be
+  // drawn (height not positive or too large).
+  bool Select(const FontSpec& spec, QPaintDevice* device);
+  void Save() { saved_.push_back({font, escapement}); }
+  void Restore();
+
+ private:
+  struct Saved {
+    QFont font;
+    int escapement;
+  };
+  std::vector<Saved> saved_;
+};
+
 class QtDrawDevice : public DrawDevice {
  public:
   // Resolution from the painter's device.
@@ -44,7 +64,7 @@ class QtDrawDevice : public DrawDevice {
   void TextInRect(int left, int top, int right, int bottom, std::string_view text) override;
   TextSize TextExtent(std::string_view text) override;
 
-  const QFont& font() const { return font_; }
+  const QFont& font() const { return font_.font; }
 
   // Text on a screen: glyphs hinted to the pixel grid, so that small digits keep their shapes
   // ("8" stays apart from "3") at the few pixels a screen gives them. Paper and PDF stay unhinted.
@@ -54,10 +74,6 @@ class QtDrawDevice : public DrawDevice {
   void SetPixelAlignedLines(bool aligned) { pixelAlignedLines_ = aligned; }
 
  private:
-  struct SavedFont {
-    QFont font;
-    int escapement;
-  };
   void ApplyPen();
   // Draws the lines gathered since the last other operation in one call: a dashed grid line is
   // hundreds of short lines, and one call per line costs the PDF engine dearly.
@@ -67,9 +83,7 @@ class QtDrawDevice : public DrawDevice {
   int dpiX_;
   int dpiY_;
   Pen pen_{PenStyle::Solid, 1, kBlack};
-  QFont font_;
-  int escapement_ = 0;
-  std::vector<SavedFont> savedFonts_;
+  FontSelection font_;
   Colour textColour_ = kBlack;
   TextAlign align_;
   DevicePoint cp_;
@@ -90,10 +104,6 @@ QString SubstituteFaceName(const QString& face);
 // allows, for drawing on `device` (nullptr: the default paint device). The font is pixel-sized, so
 // the choice does not depend on the device's resolution.
 QFont FontForCellHeight(const QString& face, int cell_height, QPaintDevice* device);
-
-// The font a device draws a font request with (false when the request cannot be drawn: height not
-// positive or too large).
-bool FontForRequest(const FontSpec& spec, QPaintDevice* device, QFont& font);
 
 // The advance of one line of text in the font on `device` (nullptr: the default paint device).
 // Pixel-sized fonts measure alike on every device, so their answers are kept: a page measured
