@@ -95,7 +95,10 @@ QFont ChooseFontForCellHeight(const QString& face, int cell_height, QPaintDevice
     return measured[size] = CellOf(font, device);
   };
   const double cell = cellAt(cell_height);
+  // The scaled face is used only when it measures the first size as the database did (a bitmap
+  // face, for one, does not scale).
   scaled = QRawFont::fromFont(font);
+  if (scaled.isValid() && scaled.ascent() + scaled.descent() != cell) scaled = QRawFont();
   if (cell <= 0) {
     font.setPixelSize(cell_height);
     return font;
