@@ -141,21 +141,32 @@ void DrawAbout(QPainter& p) {
   p.drawRoundedRect(QRectF(10.5, 10.2, 3, 8.6), 0.8, 0.8);
 }
 
-void DrawGraph(QPainter& p) {
+// A white sheet with two axes and a rising curve, drawn into `sheet` (the picture is made on a
+// 20 x 20 sheet and scaled to it, pens included).
+void DrawGraphSheet(QPainter& p, const QRectF& sheet, double axisWidth, double curveWidth) {
+  p.save();
+  p.translate(sheet.topLeft());
+  p.scale(sheet.width() / 20, sheet.height() / 20);
   p.setPen(Qt::NoPen);
   p.setBrush(Qt::white);
-  p.drawRect(QRectF(2, 2, 20, 20));
-  p.setPen(QPen(QColor(40, 40, 40), 1.4));
-  p.drawLine(QPointF(4, 3), QPointF(4, 20));
-  p.drawLine(QPointF(4, 20), QPointF(22, 20));
+  p.drawRect(QRectF(0, 0, 20, 20));
+  p.setPen(QPen(QColor(40, 40, 40), axisWidth));
+  p.drawLine(QPointF(2, 1), QPointF(2, 18));
+  p.drawLine(QPointF(2, 18), QPointF(20, 18));
   QPainterPath curve;
-  curve.moveTo(5, 19);
-  curve.cubicTo(10, 17, 12, 14, 14, 10);
-  curve.cubicTo(15, 7, 17, 5, 21, 4);
-  p.setPen(QPen(QColor(200, 30, 30), 1.6));
+  curve.moveTo(3, 17);
+  curve.cubicTo(8, 15, 10, 12, 12, 8);
+  curve.cubicTo(13, 5, 15, 3, 19, 2);
+  p.setPen(QPen(QColor(200, 30, 30), curveWidth));
   p.setBrush(Qt::NoBrush);
   p.drawPath(curve);
+  p.restore();
+}
+
+void DrawGraph(QPainter& p) {
+  DrawGraphSheet(p, QRectF(2, 2, 20, 20), 1.4, 1.6);
   p.setPen(QPen(QColor(30, 30, 160), 1.1));
+  p.setBrush(Qt::NoBrush);
   for (QPointF point : {QPointF(8, 17.6), QPointF(12.5, 13), QPointF(17, 6)}) p.drawEllipse(point, 1.6, 1.6);
 }
 
@@ -186,19 +197,7 @@ void DrawProgram(QPainter& p) {
   p.setPen(QPen(QColor(20, 50, 100), 0.8));
   p.setBrush(QColor(40, 90, 170));
   p.drawRoundedRect(QRectF(1, 1, 22, 22), 3, 3);
-  p.setBrush(Qt::white);
-  p.setPen(Qt::NoPen);
-  p.drawRect(QRectF(4, 4, 16, 16));
-  p.setPen(QPen(QColor(40, 40, 40), 0.8));
-  p.drawLine(QPointF(6, 5.5), QPointF(6, 18));
-  p.drawLine(QPointF(6, 18), QPointF(19, 18));
-  QPainterPath curve;
-  curve.moveTo(6.5, 17);
-  curve.cubicTo(9, 15.5, 11, 12, 12, 10);
-  curve.cubicTo(13, 8, 15, 6.5, 18.5, 6);
-  p.setPen(QPen(QColor(210, 40, 30), 1.3));
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(curve);
+  DrawGraphSheet(p, QRectF(4, 4, 16, 16), 1.0, 1.6);
 }
 
 DrawIcon DrawingOf(int command) {
