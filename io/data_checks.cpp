@@ -246,8 +246,7 @@ void CheckAnalysis(const RecordStore& fresh, const SheetSettings& settings, Find
   const Record& test = fresh.test;
   if (!WasAnalysed(test)) return;
   const int n = AnalysableRowCount(fresh);
-  const AnalysisRows rows{std::atoi(test.Header(hf::PoPoint).c_str()), std::atoi(test.Header(hf::PyPoint).c_str()),
-                          std::atoi(test.Header(hf::PlPoint).c_str())};
+  const AnalysisRows rows = StoredAnalysisRows(fresh);
   const std::pair<const char*, int> chosen[] = {{"Po", rows.po}, {"Py’", rows.py}, {"Pl’", rows.pl}};
   bool inRange = true;
   for (const auto& [name, row] : chosen) {
