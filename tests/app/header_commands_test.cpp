@@ -107,6 +107,7 @@ TEST_F(HeaderCommandsTest, ANewPoissonRatioRecomputesTheStoredAnalysis) {
   StartNew();
   RegisterFormCommands(*frame);
   ASSERT_TRUE(frame->OpenDocumentFile(fs::path(VEK_SAMPLES_DIR) / "test-sample.vdw"));
+  ShowAndPaint();
   const double e = std::atof(store.test.Header(hf::EModulus).c_str());
   QTimer::singleShot(0, [&] {
     auto* form = qobject_cast<CTestHeaderDlg*>(QApplication::activeModalWidget());
@@ -115,6 +116,7 @@ TEST_F(HeaderCommandsTest, ANewPoissonRatioRecomputesTheStoredAnalysis) {
     form->Widgets().okButton->click();
   });
   frame->RunCommand(kCmdTestHeader);
+  ShootForm(*frame, "status_analysis_recomputed.png");
   EXPECT_EQ(frame->StatusMessage(), QString::fromUtf8("解析結果を再計算しました"));
   EXPECT_NEAR(std::atof(store.test.Header(hf::EModulus).c_str()), e * 1.45 / 1.35, 1e-3);
   EXPECT_EQ(store.test.Header(hf::FormulaEText).substr(0, 7), "E =1.45");

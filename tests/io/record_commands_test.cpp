@@ -48,7 +48,8 @@ RecordStore AnalysedSample(const SheetSettings& settings) {
   RecordStore store;
   DataParserState parser;
   RecordingMessageSink sink;
-  EXPECT_TRUE(LoadDataFile(std::filesystem::path(VEK_SAMPLES_DIR) / "test-sample.vdw", store, settings, parser, sink).ok());
+  const std::filesystem::path sample = std::filesystem::path(VEK_SAMPLES_DIR) / "test-sample.vdw";
+  EXPECT_TRUE(LoadDataFile(sample, store, settings, parser, sink).ok());
   return store;
 }
 
