@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "support/vek_cli_test.h"
@@ -47,6 +48,7 @@ TEST_F(BatchCliTest, MixedBatchAppliesTestOptionsToTestsAndGoesOnPastEveryFile) 
       << err;
   EXPECT_EQ(ReadFileBytes(dir / "cal-sample.cdw"), ReadFileBytes(cal));
   EXPECT_EQ(ReadFileBytes(dir / "test-sample.vdw"), ReadFileBytes(test));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);  // no temporaries left
 
   // A file that cannot be read and a test whose steps it does not have fail; the rest is written.
   fs::remove_all(dir);

@@ -205,24 +205,5 @@ TEST_F(ConvertTest, ValuesTheFileCannotHoldAreReportedAndNothingIsWritten) {
   }
 }
 
-// Into a folder, calibrations and tests come mixed: options for tests only leave the calibrations
-// out with a note, and every file is converted.
-TEST_F(ConvertTest, MixedBatchConvertsCalibrationsWithoutTheTestOptions) {
-  fs::create_directories(home / "outdir");
-  const std::string cal = (kSamples / "cal-sample.cdw").string();
-  EXPECT_EQ(RunConvert(Parse({"--convert", (home / "outdir").string(), cal, (kSamples / "test-sample.vdw").string(),
-                              "--attach-cal", cal}),
-                       sink),
-            0);
-  EXPECT_NE(std::find(sink.shown.begin(), sink.shown.end(),
-                      cal + ": a calibration file: --attach-cal applies to tests only and was left out"),
-            sink.shown.end());
-  EXPECT_EQ(ReadFileBytes(home / "outdir/cal-sample.cdw"), ReadFileBytes(kSamples / "cal-sample.cdw"));
-  EXPECT_TRUE(fs::exists(home / "outdir/test-sample.vdw"));
-  int entries = 0;
-  for ([[maybe_unused]] auto& e : fs::directory_iterator(home / "outdir")) ++entries;
-  EXPECT_EQ(entries, 2);  // no temporary left behind
-}
-
 }  // namespace
 }  // namespace vek
