@@ -10,7 +10,11 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Wide enough that the list shows sizes and dates whole ("2026/12/08 10:59", "2.59 KiB").
+constexpr QSize kFileDialogSize(860, 480);
+
 std::optional<std::filesystem::path> Run(QFileDialog& dialog) {
+  dialog.resize(dialog.sizeHint().expandedTo(kFileDialogSize));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return QStringToPath(dialog.selectedFiles().constFirst());
 }
