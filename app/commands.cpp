@@ -17,7 +17,7 @@ constexpr CommandInfo kCommands[] = {
      false},
     {kCmdFileSaveAs, "名前を付けて保存(&A)...", nullptr, "作業中のﾌｧｲﾙを新しい名前で保存\n名前を付けて保存",
      S::Keep, false},
-    {kCmdFileExportCsv, "CSV出力...", nullptr, "開いている記録をCSVファイルに出力\nCSV出力", S::Keep, false},
+    {kCmdFileExportCsv, "CSV出力(&C)...", nullptr, "開いている記録をCSVファイルに出力\nCSV出力", S::Keep, false},
     {kCmdFilePrint, "印刷(&P)...\tCtrl+P", "Ctrl+P", "作業中のﾌｧｲﾙを印刷\n印刷", S::Keep, false},
     {kCmdFilePrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", nullptr, "ﾌﾙ ﾍﾟｰｼﾞ表示\n印刷ﾌﾟﾚﾋﾞｭｰ", S::Keep, false},
     {kCmdFilePrintSetup, "ﾌﾟﾘﾝﾀの設定(&R)...", nullptr, "ﾌﾟﾘﾝﾀおよびﾌﾟﾘﾝﾀ接続の変更\n印刷設定", S::Keep,
@@ -33,14 +33,14 @@ constexpr CommandInfo kCommands[] = {
     {kCmdTestData, "データ(&A)", nullptr, "測定データ", S::Test, true},
     {kCmdTestAnalysis, "解析/目盛り(&N)", nullptr, "降伏圧などの点を指定", S::Test, true},
     {kCmdTestPage, "ページ(&P)", nullptr, "VEK図表のページ、フッタ", S::Keep, true},
-    {kCmdTestDataCheck, "データ点検", nullptr, "開いている記録のデータを点検\nデータ点検", S::Keep, false},
+    {kCmdTestDataCheck, "データ点検(&K)", nullptr, "開いている記録のデータを点検\nデータ点検", S::Keep, false},
 
     {kCmdViewToolBar, "ﾂｰﾙ ﾊﾞｰ(&T)", nullptr, "ﾂｰﾙ ﾊﾞｰの表示/非表示\nﾂｰﾙ ﾊﾞｰ", S::Keep, false},
     {kCmdViewStatusBar, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", nullptr, "ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰ", S::Keep, false},
     {kCmdViewDataNumber, "データNo.(&N)", nullptr, "測定データNo.の表示/非表示", S::Keep, false},
 
     {kCmdSetFormat, "様式/桁数(&Y)", nullptr, "図表名、表示桁数など", S::Keep, true},
-    {kCmdSetLines, "線種/係数/余白(L)", nullptr, "線の太さ、、ゾンデ、ＳＩ換算係数、マージン、会社名", S::Keep,
+    {kCmdSetLines, "線種/係数/余白(&L)", nullptr, "線の太さ、、ゾンデ、ＳＩ換算係数、マージン、会社名", S::Keep,
      true},
     {kCmdSetEngineers, "登録 技術者名(&R)", nullptr, "技術者名の登録編集", S::Keep, true},
     {kCmdSetSoils, "登録 土質名(&D)", nullptr, "土質名の登録編集", S::Keep, true},
@@ -69,7 +69,7 @@ constexpr int kSettingsMenu[] = {kCmdSetFormat, kCmdSetLines, kCmdNone, kCmdSetE
 constexpr int kHelpMenu[] = {kCmdAppAbout, kCmdHelpForm};
 
 constexpr MenuInfo kMenus[] = {
-    {"ﾌｧｲﾙ(&F)", kFileMenu},  {"ＣＡＬ(&C)", kCalMenu},  {"ＶＥＫ(L)", kTestMenu},
+    {"ﾌｧｲﾙ(&F)", kFileMenu},  {"ＣＡＬ(&C)", kCalMenu},  {"ＶＥＫ(&L)", kTestMenu},
     {"表示(&V)", kViewMenu},  {"設定(&S)", kSettingsMenu}, {"ﾍﾙﾌﾟ(&H)", kHelpMenu},
 };
 

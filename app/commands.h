@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "core/messages.h"
+
 namespace vek {
 
 enum CommandId : int {
@@ -94,6 +96,6 @@ inline constexpr const char* kIdleStatusText =
     "↑↓またはPageUp(RollUp), PageDown(RollDown) ｷｰで改ページ";
 
 // Title of the main window.
-inline constexpr const char* kMainWindowTitle = "ヴェク V5";
+inline constexpr const char* kMainWindowTitle = kProgramTitle;
 
 }  // namespace vek

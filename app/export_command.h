@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "render/printed_width_device.h"
 #include "render/view_state.h"
 
 namespace vek {
@@ -17,7 +18,7 @@ class DrawDevice;
 class MessageSink;
 
 // Printing, PDF and PNG export draw at this resolution unless told otherwise.
-constexpr int kExportPdfDpi = 600;
+constexpr int kExportPdfDpi = kPrinterDpi;
 
 // Paper of the export: Qt's page size id plus the whole-millimetre size the view keeps.
 struct ExportPaper {

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QPageSetupDialog>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -24,7 +25,9 @@ namespace vek {
 
 namespace {
 
-constexpr int kFallbackPaperMm = 280;
+// The paper of a printer that reports no resolution: A4, as every print job starts with.
+constexpr int kFallbackPaperWidthMm = 210;
+constexpr int kFallbackPaperHeightMm = 297;
 
 bool RunPrintDialog(QPrinter& printer, int lastPage, QWidget* parent) {
   QPrintDialog dialog(&printer, parent);
@@ -48,24 +51,28 @@ void RunSetup(QPrinter& printer, QWidget* parent) {
 
 }  // namespace
 
+PrinterPage PageOf(const QPrinter& printer) {
+  const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
+  return PrinterPage{paper.width(), paper.height(), printer.logicalDpiX(), printer.logicalDpiY()};
+}
+
 std::optional<PrinterPage> DefaultPrinterPage() {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) return std::nullopt;
-  QPrinter printer(info, QPrinter::HighResolution);
-  const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
-  return PrinterPage{paper.width(), paper.height(), printer.logicalDpiX(), printer.logicalDpiY()};
+  return PageOf(QPrinter(info, QPrinter::HighResolution));
 }
 
 void ApplyPaperSize(ViewState& view, const std::optional<PrinterPage>& page, MessageSink& sink) {
   if (!page) return;
   if (page->dpiX < 1 || page->dpiY < 1) {
     sink.Show(msg::DeviceError);
-    view.paperWidthMm = kFallbackPaperMm;
-    view.paperHeightMm = kFallbackPaperMm;
+    view.paperWidthMm = kFallbackPaperWidthMm;
+    view.paperHeightMm = kFallbackPaperHeightMm;
     return;
   }
-  view.paperWidthMm = static_cast<int>(page->widthPx * 25.4 / page->dpiX);
-  view.paperHeightMm = static_cast<int>(page->heightPx * 25.4 / page->dpiY);
+  // Rounded, not truncated: A4 at 600 dpi is 4960 px, 209.97 mm, and its centre must stay at 105 mm.
+  view.paperWidthMm = static_cast<int>(std::lround(page->widthPx * 25.4 / page->dpiX));
+  view.paperHeightMm = static_cast<int>(std::lround(page->heightPx * 25.4 / page->dpiY));
 }
 
 void QueryPaperSize(ViewState& view, MessageSink& sink) { ApplyPaperSize(view, DefaultPrinterPage(), sink); }
@@ -119,7 +126,9 @@ PrintController::PrintController(const RecordStore& store, const SheetSettings& 
       printDialog_(RunPrintDialog),
       preview_(RunPreview),
       setup_(RunSetup),
-      paperQuery_(DefaultPrinterPage) {}
+      // The paper the sheets will be printed on: the print jobs' printer once there is one (it
+      // keeps the paper chosen in the printer setup or the print dialog), else the default printer.
+      paperQuery_([this] { return printer_ ? std::optional<PrinterPage>(PageOf(*printer_)) : DefaultPrinterPage(); }) {}
 
 PrintController::~PrintController() = default;
 
@@ -141,6 +150,7 @@ bool PrintController::Print(QWidget* parent) {
   printer.setDocName(documentName_);
   printer.setCreator(QStringLiteral("Vek"));
   if (!printDialog_(printer, count, parent)) return false;
+  QueryPaperSize();  // the dialog may have chosen another printer or paper
   printer.setResolution(kPrintDpi);
   const auto [first, last] = PrintedPageRange(printer, count);
   if (first > last) return false;
@@ -201,9 +211,13 @@ bool PrintController::PrintToFile(QPrinter& printer, int first, int last, double
 }
 
 void PrintController::PaintPreview(QPrinter* printer) {
-  // The preview asks for every page; its own print button brings the range of its print dialog.
-  // A preview printer draws through the preview's own engine, never into the file it names.
-  PrintChosenPages(*printer, CurrentPageCount(), 1.0, false);
+  // The preview asks for every page and draws them through its own engine, never into the file the
+  // printer names. Its own print button hands over the printer itself, with the range of its print
+  // dialog: that job is printed as File Print prints it, a file made in memory first, so that a
+  // failed write is reported.
+  const QPaintEngine* engine = printer->paintEngine();
+  const bool previewing = engine && engine->type() == QPaintEngine::Picture;
+  PrintChosenPages(*printer, CurrentPageCount(), 1.0, !previewing);
 }
 
 void PrintController::Preview(QWidget* parent) {
@@ -228,6 +242,9 @@ void PrintController::SetDocumentName(const QString& name, const QString& pdfPat
   }
 }
 
-void PrintController::Setup(QWidget* parent) { setup_(Printer(), parent); }
+void PrintController::Setup(QWidget* parent) {
+  setup_(Printer(), parent);
+  QueryPaperSize();
+}
 
 }  // namespace vek

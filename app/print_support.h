@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "render/printed_width_device.h"
 #include "render/view_state.h"
 
 class QWidget;
@@ -19,7 +20,7 @@ struct RecordStore;
 struct SheetSettings;
 
 // Printing, preview and PDF all run at this resolution.
-constexpr int kPrintDpi = 600;
+constexpr int kPrintDpi = kPrinterDpi;
 
 // Physical page of a printer in device units and its resolution.
 struct PrinterPage {
@@ -29,11 +30,14 @@ struct PrinterPage {
   int dpiY = 0;
 };
 
+// A printer's physical page.
+PrinterPage PageOf(const QPrinter& printer);
 // The default printer's physical page; nothing when the system has no default printer.
 std::optional<PrinterPage> DefaultPrinterPage();
 
-// The paper size from a printer's page: without a printer nothing changes; a resolution below 1
-// shows message 4090 and gives 280 mm x 280 mm; otherwise each side is truncated to whole mm.
+// The paper size from a printer's page: without a printer nothing changes (the view starts with
+// A4); a resolution below 1 shows message 4090 and gives A4; otherwise each side is rounded to
+// whole mm.
 void ApplyPaperSize(ViewState& view, const std::optional<PrinterPage>& page, MessageSink& sink);
 
 // QueryPaperSize: ApplyPaperSize with the default printer.
@@ -68,7 +72,7 @@ class PrintController {
                                        QWidget* parent)>;
   // The printer setup dialog.
   using SetupFn = std::function<void(QPrinter& printer, QWidget* parent)>;
-  // Source of the default printer's page (DefaultPrinterPage by default).
+  // Source of the paper's page (the print jobs' printer, else the default printer, by default).
   using PaperQueryFn = std::function<std::optional<PrinterPage>()>;
 
   PrintController(const RecordStore& store, const SheetSettings& settings, ViewState& view, MessageSink& sink);

@@ -17,6 +17,7 @@
 #include "core/encoding.h"
 #include "io/settings_files.h"
 #include "render/page_compose.h"
+#include "render/printed_width_device.h"
 
 namespace vek {
 
@@ -45,8 +46,11 @@ double FittedZoom(ZoomMode mode, int width, int height, int barWidth) {
   const double byWidth = double(std::max(1, width - barWidth)) / kScrollWidth;
   if (mode == ZoomMode::FitWidth) return std::max(1.0, byWidth);
   const double byHeight = double(std::max(1, height)) / kScrollHeight;
-  return std::clamp(std::min(double(std::max(1, width)) / kScrollWidth, byHeight), kZoomSteps[0],
-                    std::end(kZoomSteps)[-1]);
+  const double whole = std::min(double(std::max(1, width)) / kScrollWidth, byHeight);
+  // The scroll sizes are rounded to whole pixels at this zoom: keep them within the window, so
+  // that no scroll bar appears for a pixel.
+  const double inside = whole - 0.5 / std::max(kScrollWidth, kScrollHeight);
+  return std::clamp(inside, kZoomSteps[0], std::end(kZoomSteps)[-1]);
 }
 
 CVekView::CVekView(CVekDoc& doc, QWidget* parent)
@@ -160,13 +164,26 @@ void CVekView::wheelEvent(QWheelEvent* event) {
   event->accept();
 }
 
+QPoint CVekView::PageOrigin() const {
+  const QSize area = viewport()->size();
+  const int x = std::max(0, (area.width() - Scaled(kScrollWidth)) / 2);
+  const int y = std::max(0, (area.height() - Scaled(kScrollHeight)) / 2);
+  return {x - horizontalScrollBar()->value(), y - verticalScrollBar()->value()};
+}
+
 void CVekView::paintEvent(QPaintEvent*) {
   QPainter painter(viewport());
-  painter.fillRect(viewport()->rect(), Qt::white);
-  painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+  // The page white on a grey desk, so that a page smaller than the window shows where it ends.
+  const QPoint origin = PageOrigin();
+  const QRect page(origin, QSize(Scaled(kScrollWidth), Scaled(kScrollHeight)));
+  painter.fillRect(viewport()->rect(), QColor(0xa0, 0xa0, 0xa0));
+  painter.fillRect(page, Qt::white);
+  painter.translate(origin);
   QtDrawDevice device(painter, PageDpiX(), PageDpiY());
   device.SetScreenText(true);
-  DrawCurrentPage(device, doc_.Store(), doc_.Settings(), state_, doc_.Sink());
+  // Lines as wide as they print, at the page's resolution on the screen.
+  PrintedWidthDevice screen(device);
+  DrawCurrentPage(screen, doc_.Store(), doc_.Settings(), state_, doc_.Sink());
   painter.end();
   ++paintCount_;
   const QString where = WhereText();

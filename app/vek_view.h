@@ -24,10 +24,11 @@ constexpr int kLineScrollY = 36;
 enum class ZoomMode { Fixed, FitWidth, FitPage };
 
 // The zoom factors Ctrl++ and Ctrl+- step through (1 = the sheet at the screen's resolution).
-inline constexpr double kZoomSteps[] = {0.5, 0.67, 0.75, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 4.0};
+inline constexpr double kZoomSteps[] = {0.25, 0.33, 0.5, 0.67, 0.75, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 4.0};
 double NextZoomStep(double zoom, bool larger);
 // The zoom of a fitting mode for a viewport of `width` x `height` pixels (the vertical scroll bar,
-// `barWidth` wide, stays beside a page fitted to the width). FitWidth never goes below 1.
+// `barWidth` wide, stays beside a page fitted to the width). FitWidth never goes below 1; FitPage
+// shows the whole page without a scroll bar.
 double FittedZoom(ZoomMode mode, int width, int height, int barWidth);
 
 // The data-number toggle: test header field 59 becomes "0" when it is non-zero, else "1".
@@ -76,6 +77,8 @@ class CVekView : public QAbstractScrollArea {
   // Resolution the page is drawn at: the screen's, times the zoom.
   int PageDpiX() const;
   int PageDpiY() const;
+  // Where the page's top-left corner is in the window: a page smaller than the window is centred.
+  QPoint PageOrigin() const;
   // "ページ n / N    倍率 z%": where the reader is, for the status bar and screen readers.
   QString WhereText();
 

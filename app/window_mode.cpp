@@ -31,7 +31,9 @@ void PrepareWindowApplication(QApplication& app) {
 int RunWindow(int& argc, char** argv, const CommandLineOptions& options) {
   NameApplication();
   RequireDisplayOrExit();
+  JapaneseQtLocale japanese;
   QApplication app(argc, argv);
+  japanese.Finish();
   ReleaseDisplayGuard();
   PrepareWindowApplication(app);
 

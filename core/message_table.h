@@ -26,7 +26,7 @@
   X(BadStandpipe, 4011, "スタンドパイプの値が異常です") \
   X(FileNotFound, 4012, "ファイルが見つかりません\n( %1 )") \
   X(NoCalFile, 4013, "キャリブレーションファイルが指定されていません.\n既存のCALファイルを開いて下さい.") \
-  X(CannotExecute, 4032, "実行できませんでした") \
+  X(CannotExecute, 4032, "実行できませんでした\n( %1 )") \
   X(DeviceError, 4090, "ハードウェア、デバイスエラー") \
   X(NotVekData, 32792, "ヴェクのデータではありません") \
   X(EnterInteger, 61712, "整数を入力してください。") \

@@ -10,6 +10,10 @@
 
 namespace vek {
 
+// The program's name as the user sees it: the main window's title and the caption of its message
+// boxes.
+inline constexpr const char* kProgramTitle = "ヴェク V5";
+
 namespace msg {
 #define VEK_MESSAGE_ID(name, id, text) name = id,
 enum : int { VEK_MESSAGES(VEK_MESSAGE_ID) };

@@ -31,8 +31,13 @@ void FormDialog::accept() {
 }
 
 void FormDialog::reject() {
-  if (HasChanges() && !sink_->Ask(msg::DataChangedCancel)) return;
+  if (HasChanges() && !sink_->Ask(msg::DataChangedCancel)) {
+    activateWindow();  // the question's box had the keyboard: back to the form
+    return;
+  }
   QDialog::reject();
+  // Without a window manager to hand it on, the keyboard would stay with no window at all.
+  if (QWidget* owner = parentWidget()) owner->window()->activateWindow();
 }
 
 void FormDialog::FocusField(QWidget* field) {

@@ -1,6 +1,8 @@
 #include "qt/file_dialogs.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 
 namespace vek {
 
@@ -10,7 +12,22 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+constexpr QSize kFileDialogSize(860, 480);
+
+// Qt's own file dialog (its detail list is the tree view of that name): the sizes, types and dates
+// are shown whole ("2026/12/08 10:59", "62 バイト"), the names take the rest of the width.
+void ShowDetailsWhole(QFileDialog& dialog) {
+  dialog.resize(dialog.sizeHint().expandedTo(kFileDialogSize));
+  auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (!list) return;
+  QHeaderView* header = list->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+}
+
 std::optional<std::filesystem::path> Run(QFileDialog& dialog) {
+  ShowDetailsWhole(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return QStringToPath(dialog.selectedFiles().constFirst());
 }

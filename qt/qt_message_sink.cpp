@@ -7,8 +7,8 @@ namespace vek {
 
 namespace {
 
-// The boxes carry the application's name as their caption.
-QString Caption() { return QApplication::applicationDisplayName(); }
+// The boxes carry the program's Japanese name as their caption, as its main window does.
+QString Caption() { return QString::fromUtf8(kProgramTitle); }
 
 // A box raised while a form is open belongs to that form, so it stays above it and returns the
 // focus to it; otherwise it belongs to the sink's own window.

@@ -11,8 +11,8 @@ struct ViewState {
   int currentPage = 1;                     // 1-based page of the current sheet
   int lastDrawnSheet = kCalibrationSheet;  // sheet of the previous draw
   bool printing = false;                   // set while a page is printed, previewed or exported
-  int paperWidthMm = 280;                  // physical page of the printer (or export paper)
-  int paperHeightMm = 280;
+  int paperWidthMm = 210;                  // physical page of the printer (or export paper): A4
+  int paperHeightMm = 297;                 // until a printer or a paper is chosen
 };
 
 constexpr int kFormulaOwnPage = 2;  // FormulaPosition: the formula lines on a page of their own

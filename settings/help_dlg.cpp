@@ -21,18 +21,26 @@ bool OpenWithDesktop(const std::filesystem::path& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(HostPathText(path)));
 }
 
-// Text editors of the common desktops, tried when the desktop has no handler for text files.
-bool OpenWithTextEditor(const std::filesystem::path& path) {
-  for (const char* editor : {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed", "pluma"}) {
-    const QString program = QStandardPaths::findExecutable(QString::fromLatin1(editor));
-    if (!program.isEmpty() && QProcess::startDetached(program, {HostPathText(path)})) return true;
-  }
-  return false;
+// Starts `editor` when it is on the PATH.
+bool OpenWithEditor(const QString& editor, const std::filesystem::path& path) {
+  const QString program = QStandardPaths::findExecutable(editor);
+  return !program.isEmpty() && QProcess::startDetached(program, {HostPathText(path)});
 }
+
+// Text editors of the common desktops, tried when the desktop has no handler for text files.
+constexpr const char* kTextEditors[] = {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed", "pluma"};
 
 }  // namespace
 
-std::vector<HelpOpener> DesktopHelpOpeners() { return {OpenWithDesktop, OpenWithTextEditor}; }
+std::vector<HelpOpener> DesktopHelpOpeners() {
+  // The desktop's handler for a file is what xdg-open starts.
+  std::vector<HelpOpener> openers{{"xdg-open", OpenWithDesktop}};
+  for (const char* editor : kTextEditors)
+    openers.push_back({editor, [editor](const std::filesystem::path& path) {
+                         return OpenWithEditor(QString::fromLatin1(editor), path);
+                       }});
+  return openers;
+}
 
 CHelpDlg::CHelpDlg(QWidget* parent, const std::filesystem::path& helpFile, MessageSink* sink,
                    std::vector<HelpOpener> openers)

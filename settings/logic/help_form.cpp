@@ -30,9 +30,13 @@ bool OpenHelpForPrinting(const std::filesystem::path& hostPath, std::span<const 
     sink.Show(msg::FileNotFound, hostPath.string());
     return false;
   }
-  for (const HelpOpener& open : openers)
-    if (open && open(hostPath)) return true;
-  sink.Show(msg::CannotExecute);
+  std::string tried;
+  for (const HelpOpener& opener : openers) {
+    if (!opener.open) continue;
+    if (opener.open(hostPath)) return true;
+    tried += (tried.empty() ? "" : ", ") + opener.program;
+  }
+  sink.Show(msg::CannotExecute, tried);
   return false;
 }
 

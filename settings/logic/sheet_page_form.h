@@ -39,10 +39,10 @@ struct SheetPageValues {
 
 };
 
-// The paper the view knows for the current printer, whole millimetres.
+// The paper the view knows for the current printer, whole millimetres (A4 unless told).
 struct PaperSizeMm {
-  int width = 280;
-  int height = 280;
+  int width = 210;
+  int height = 297;
 };
 
 // The before-text presets ("   <無し>" clears the text at the next refresh) and after-text presets.

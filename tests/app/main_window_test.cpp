@@ -49,10 +49,10 @@ TEST_F(MainWindowTest, StartsWithNewTestDocumentCentredAtItsShareOfTheScreen) {
   EXPECT_TRUE(store.calFilePath.empty());
   EXPECT_TRUE(store.test.Test(1, 1).empty());
   // The view update ran: settings were loaded (factory values, the missing Sys.ndx is reported) and
-  // the paper size stays at 280 mm without a printer and without a message.
+  // the paper stays A4 without a printer and without a message.
   EXPECT_EQ(settings.systemFileCounter, 1);
-  EXPECT_EQ(View().paperWidthMm, 280);
-  EXPECT_EQ(View().paperHeightMm, 280);
+  EXPECT_EQ(View().paperWidthMm, 210);
+  EXPECT_EQ(View().paperHeightMm, 297);
   EXPECT_FALSE(Shown(sink, NumberedMessage(msg::DeviceError)));
   EXPECT_EQ(View().currentPage, 1);
 
@@ -91,16 +91,16 @@ TEST_F(MainWindowTest, MenusFollowTheCommandTable) {
   StartNew();
   QStringList titles;
   for (QAction* a : frame->menuBar()->actions()) titles << a->text();
-  EXPECT_EQ(titles, QStringList({U("ﾌｧｲﾙ(&F)"), U("ＣＡＬ(&C)"), U("ＶＥＫ(L)"), U("表示(&V)"), U("設定(&S)"),
+  EXPECT_EQ(titles, QStringList({U("ﾌｧｲﾙ(&F)"), U("ＣＡＬ(&C)"), U("ＶＥＫ(&L)"), U("表示(&V)"), U("設定(&S)"),
                                  U("ﾍﾙﾌﾟ(&H)")}));
   const auto menus = frame->menuBar()->actions();
   EXPECT_EQ(MenuTexts(menus[0]->menu()),
             QStringList({U("新規作成(&N)\tCtrl+N"), U("開く(&O)...\tCtrl+O"), U("上書き保存(&S)\tCtrl+S"),
-                         U("名前を付けて保存(&A)..."), U("CSV出力..."), "-", U("印刷(&P)...\tCtrl+P"), U("印刷ﾌﾟﾚﾋﾞｭｰ(&V)"),
+                         U("名前を付けて保存(&A)..."), U("CSV出力(&C)..."), "-", U("印刷(&P)...\tCtrl+P"), U("印刷ﾌﾟﾚﾋﾞｭｰ(&V)"),
                          U("ﾌﾟﾘﾝﾀの設定(&R)..."), "-", U("最近使ったﾌｧｲﾙ"), "-", U("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)")}));
   EXPECT_EQ(MenuTexts(menus[2]->menu()),
             QStringList({U("見出し(&M)"), U("データ(&A)"), U("解析/目盛り(&N)"), "-", U("ページ(&P)"), "-",
-                         U("データ点検")}));
+                         U("データ点検(&K)")}));
   EXPECT_EQ(MenuTexts(menus[5]->menu()), QStringList({U("ﾊﾞｰｼﾞｮﾝ情報(&A)"), U("操作＆ヘルプ(&H)\tF1")}));
 
   EXPECT_EQ(frame->Action(kCmdFileNew)->shortcut(), QKeySequence("Ctrl+N"));

@@ -23,23 +23,27 @@ int PdfPageCount(const std::filesystem::path& pdf) {
   return count;
 }
 
-TEST(PaperSize, FollowsThePrinterOrStaysWithoutOne) {
+TEST(PaperSize, FollowsThePrinterOrStaysA4WithoutOne) {
   RecordingMessageSink sink;
   ViewState view;
   ApplyPaperSize(view, std::nullopt, sink);
-  EXPECT_EQ(view.paperWidthMm, 280);
-  EXPECT_EQ(view.paperHeightMm, 280);
+  EXPECT_EQ(view.paperWidthMm, 210);
+  EXPECT_EQ(view.paperHeightMm, 297);
   EXPECT_TRUE(sink.shown.empty());
 
-  // A4 at 600 dpi: 4960 x 7016 device pixels, truncated to whole millimetres.
+  // B4 at 600 dpi, and A4 at 600 dpi (4960 px = 209.97 mm) to the nearest millimetre.
+  ApplyPaperSize(view, PrinterPage{6070, 8598, 600, 600}, sink);
+  EXPECT_EQ(view.paperWidthMm, 257);
+  EXPECT_EQ(view.paperHeightMm, 364);
   ApplyPaperSize(view, PrinterPage{4960, 7016, 600, 600}, sink);
-  EXPECT_EQ(view.paperWidthMm, 209);
+  EXPECT_EQ(view.paperWidthMm, 210);
   EXPECT_EQ(view.paperHeightMm, 297);
+  view.paperWidthMm = 1;
   ApplyPaperSize(view, PrinterPage{2480, 3508, 300, 0}, sink);
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0], "ハードウェア、デバイスエラー");
-  EXPECT_EQ(view.paperWidthMm, 280);
-  EXPECT_EQ(view.paperHeightMm, 280);
+  EXPECT_EQ(view.paperWidthMm, 210);
+  EXPECT_EQ(view.paperHeightMm, 297);
 }
 
 TEST(PrintRange, AllPagesOrTheChosenRangeWithinTheSheet) {
@@ -192,22 +196,22 @@ TEST_F(PrintTest, StartUpQueriesThePaperOnceThePageIsShown) {
   ShowAndPaint();
   QApplication::processEvents();
   EXPECT_EQ(queries, 1);
-  EXPECT_EQ(View().paperWidthMm, 209);
+  EXPECT_EQ(View().paperWidthMm, 210);
   EXPECT_EQ(View().paperHeightMm, 297);
   // Every later view update asks again at once.
   View().paperWidthMm = 1;
   ASSERT_TRUE(frame->OpenDocumentFile(WriteTestFileTo(home / "t.vdw", 2)));
-  EXPECT_EQ(View().paperWidthMm, 209);
+  EXPECT_EQ(View().paperWidthMm, 210);
   EXPECT_EQ(queries, 2);
 }
 
 TEST_F(PrintTest, PreparationQueriesThePaperAndReportsADeviceWithoutResolution) {
   StartWithRows(3);
   Printing().SetPaperQuery([] { return std::optional<PrinterPage>(PrinterPage{100, 100, 0, 0}); });
-  View().paperWidthMm = 210;
+  View().paperWidthMm = 1;
   Printing().SetPrintDialog([](QPrinter&, int, QWidget*) { return false; });
   frame->RunCommand(kCmdFilePrint);
-  EXPECT_EQ(View().paperWidthMm, 280);
+  EXPECT_EQ(View().paperWidthMm, 210);
   ASSERT_FALSE(sink.shown.empty());
   EXPECT_EQ(sink.shown.back(), "ハードウェア、デバイスエラー");
 }
@@ -229,6 +233,28 @@ TEST_F(PrintTest, AFileThatCannotBeWrittenIsReported) {
   });
   EXPECT_FALSE(Printing().Print(nullptr));
   ASSERT_FALSE(sink.shown.empty());
+  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::DeviceError));
+}
+
+// The preview's own print button prints as File Print does: a file that cannot be written (a full
+// disk) is reported; the preview itself never writes the file.
+TEST_F(PrintTest, PreviewsPrintButtonReportsAFileThatCannotBeWritten) {
+  StartWithRows(3);
+  sink.shown.clear();
+  const auto named = home / "named.pdf";
+  Printing().SetPreview([&](QPrinter& printer, const std::function<void(QPrinter*)>& paint, QWidget*) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(named.string()));
+    QPrintPreviewWidget widget(&printer);
+    QObject::connect(&widget, &QPrintPreviewWidget::paintRequested, paint);
+    widget.updatePreview();
+    EXPECT_FALSE(std::filesystem::exists(named));
+    EXPECT_TRUE(sink.shown.empty());
+    printer.setOutputFileName(QStringLiteral("/dev/full"));
+    widget.print();
+  });
+  frame->RunCommand(kCmdFilePrintPreview);
+  ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::DeviceError));
 }
 

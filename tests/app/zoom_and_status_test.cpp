@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QScrollBar>
+#include <QTest>
 #include <QWheelEvent>
 
 #include "app/commands.h"
@@ -19,11 +20,12 @@ TEST(ZoomSteps, StepThroughTheListAndStopAtItsEnds) {
   EXPECT_DOUBLE_EQ(NextZoomStep(1.93, true), 2.0);   // a fitted zoom goes to the next step
   EXPECT_DOUBLE_EQ(NextZoomStep(1.93, false), 1.75);
   EXPECT_DOUBLE_EQ(NextZoomStep(4.0, true), 4.0);
-  EXPECT_DOUBLE_EQ(NextZoomStep(0.5, false), 0.5);
+  EXPECT_DOUBLE_EQ(NextZoomStep(0.5, false), 0.33);
+  EXPECT_DOUBLE_EQ(NextZoomStep(0.25, false), 0.25);
   // Fit width never goes below 1:1; fit page shows the whole page.
   EXPECT_DOUBLE_EQ(FittedZoom(ZoomMode::FitWidth, 500, 400, 15), 1.0);
   EXPECT_DOUBLE_EQ(FittedZoom(ZoomMode::FitWidth, 1677 + 15, 900, 15), 2.0 + 15.0 / 831);
-  EXPECT_NEAR(FittedZoom(ZoomMode::FitPage, 1600, 1171, 15), 1.0, 1e-9);
+  EXPECT_NEAR(FittedZoom(ZoomMode::FitPage, 1600, 1171, 15), 1.0, 1e-3);
   EXPECT_NEAR(FittedZoom(ZoomMode::FitPage, 1600, 585, 15), 0.5, 0.01);
 }
 
@@ -81,6 +83,35 @@ TEST_F(ZoomTest, KeysWheelAndMenuChangeTheZoom) {
   frame->ZoomAction(ZoomMode::FitPage)->trigger();
   EXPECT_EQ(V().ZoomModeInUse(), ZoomMode::FitPage);
   EXPECT_LE(V().Zoom() * kScrollHeight, V().maximumViewportSize().height() + 1);
+}
+
+// At 1366 x 768 the window's view is about 1170 x 520 pixels: the whole page is below half size,
+// centred, without scroll bars; Ctrl+- goes on below 1:1.
+TEST_F(ZoomTest, WholePageIsCentredWithoutScrollBarsAndCtrlMinusGoesBelowOneToOne) {
+  StartWithRows(3);
+  ShowAt(1174, 614);
+  frame->ZoomAction(ZoomMode::FitPage)->trigger();
+  QApplication::processEvents();
+  const QSize area = V().viewport()->size();
+  const QSize page(int(std::lround(kScrollWidth * V().Zoom())), int(std::lround(kScrollHeight * V().Zoom())));
+  EXPECT_LT(V().Zoom(), 0.5);
+  EXPECT_LE(page.height(), area.height());
+  EXPECT_GE(page.height(), area.height() - 2);
+  EXPECT_EQ(V().verticalScrollBar()->maximum(), 0);
+  EXPECT_EQ(V().horizontalScrollBar()->maximum(), 0);
+  EXPECT_FALSE(V().verticalScrollBar()->isVisible());
+  EXPECT_FALSE(V().horizontalScrollBar()->isVisible());
+  EXPECT_EQ(V().PageOrigin().x(), (area.width() - page.width()) / 2);
+  EXPECT_GT(V().PageOrigin().x(), 100);
+
+  V().SetZoomMode(ZoomMode::FitWidth);
+  V().SetZoom(1.0);
+  frame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+  for (double expected : {0.9, 0.75, 0.67, 0.5}) {
+    QTest::keyClick(&V(), Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(V().Zoom(), expected);
+  }
 }
 
 // The page rules hold at every zoom: the scroll sizes grow with the page, the page keys move by

@@ -106,6 +106,42 @@ TEST(FormDialogTest, CancelAsksOnlyWhenChangedAndNoKeepsTheFormOpen) {
   }
 }
 
+// A question box that takes the keyboard and closes without handing it back, as a box does on a
+// desktop without a window manager.
+class StealingSink : public RecordingMessageSink {
+ public:
+  bool AskYesNo(const std::string& text) override {
+    QWidget box;
+    box.show();
+    box.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
+    box.hide();
+    return RecordingMessageSink::AskYesNo(text);
+  }
+};
+
+TEST(FormDialogTest, AfterTheCancelQuestionTheKeyboardGoesBackToTheFormOrTheMainWindow) {
+  QWidget main;
+  main.show();
+  main.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+  StealingSink sink;
+  sink.answers = {false, true};
+  TwoFieldForm form(0, sink);
+  form.setParent(&main, form.windowFlags());
+  form.changed = true;
+  form.show();
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+  form.reject();  // No: the form stays, with the keyboard
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+  form.reject();  // Yes: the form closes, the main window has the keyboard
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
+}
+
 TEST(FormDialogTest, LabelledControlsCarryTheirLabelAsAccessibleName) {
   RecordingMessageSink sink;
   Shown s(0, sink);

@@ -121,11 +121,11 @@ TEST(HelpDlgTest, ListsTheHelpTextInAFixedPitchFontAndSaysWhenNothingCanOpenIt) 
   const auto help = HelpFileHostPath(t.settings);
   ASSERT_TRUE(SaveFactoryHelpFile(help));
   int opened = 0;
-  CHelpDlg dlg(nullptr, help, &t.sink, {[&](const std::filesystem::path& p) {
-                 ++opened;
-                 EXPECT_EQ(p, help);
-                 return false;
-               }});
+  CHelpDlg dlg(nullptr, help, &t.sink, {{"gedit", [&](const std::filesystem::path& p) {
+                                            ++opened;
+                                            EXPECT_EQ(p, help);
+                                            return false;
+                                          }}});
   dlg.show();
   dlg.resize(760, 560);
   testing::SaveShot(dlg, "help");
@@ -140,7 +140,7 @@ TEST(HelpDlgTest, ListsTheHelpTextInAFixedPitchFontAndSaysWhenNothingCanOpenIt) 
   EXPECT_TRUE(t.sink.shown.empty());
   dlg.ui.openButton->click();
   EXPECT_EQ(opened, 1);
-  EXPECT_EQ(t.sink.shown, std::vector<std::string>{NumberedMessage(msg::CannotExecute)});
+  EXPECT_EQ(t.sink.shown, std::vector<std::string>{NumberedMessage(msg::CannotExecute, "gedit")});
   dlg.ui.okButton->click();
   EXPECT_EQ(dlg.result(), QDialog::Accepted);
 }

@@ -42,10 +42,10 @@ TEST(HelpFormTest, OpeningTriesEachWayInTurnAndSaysWhenNoneWorks) {
   WriteFileBytes(dir / "Help.txt", "x\r\n");
   std::vector<std::string> tried;
   auto way = [&](const char* name, bool works) -> HelpOpener {
-    return [&tried, name, works](const std::filesystem::path&) {
-      tried.push_back(name);
-      return works;
-    };
+    return {name, [&tried, name, works](const std::filesystem::path&) {
+              tried.push_back(name);
+              return works;
+            }};
   };
   RecordingMessageSink sink;
   const HelpOpener secondWorks[] = {way("desktop", false), way("editor", true), way("never", true)};
@@ -55,7 +55,8 @@ TEST(HelpFormTest, OpeningTriesEachWayInTurnAndSaysWhenNoneWorks) {
 
   const HelpOpener noneWorks[] = {way("desktop", false), way("editor", false)};
   EXPECT_FALSE(OpenHelpForPrinting(dir / "Help.txt", noneWorks, sink));
-  EXPECT_EQ(sink.shown, std::vector<std::string>{NumberedMessage(msg::CannotExecute)});
+  // The message names every program that was tried.
+  EXPECT_EQ(sink.shown, std::vector<std::string>{"実行できませんでした\n( desktop, editor )"});
 
   tried.clear();
   sink.shown.clear();
