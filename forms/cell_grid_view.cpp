@@ -94,7 +94,6 @@ QWidget* CellGridView::CreateEditor(QWidget* parent, const QModelIndex& index) {
   LimitToCp932(editor, maxBytes_, slot_);
   editor->setAccessibleName(model()->headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString());
   editor->setText(tableModel_->BeginEdit(index));
-  editor->end(false);
   editor_ = editor;
   editedIndex_ = index;
   endedByOk_ = false;
@@ -108,7 +107,10 @@ bool CellGridView::OpenEditor(const QModelIndex& index) {
   selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   scrollTo(index);
   if (!QTableView::edit(index, QAbstractItemView::AllEditTriggers, nullptr)) return false;
-  if (editor_) QCursor::setPos(editor_->mapToGlobal(editor_->rect().center()));
+  if (!editor_) return false;
+  // The view selects an editor's text when it opens; typing goes on at the end instead.
+  editor_->end(false);
+  QCursor::setPos(editor_->mapToGlobal(editor_->rect().center()));
   return true;
 }
 

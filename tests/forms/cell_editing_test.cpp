@@ -132,6 +132,8 @@ TEST_P(CellEditingTest, DoubleClickOpensTheEditorOverTheCell) {
   ASSERT_NE(view->Editor(), nullptr);
   EXPECT_EQ(EditorAt(), std::pair(1, 0));
   EXPECT_EQ(view->Editor()->text(), Cell(1, 0));
+  EXPECT_FALSE(view->Editor()->hasSelectedText());  // typing goes on at the end
+  EXPECT_EQ(view->Editor()->cursorPosition(), Cell(1, 0).size());
   EXPECT_EQ(view->Editor()->geometry(), view->visualRect(At(1, 0)));
   EXPECT_EQ(view->Editor()->accessibleName(), view->model()->headerData(0, Qt::Horizontal).toString());
   EXPECT_TRUE(view->Editor()->hasFocus());
