@@ -352,7 +352,10 @@ TEST_F(GridTest, TestGridReducesItsLinesForTheGraph) {
   store.test.Cal(2, 3) = "50";
   store.test.Test(1, 1) = "100";
   store.test.Test(1, tf::Reading60) = "6";
+  store.test.Test(2, 1) = "200";  // every line is reduced, not only the first
+  store.test.Test(2, tf::Reading60) = "7.5";
   Open(VekGridKind());
+  EXPECT_EQ(Test().Test(2, tf::H), "2.5");
   EXPECT_EQ(Test().Test(1, tf::H), "1");
   EXPECT_EQ(Test().Test(1, tf::PG), "2");
   EXPECT_EQ(Test().Test(1, tf::Pe), "98.000000");  // P - PG, no offset yet
@@ -360,8 +363,8 @@ TEST_F(GridTest, TestGridReducesItsLinesForTheGraph) {
   EXPECT_EQ(store.test.Test(1, tf::H), "");  // only in the working copy
   testing::RecordingDevice device;
   DrawGridGraph(device, 200, 100, *grid_);
-  EXPECT_EQ(device.ellipses.size(), 1u);
-  EXPECT_EQ(device.LinesOfWidth(1).size(), 4u + 2u);  // the frame and one cross
+  EXPECT_EQ(device.ellipses.size(), 2u);
+  EXPECT_EQ(device.LinesOfWidth(1).size(), 4u + 4u);  // the frame and two crosses
 }
 
 TEST_F(GridTest, OkCommitsTheCopyAfterTheRecordsOwnSteps) {
