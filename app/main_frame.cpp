@@ -320,7 +320,7 @@ void CMainFrame::RunForm(int id) {
   const CommandInfo* info = FindCommand(id);
   if (info && info->sheet == SheetBefore::Calibration) store_.currentSheet = kCalibrationSheet;
   if (info && info->sheet == SheetBefore::Test) store_.currentSheet = kTestSheet;
-  if (form->second(this)) doc_->SetModified(true);
+  if (form->second(this).changed) doc_->SetModified(true);
   view_->RedrawView();
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "core/form_outcome.h"
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
 #include "forms/logic/editable_table.h"
@@ -14,12 +15,6 @@
 namespace vek {
 
 class MessageSink;
-
-// What a form's finish tells its command: whether OK closed it, and whether the record changed.
-struct GridOutcome {
-  bool accepted = false;
-  bool changed = false;
-};
 
 class MeasurementGridLogic final : public EditableTable {
  public:
@@ -103,7 +98,7 @@ class MeasurementGridLogic final : public EditableTable {
   // After the form closed. OK: the record's own steps (H, reduction) run on the copy, which then
   // replaces the record. Cancel drops the copy. Then the calibration refits its curve on the store.
   // Messages go to `sink`; "changed" compares the record with what it was.
-  GridOutcome Finish(bool accepted, RecordStore& store, MessageSink& sink);
+  FormOutcome Finish(bool accepted, RecordStore& store, MessageSink& sink);
 
  private:
   Record& GridRecord() { return kind_.RecordOf(copy_); }
