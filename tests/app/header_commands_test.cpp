@@ -42,8 +42,8 @@ TEST_F(HeaderCommandsTest, OkWithoutAnEditChangesNothingAndMarksNothing) {
   StartNew();
   RegisterFormCommands(*frame);
   const std::pair<const char*, std::vector<int>> files[] = {
-      {"cal-sample.cdw", {kCmdCalHeader, kCmdCalPage}},
-      {"test-sample.vdw", {kCmdTestHeader, kCmdTestAnalysis, kCmdTestPage}}};
+      {"cal-sample.cdw", {kCmdCalHeader, kCmdCalData, kCmdCalPage}},
+      {"test-sample.vdw", {kCmdTestHeader, kCmdTestData, kCmdTestAnalysis, kCmdTestPage}}};
   for (const auto& [file, commands] : files) {
     ASSERT_TRUE(frame->OpenDocumentFile(samples / file));
     // The samples have no footer position: the page form's first OK stores the standard one.
