@@ -1,6 +1,6 @@
 // Data checks: a consistent test or calibration gives no finding; each kind of fault is found at
 // its step or row, and only there.
-#include "io/data_checks.h"
+#include "core/data_checks.h"
 
 #include <gtest/gtest.h>
 
