@@ -4,6 +4,7 @@
 
 #include "core/encoding.h"
 #include "core/messages.h"
+#include "io/document_commands.h"
 #include "io/file_v.h"
 #include "io/master_list.h"
 #include "io/record_commands.h"

@@ -6,7 +6,7 @@
 
 #include "forms/logic/header_form.h"
 #include "io/data_file_attach.h"
-#include "io/document_commands.h"
+#include "io/file_chooser.h"
 
 namespace vek {
 
