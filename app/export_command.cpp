@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
+#include <memory>
 #include <system_error>
 
 #include "app/batch_pipeline.h"
@@ -82,8 +83,8 @@ std::optional<std::pair<int, int>> ResolvePageRange(const std::optional<std::pai
   return std::make_pair(first, last);
 }
 
-bool WritePdf(const std::filesystem::path& out, const ExportPaper& paper, int pages,
-              const std::function<void(DrawDevice& device, int page)>& draw, double scale) {
+bool WritePdfPages(const std::filesystem::path& out, const ExportPaper& paper, int pages, const QString& title,
+                   const std::function<bool(QPainter& painter, int page)>& draw) {
   QByteArray pdf;
   {
     QBuffer buffer(&pdf);
@@ -91,21 +92,34 @@ bool WritePdf(const std::filesystem::path& out, const ExportPaper& paper, int pa
     QPdfWriter writer(&buffer);
     writer.setResolution(kExportPdfDpi);
     writer.setCreator(QStringLiteral("Vek"));
-    writer.setTitle(QString::fromStdString(out.filename().string()));
+    writer.setTitle(title);
     // Sheets are measured from the top-left corner of the printable area: the whole page here.
     writer.setPageLayout(QPageLayout(QPageSize(paper.id), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                                      QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&writer)) return false;
-    if (scale != 1.0) painter.scale(scale, scale);
-    QtDrawDevice device(painter);
     for (int page = 1; page <= pages; ++page) {
       if (page != 1 && !writer.newPage()) return false;
-      draw(device, page);
+      if (!draw(painter, page)) return false;
     }
     if (!painter.end()) return false;
   }
   return !pdf.isEmpty() && WriteFileAtomically(out, Bytes(pdf));
+}
+
+bool WritePdf(const std::filesystem::path& out, const ExportPaper& paper, int pages,
+              const std::function<void(DrawDevice& device, int page)>& draw, double scale) {
+  std::unique_ptr<QtDrawDevice> device;
+  return WritePdfPages(out, paper, pages, QString::fromStdString(out.filename().string()),
+                       [&](QPainter& painter, int page) {
+                         if (!device) {
+                           if (scale != 1.0) painter.scale(scale, scale);
+                           device = std::make_unique<QtDrawDevice>(painter);
+                         }
+                         draw(*device, page);
+                         device->EndDraw();  // before the painter ends with the last page
+                         return true;
+                       });
 }
 
 bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const SheetSettings& settings,

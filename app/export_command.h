@@ -10,6 +10,9 @@
 
 #include "render/view_state.h"
 
+class QPainter;
+class QString;
+
 namespace vek {
 
 struct CommandLineOptions;
@@ -35,6 +38,13 @@ std::optional<ExportPaper> PaperByName(const std::string& name);
 std::optional<std::pair<int, int>> ResolvePageRange(const std::optional<std::pair<int, int>>& asked,
                                                     int page_count, std::string& note,
                                                     std::string& error);
+
+// Writes a PDF of `pages` pages at kExportPdfDpi on `paper` (portrait, no margins) titled `title`:
+// `draw` draws page 1 ... pages on the painter, in device units from the page's top-left corner.
+// When `draw` returns false (the user stopped the work) the PDF is dropped. False (file untouched)
+// when the PDF was dropped or cannot be made or written. The file is replaced only when complete.
+bool WritePdfPages(const std::filesystem::path& out, const ExportPaper& paper, int pages, const QString& title,
+                   const std::function<bool(QPainter& painter, int page)>& draw);
 
 // Writes a PDF of `pages` pages at kExportPdfDpi on `paper` (portrait, no margins): `draw` draws
 // page 1 ... pages on the device, scaled by `scale`. False (file untouched) when the PDF cannot be
