@@ -18,6 +18,7 @@ namespace vek {
 struct CommandLineOptions;
 class DrawDevice;
 class MessageSink;
+class Progress;
 
 // Printing, PDF and PNG export draw at this resolution unless told otherwise.
 constexpr int kExportPdfDpi = 600;
@@ -56,15 +57,16 @@ bool WritePdf(const std::filesystem::path& out, const ExportPaper& paper, int pa
 // The view's paper size follows the paper. False (file untouched) when the PDF cannot be made or
 // written.
 // `scale` below 1 shrinks the sheet onto the paper (--fit).
+// `progress`, when given, hears of every page.
 bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const SheetSettings& settings,
                ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
-               double scale = 1.0);
+               double scale = 1.0, Progress* progress = nullptr);
 
 // Writes pages first ... last as page-N.png (N the page number) into `out_dir`, created when
 // missing, at `dpi` on a white background. False when a file cannot be written.
 bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, const SheetSettings& settings,
                ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
-               int dpi, double scale = 1.0);
+               int dpi, double scale = 1.0, Progress* progress = nullptr);
 
 // The whole command: loads FILE through the batch pipeline (settings, file, --attach-cal,
 // --reduce, --analyse), then exports. Exit status 0 success, 1 reading or writing failed, 2 usage
