@@ -20,6 +20,7 @@
 #include "app/program_icons.h"
 #include "app/csv_export_command.h"
 #include "app/data_check_dialog.h"
+#include "app/report_print.h"
 #include "qt/file_dialogs.h"
 #include "qt/qt_message_sink.h"
 #include "app/vek_doc.h"
@@ -340,6 +341,7 @@ void CMainFrame::RunCommand(int id) {
     case kCmdFilePrint: view_->OnFilePrint(); break;
     case kCmdFilePrintPreview: view_->OnFilePrintPreview(); break;
     case kCmdFilePrintSetup: view_->OnFilePrintSetup(); break;
+    case kCmdFileReportPrint: RunReportPrint(this, settings_, *chooser_, *sink_, view_->Printing()); break;
     case kCmdAppExit: close(); break;
     case kCmdAppAbout: ShowAbout(); break;
     case kCmdViewToolBar: toolBar_->setVisible(!toolBar_->isVisibleTo(this)); break;

@@ -32,6 +32,12 @@ class FileChooser {
   // The chosen path, or nothing when the user cancels.
   virtual std::optional<std::filesystem::path> ChooseOpenFile(const FileChooserRequest& request) = 0;
   virtual std::optional<std::filesystem::path> ChooseSaveFile(const FileChooserRequest& request) = 0;
+  // Several files at once (empty when the user cancels); a chooser that takes one file at a time
+  // gives that one.
+  virtual std::vector<std::filesystem::path> ChooseOpenFiles(const FileChooserRequest& request) {
+    if (auto one = ChooseOpenFile(request)) return {*one};
+    return {};
+  }
 };
 
 }  // namespace vek

@@ -37,6 +37,13 @@ class ScriptedChooser : public FileChooser {
     saveRequests.push_back(Copy(r));
     return Next(saveAnswers);
   }
+  std::vector<std::filesystem::path> ChooseOpenFiles(const FileChooserRequest& r) override {
+    openManyRequests.push_back(Copy(r));
+    if (openManyAnswers.empty()) return {};
+    auto a = openManyAnswers.front();
+    openManyAnswers.pop_front();
+    return a;
+  }
   struct Request {
     std::string filter;
     std::filesystem::path initialFolder;
@@ -44,7 +51,8 @@ class ScriptedChooser : public FileChooser {
     bool overwritePrompt;
   };
   std::deque<std::optional<std::filesystem::path>> openAnswers, saveAnswers;
-  std::vector<Request> openRequests, saveRequests;
+  std::vector<Request> openRequests, saveRequests, openManyRequests;
+  std::deque<std::vector<std::filesystem::path>> openManyAnswers;
 
  private:
   static Request Copy(const FileChooserRequest& r) {
