@@ -122,7 +122,7 @@ bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
   if (file == platform::kNoFile) return false;
   bool ok = platform::FlushFile(file);
   if (!platform::CloseFile(file)) ok = false;
-  if (ok) ok = platform::ReplaceFile(tmp, target);
+  if (ok) ok = platform::ReplaceTarget(tmp, target);
   if (!ok) {
     const int error = errno;
     RemoveQuietly(tmp);
@@ -167,7 +167,7 @@ std::vector<fs::path> AtomicWriteBatch::Commit() {
   }
   const bool syncOk = staged.empty() || platform::SyncFiles(temporaries);
   for (const Staged& s : staged) {
-    if (!syncOk || !platform::ReplaceFile(s.tmp, s.target)) {
+    if (!syncOk || !platform::ReplaceTarget(s.tmp, s.target)) {
       RemoveQuietly(s.tmp);
       failed.push_back(s.given);
     }

@@ -45,7 +45,7 @@ bool SetFileMode(FileHandle file, unsigned mode);
 
 // Puts the closed file `from` in place of `to` in one step (same folder), replacing an existing
 // file; `to` then keeps its own attributes where the platform tracks them apart from the content.
-bool ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+bool ReplaceTarget(const std::filesystem::path& from, const std::filesystem::path& to);
 // Makes a replace in `folder` survive a crash. Best effort.
 void SyncFolder(const std::filesystem::path& folder);
 // Makes the content of the given closed files durable, sharing the wait where the platform can

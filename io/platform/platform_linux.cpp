@@ -122,7 +122,7 @@ FileState InspectFile(const fs::path& path) {
 
 bool SetFileMode(FileHandle file, unsigned mode) { return ::fchmod(static_cast<int>(file), mode & 07777) == 0; }
 
-bool ReplaceFile(const fs::path& from, const fs::path& to) { return ::rename(from.c_str(), to.c_str()) == 0; }
+bool ReplaceTarget(const fs::path& from, const fs::path& to) { return ::rename(from.c_str(), to.c_str()) == 0; }
 
 void SyncFolder(const fs::path& folder) {
   // Some file systems refuse fsync on a folder; the file itself is already on disk.

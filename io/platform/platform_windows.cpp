@@ -167,8 +167,13 @@ FileState InspectFile(const fs::path& path) {
 // Windows keeps a replaced file's attributes and security through ReplaceFileW: nothing to copy.
 bool SetFileMode(FileHandle, unsigned) { return true; }
 
-bool ReplaceFile(const fs::path& from, const fs::path& to) {
-  if (::GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES &&
+bool ReplaceTarget(const fs::path& from, const fs::path& to) {
+  const DWORD attributes = ::GetFileAttributesW(to.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    errno = EISDIR;  // a folder is never replaced by a file, as rename refuses it on POSIX
+    return false;
+  }
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
       ::ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS,
                      nullptr, nullptr))
     return true;

@@ -42,7 +42,7 @@ TEST(ProgramFolderMapping, DrivesAreFoldersBelowTheRoot) {
   EXPECT_EQ(MapWindowsPath("d:\\X\\\\Y\\"), home.path() / "D" / "X" / "Y");
   EXPECT_EQ(MapWindowsPath("\\Kavrion\\Pemo5"), home.path() / "C" / "Kavrion" / "Pemo5");
   // The second byte of "表" is 0x5C, the backslash: it must not split the name.
-  EXPECT_EQ(MapWindowsPath(Sjis("E:\\表\\a")), home.path() / "E" / "表" / "a");
+  EXPECT_EQ(MapWindowsPath(Sjis("E:\\表\\a")), home.path() / "E" / fs::path(u8"表") / "a");
   EXPECT_EQ(LocationFilePath("C:"), home.path() / "C" / "Kavrion" / "Dorix5.whr");
 }
 
