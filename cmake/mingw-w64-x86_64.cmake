@@ -17,3 +17,5 @@ find_program(VEK_WINE NAMES wine wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_P
 if(VEK_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${VEK_WINE})
 endif()
+# GCC 12 warns about std::string assignments in its own headers at -O2 (GCC bug 105329).
+set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
