@@ -30,14 +30,16 @@ constexpr std::array<Variant, 7> kJisVariants{{
     {"\u2014", "\u2015"},  // EM DASH -> HORIZONTAL BAR (0x815C)
 }};
 
-// Characters CP932 has no place for although some converters fold them onto ASCII: "¥" onto the
-// backslash (a path separator) and "‾" onto "~". Stored that way they would read back as another
-// character, so they are refused like any other character CP932 cannot hold.
-constexpr std::array<std::string_view, 2> kFoldedOntoAscii{{"\u00A5", "\u203E"}};
+// Characters CP932 has no place for although some converters give them one: glibc folds "¥" onto
+// the backslash (a path separator) and "‾" onto "~"; Windows writes U+0080 and U+F8F0-U+F8F3 as
+// the single bytes 0x80, 0xA0 and 0xFD-0xFF, which no converter reads back. Stored that way they
+// would read back as another character, so they are refused like any other.
+constexpr std::array<std::string_view, 7> kRefused{
+    {"\u00A5", "\u203E", "\u0080", "\uF8F0", "\uF8F1", "\uF8F2", "\uF8F3"}};
 
 // The UTF-8 text with the JIS variants replaced; nullopt when it holds a refused character.
 std::optional<std::string> ToCp932Repertoire(std::string_view utf8) {
-  for (std::string_view refused : kFoldedOntoAscii)
+  for (std::string_view refused : kRefused)
     if (utf8.find(refused) != std::string_view::npos) return std::nullopt;
   std::string out;
   size_t done = 0;

@@ -55,7 +55,7 @@ TEST(Cp932Vectors, ConvertBothWaysToTheSameBytes) {
 TEST(Cp932Vectors, CharactersWithoutAPlaceAreRefusedNeverApproximated) {
   // Not in CP932, folded onto ASCII by some converters ("¥" onto the path separator), or best-fit
   // candidates on Windows.
-  for (const char* text : {"€", "é", "¥", "‾", "©", "·", "¦", "𠮟", "ａ€", "한"})
+  for (const char* text : {"€", "é", "¥", "‾", "©", "·", "¦", "𠮟", "ａ€", "한", "\u0080", "\uF8F0", "\uF8F3"})
     EXPECT_FALSE(TryUtf8ToCp932(text).has_value()) << text;
   EXPECT_FALSE(TryUtf8ToCp932("\xC3").has_value());          // cut UTF-8
   EXPECT_FALSE(TryUtf8ToCp932("\xED\xA0\x80").has_value());  // an encoded surrogate
