@@ -45,7 +45,13 @@ std::string NoDisplayText() {
 }
 
 void RequireDisplayOrExit() {
-  if (!DisplayNamed(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"))) {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+  // The desktop is always there; DISPLAY and WAYLAND_DISPLAY mean nothing on these systems.
+  const bool desktop = true;
+#else
+  const bool desktop = false;
+#endif
+  if (!desktop && !DisplayNamed(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"))) {
     std::fputs(NoDisplayText().c_str(), stderr);
     std::exit(1);
   }

@@ -1,8 +1,5 @@
 #include "app/export_command.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 
 #include <QApplication>
@@ -29,6 +26,7 @@
 #include "core/messages.h"
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
+#include "io/platform/platform.h"
 #include "io/safe_write.h"
 #include "render/page_compose.h"
 
@@ -234,13 +232,11 @@ int RunExportCommand(const CommandLineOptions& o, MessageSink& plainSink) {
 
 int RunInOffscreenApp(int argc, char** argv, const std::function<int(MessageSink& sink)>& run) {
   // Export needs no display: use the offscreen platform unless one was chosen.
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // Batch runs often have no login session (cron, CI): hand Qt the private runtime folder it would
   // choose itself, so that it does not warn about the missing variable on every run.
-  if (!std::getenv("XDG_RUNTIME_DIR")) {
-    const std::string dir = "/tmp/runtime-" + std::to_string(getuid());
-    if (mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST) setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
-  }
+  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
+    if (const auto dir = platform::PrivateRuntimeFolder()) qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir->string()));
   QApplication app(argc, argv);
   // QApplication takes the locale from the environment; numbers are always printed the C way.
   std::setlocale(LC_NUMERIC, "C");

@@ -1,9 +1,11 @@
 #include "app/terminal_check.h"
 
-#include <unistd.h>
+#include <cstdio>
+
+#include "io/platform/platform.h"
 
 namespace vek {
 
-bool StderrIsTerminal() { return isatty(STDERR_FILENO) == 1; }
+bool StderrIsTerminal() { return platform::IsTerminal(stderr); }
 
 }  // namespace vek

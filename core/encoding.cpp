@@ -1,39 +1,12 @@
 #include "core/encoding.h"
 
-#include <iconv.h>
+#include <array>
 
-#include <cerrno>
+#include "io/platform/platform.h"
 
 namespace vek {
 
 namespace {
-
-// An iconv descriptor for one direction, opened on first use and kept for the life of the thread:
-// opening one loads and parses the converter's tables, which costs far more than converting a field.
-class Converter {
- public:
-  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-  ~Converter() {
-    if (ok()) iconv_close(cd_);
-  }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
-  bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-  iconv_t get() const { return cd_; }
-
- private:
-  iconv_t cd_;
-};
-
-iconv_t ToCp932() {
-  thread_local Converter converter("CP932", "UTF-8");
-  return converter.ok() ? converter.get() : reinterpret_cast<iconv_t>(-1);
-}
-
-iconv_t FromCp932() {
-  thread_local Converter converter("UTF-8", "CP932");
-  return converter.ok() ? converter.get() : reinterpret_cast<iconv_t>(-1);
-}
 
 // Bytes below 0x80 are the same characters in CP932 and in UTF-8.
 bool IsAscii(std::string_view text) {
@@ -42,42 +15,94 @@ bool IsAscii(std::string_view text) {
   return true;
 }
 
-// One conversion with glibc's iconv on a kept descriptor. On an unconvertible or invalid input
-// sequence, `replacement` is appended and `skip` input bytes are passed over; with an empty
-// replacement the call fails.
-std::optional<std::string> Convert(iconv_t cd, std::string_view in, std::string_view replacement, size_t skip) {
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  // Back to the initial shift state: a failed conversion may have left the descriptor mid-sequence.
-  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+// Characters that other Shift_JIS tables give for the bytes CP932 decodes differently: the same
+// JIS X 0208 character, so text from such sources is stored with the byte pair it names.
+struct Variant {
+  std::string_view from, to;
+};
+constexpr std::array<Variant, 7> kJisVariants{{
+    {"\u301C", "\uFF5E"},  // WAVE DASH -> FULLWIDTH TILDE (0x8160)
+    {"\u2016", "\u2225"},  // DOUBLE VERTICAL LINE -> PARALLEL TO (0x8161)
+    {"\u2212", "\uFF0D"},  // MINUS SIGN -> FULLWIDTH HYPHEN-MINUS (0x817C)
+    {"\u00A2", "\uFFE0"},  // CENT SIGN -> FULLWIDTH CENT SIGN (0x8191)
+    {"\u00A3", "\uFFE1"},  // POUND SIGN -> FULLWIDTH POUND SIGN (0x8192)
+    {"\u00AC", "\uFFE2"},  // NOT SIGN -> FULLWIDTH NOT SIGN (0x81CA)
+    {"\u2014", "\u2015"},  // EM DASH -> HORIZONTAL BAR (0x815C)
+}};
+
+// Characters CP932 has no place for although some converters give them one: glibc folds "¥" onto
+// the backslash (a path separator) and "‾" onto "~"; Windows writes U+0080 and U+F8F0-U+F8F3 as
+// the single bytes 0x80, 0xA0 and 0xFD-0xFF, which no converter reads back. Stored that way they
+// would read back as another character, so they are refused like any other.
+constexpr std::array<std::string_view, 7> kRefused{
+    {"\u00A5", "\u203E", "\u0080", "\uF8F0", "\uF8F1", "\uF8F2", "\uF8F3"}};
+
+// The UTF-8 text with the JIS variants replaced; nullopt when it holds a refused character.
+std::optional<std::string> ToCp932Repertoire(std::string_view utf8) {
+  for (std::string_view refused : kRefused)
+    if (utf8.find(refused) != std::string_view::npos) return std::nullopt;
   std::string out;
-  out.reserve(in.size() * 2 + 4);
-  char* inp = const_cast<char*>(in.data());
-  size_t inleft = in.size();
-  char buf[1024];
-  bool ok = true;
-  while (inleft > 0) {
-    char* outp = buf;
-    size_t outleft = sizeof buf;
-    size_t r = iconv(cd, &inp, &inleft, &outp, &outleft);
-    out.append(buf, static_cast<size_t>(outp - buf));
-    if (r != static_cast<size_t>(-1)) continue;
-    if (errno == E2BIG) continue;
-    // EILSEQ or EINVAL: a byte sequence that cannot be converted.
-    if (replacement.empty()) {
-      ok = false;
-      break;
+  size_t done = 0;
+  for (size_t i = 0; i < utf8.size();) {
+    const unsigned char c = static_cast<unsigned char>(utf8[i]);
+    if (c != 0xC2 && c != 0xE2 && c != 0xE3) {  // the first bytes of the variants
+      ++i;
+      continue;
     }
-    out += replacement;
-    size_t n = skip < inleft ? skip : inleft;
-    inp += n;
-    inleft -= n;
+    const Variant* hit = nullptr;
+    for (const Variant& v : kJisVariants)
+      if (utf8.compare(i, v.from.size(), v.from) == 0) hit = &v;
+    if (!hit) {
+      ++i;
+      continue;
+    }
+    out.append(utf8.substr(done, i - done)).append(hit->to);
+    i += hit->from.size();
+    done = i;
   }
-  if (!ok) return std::nullopt;
-  // Flush whatever the converter still holds (nothing for these encodings, but cheap to be sure).
-  char* outp = buf;
-  size_t outleft = sizeof buf;
-  if (iconv(cd, nullptr, nullptr, &outp, &outleft) != static_cast<size_t>(-1))
-    out.append(buf, static_cast<size_t>(outp - buf));
+  if (done == 0) return std::string(utf8);
+  out.append(utf8.substr(done));
+  return out;
+}
+
+// Single bytes that are no character of CP932 although Windows decodes them to private or control
+// code points (0x80, 0xA0, 0xFD-0xFF): shown as U+FFFD everywhere.
+bool IsUnassignedSingleByte(unsigned char b) { return b == 0x80 || b == 0xA0 || b >= 0xFD; }
+
+// Length of the CP932 unit starting at `i`: 2 for a lead byte with a byte after it, else 1.
+size_t UnitLength(std::string_view cp932, size_t i) {
+  return IsCp932LeadByte(static_cast<unsigned char>(cp932[i])) && i + 1 < cp932.size() ? 2 : 1;
+}
+
+bool HasUnassignedSingleByte(std::string_view cp932) {
+  for (size_t i = 0; i < cp932.size(); i += UnitLength(cp932, i))
+    if (IsUnassignedSingleByte(static_cast<unsigned char>(cp932[i]))) return true;
+  return false;
+}
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+// Unit by unit: a unit that does not convert gives U+FFFD and only its first byte is passed over,
+// so a broken lead byte never swallows the character after it.
+std::string DecodeUnitByUnit(std::string_view cp932) {
+  std::string out;
+  for (size_t i = 0; i < cp932.size();) {
+    const unsigned char b = static_cast<unsigned char>(cp932[i]);
+    if (b < 0x80) {
+      out += static_cast<char>(b);
+      ++i;
+      continue;
+    }
+    std::optional<std::string> one;
+    if (!IsUnassignedSingleByte(b)) one = platform::Cp932ToUtf8(cp932.substr(i, UnitLength(cp932, i)));
+    if (one) {
+      out += *one;
+      i += UnitLength(cp932, i);
+    } else {
+      out += kReplacement;
+      ++i;
+    }
+  }
   return out;
 }
 
@@ -85,13 +110,16 @@ std::optional<std::string> Convert(iconv_t cd, std::string_view in, std::string_
 
 std::optional<std::string> TryUtf8ToCp932(std::string_view utf8) {
   if (IsAscii(utf8)) return std::string(utf8);
-  return Convert(ToCp932(), utf8, {}, 0);
+  const std::optional<std::string> repertoire = ToCp932Repertoire(utf8);
+  if (!repertoire) return std::nullopt;
+  return platform::Utf8ToCp932(*repertoire);
 }
 
 std::string Cp932ToUtf8(std::string_view cp932) {
   if (IsAscii(cp932)) return std::string(cp932);
-  auto r = Convert(FromCp932(), cp932, "\xEF\xBF\xBD", 1);
-  return r ? *r : std::string();
+  if (!HasUnassignedSingleByte(cp932))
+    if (auto whole = platform::Cp932ToUtf8(cp932)) return *whole;
+  return DecodeUnitByUnit(cp932);
 }
 
 std::string Sjis(std::string_view utf8) {

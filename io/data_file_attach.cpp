@@ -4,6 +4,7 @@
 #include "io/data_file_format.h"
 #include "io/data_file_lines.h"
 #include "io/data_file_reader.h"
+#include "io/program_folder.h"
 
 namespace vek {
 
@@ -23,7 +24,7 @@ std::string_view StripLineEnd(std::string_view line) {
 AttachResult AttachCalibrationFile(RecordStore& store, const std::filesystem::path& path, MessageSink& sink) {
   std::optional<std::string> bytes = ReadWholeFile(path);
   if (!bytes) {
-    sink.Show(msg::FileNotFound, path.string());
+    sink.Show(msg::FileNotFound, Utf8FromHostPath(path));
     return AttachResult::CannotOpen;
   }
   std::string_view first;

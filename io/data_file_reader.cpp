@@ -1,12 +1,12 @@
 #include "io/data_file_reader.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
+#include <fstream>
 
 #include "core/cal_curve.h"
 #include "core/messages.h"
 #include "io/data_file_lines.h"
+#include "io/program_folder.h"
 
 namespace vek {
 
@@ -15,17 +15,18 @@ namespace fs = std::filesystem;
 std::optional<std::string> ReadFileHead(const fs::path& path, size_t maxBytes) {
   std::error_code ec;
   if (fs::is_directory(path, ec)) return std::nullopt;
-  std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
+  std::ifstream f(path, std::ios::binary);
   if (!f) return std::nullopt;
   std::string bytes;
   char buf[65536];
   while (bytes.size() < maxBytes) {
     const size_t want = std::min(sizeof buf, maxBytes - bytes.size());
-    const size_t n = std::fread(buf, 1, want, f.get());
+    f.read(buf, static_cast<std::streamsize>(want));
+    const size_t n = static_cast<size_t>(f.gcount());
     bytes.append(buf, n);
     if (n < want) break;
   }
-  if (std::ferror(f.get())) return std::nullopt;
+  if (f.bad()) return std::nullopt;
   return bytes;
 }
 
@@ -83,10 +84,10 @@ LoadOutcome LoadDataFile(const fs::path& path, RecordStore& store, const SheetSe
     bytes = ReadWholeFile(path);
   }
   if (!bytes) {
-    sink.Show(msg::FileNotFound, path.string());
+    sink.Show(msg::FileNotFound, Utf8FromHostPath(path));
     return out;
   }
-  return LoadDataBytes(*bytes, path.filename().string(), store, settings, parser, sink);
+  return LoadDataBytes(*bytes, Utf8FromHostPath(path.filename()), store, settings, parser, sink);
 }
 
 LoadOutcome LoadDataBytes(std::string_view bytes, std::string_view fileName, RecordStore& store,

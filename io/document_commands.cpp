@@ -29,9 +29,9 @@ bool DocumentCommands::SaveModified(const std::function<SaveChoice(const std::st
   return false;
 }
 
-TextField PathToField(const fs::path& path) { return Sjis(path.string()); }
+TextField PathToField(const fs::path& path) { return Sjis(Utf8FromHostPath(path)); }
 
-fs::path FieldToPath(std::string_view field) { return fs::path(Cp932ToUtf8(field)); }
+fs::path FieldToPath(std::string_view field) { return HostPathFromUtf8(Cp932ToUtf8(field)); }
 
 DocumentCommands::DocumentCommands(RecordStore& store, SheetSettings& settings, MessageSink& sink,
                                    FileChooser& chooser, DocumentHost& host)
@@ -74,7 +74,7 @@ bool DocumentCommands::OpenPath(const fs::path& path) {
 
 bool DocumentCommands::FrameworkLoad(const fs::path& path) {
   // The file shown until now becomes the remembered file of its kind.
-  const std::string previous = pathName_.filename().string();
+  const std::string previous = Utf8FromHostPath(pathName_.filename());
   if (EndsWithNoCase(previous, "cdw")) {
     store_.calFilePath = PathToField(pathName_);
   } else if (EndsWithNoCase(previous, "vdw")) {
@@ -86,7 +86,7 @@ bool DocumentCommands::FrameworkLoad(const fs::path& path) {
     bytes = ReadWholeFile(path);
   }
   if (!bytes) {
-    sink_.Show(msg::FileNotFound, path.string());
+    sink_.Show(msg::FileNotFound, Utf8FromHostPath(path));
     return false;
   }
   const LoadOutcome outcome = LoadDataBytesFramework(*bytes, store_, settings_, parser_, sink_);
@@ -99,7 +99,7 @@ bool DocumentCommands::FrameworkLoad(const fs::path& path) {
 }
 
 std::string LossesMessage(const DataFileLosses& losses, const fs::path& path) {
-  std::string text = path.filename().string() + ":";
+  std::string text = Utf8FromHostPath(path.filename()) + ":";
   for (const std::string& line : DescribeLosses(losses)) text += "\n" + line;
   return text;
 }
@@ -125,7 +125,7 @@ bool DocumentCommands::WriteDocument(const fs::path& path, DataKind kind) {
 bool DocumentCommands::SaveAs() {
   FileChooserRequest request;
   request.startName = pathName_;
-  const std::string start = pathName_.filename().string();
+  const std::string start = Utf8FromHostPath(pathName_.filename());
   if (store_.currentSheet == kCalibrationSheet) {
     request.filter = kSaveCalibrationFilter;
     if (EndsWithNoCase(start, "vdw")) request.startName = FieldToPath(store_.calFilePath);

@@ -1,5 +1,7 @@
 #include "io/save_as_target.h"
 
+#include "io/program_folder.h"
+
 namespace vek {
 
 namespace fs = std::filesystem;
@@ -16,7 +18,7 @@ bool HasExtension(const std::string& ext, std::string_view wanted) {
 std::optional<SaveAsTarget> SaveAsTargetOf(const fs::path& chosen, DataKind shown) {
   const std::string name = chosen.filename().string();
   if (name.empty() || name == "." || name == "..") return std::nullopt;
-  const std::string ext = chosen.extension().string();
+  const std::string ext = Utf8FromHostPath(chosen.extension());
   if (HasExtension(ext, ".cdw")) return SaveAsTarget{chosen, DataKind::Calibration, false};
   if (HasExtension(ext, ".vdw")) return SaveAsTarget{chosen, DataKind::Test, false};
   if (HasExtension(ext, ".cdf") || HasExtension(ext, ".ddf")) return std::nullopt;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/encoding.h"
+#include "io/program_folder.h"
 #include "io/safe_write.h"
 #include "io/settings_line_reader.h"
 #include "io/settings_sys_format.h"
@@ -43,7 +44,7 @@ void LoadSystemFile(SheetSettings& settings, MessageSink& sink) {
   } else {
     ResetSystemValuesToFactory(settings);
     // The host path, so that the user can find the file on this system.
-    sink.Show(msg::FileNotFound, SystemSettingsHostPath(settings).string());
+    sink.Show(msg::FileNotFound, Utf8FromHostPath(SystemSettingsHostPath(settings)));
   }
   settings.engineerListPath = EngineerListPathOf(settings);
   settings.soilListPath = SoilListPathOf(settings);
@@ -102,7 +103,7 @@ void LoadSettings(SheetSettings& settings, RecordStore& store, bool reload, Mess
     ++settings.fontCounter;
     for (int n = 1; n <= kRoleFontCount; ++n) {
       bool opened = LoadFontFile(FontFileHostPath(settings, n), n, settings.fonts[n - 1]);
-      if (!opened && n == 1) sink.Show(msg::FileNotFound, FontFileHostPath(settings, n).string());
+      if (!opened && n == 1) sink.Show(msg::FileNotFound, Utf8FromHostPath(FontFileHostPath(settings, n)));
     }
   }
 }

@@ -1,7 +1,6 @@
 #include "io/settings_line_reader.h"
 
-#include <cstdio>
-#include <memory>
+#include <fstream>
 
 #include "core/encoding.h"
 
@@ -30,21 +29,19 @@ std::optional<std::vector<std::string>> ReadSettingsLines(const std::filesystem:
                                                           size_t lineLimit, size_t maxLines) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) return std::nullopt;
-  std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
+  std::ifstream f(path, std::ios::binary);
   if (!f) return std::nullopt;
+  std::streambuf& in = *f.rdbuf();
+  constexpr int kEnd = std::char_traits<char>::eof();
 
   const size_t keep = lineLimit > 0 ? lineLimit - 1 : 0;
   std::vector<std::string> lines;
   std::string line;
   bool pending = false;  // a line has been started (possibly empty, when only its end was read)
   int c;
-  while (lines.size() < maxLines && (c = std::getc(f.get())) != EOF) {
+  while (lines.size() < maxLines && (c = in.sbumpc()) != kEnd) {
     pending = true;
-    if (c == '\r') {
-      int next = std::getc(f.get());
-      if (next == '\n') c = '\n';
-      else if (next != EOF) std::ungetc(next, f.get());
-    }
+    if (c == '\r' && in.sgetc() == '\n') c = in.sbumpc();
     if (c == '\n') {
       lines.push_back(CutAtCharacterBoundary(line, keep));
       line.clear();
@@ -56,7 +53,6 @@ std::optional<std::vector<std::string>> ReadSettingsLines(const std::filesystem:
     if (line.size() < keep + 1) line.push_back(static_cast<char>(c));
   }
   if (pending && lines.size() < maxLines) lines.push_back(CutAtCharacterBoundary(line, keep));
-  if (std::ferror(f.get())) return std::nullopt;
   return lines;
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/encoding.h"
+#include "io/program_folder.h"
 #include "io/settings_location.h"
 
 namespace vek {
@@ -29,7 +30,7 @@ const char* EnterKeyName(int mode) {
 std::string DescribeSettings(const SheetSettings& s) {
   std::string out;
   char buf[512];
-  out += "program folder: " + Cp932ToUtf8(ProgramFolder(s)) + " (" + ProgramFolderHostPath(s).string() + ")\n";
+  out += "program folder: " + Cp932ToUtf8(ProgramFolder(s)) + " (" + Utf8FromHostPath(ProgramFolderHostPath(s)) + ")\n";
   out += std::string("Sys.ndx: ") + PresentOrMissing(SystemSettingsHostPath(s)) + "\n";
   std::snprintf(buf, sizeof buf,
                 "  length unit %s, conversion factor %s, probe ro %.4f cm L %.4f cm Ac %.4f cm2, "

@@ -1,18 +1,31 @@
 cmake_minimum_required(VERSION 3.25)
-# Fails when a Qt-free layer includes a Qt header, or when a layer includes a header of a layer it
-# may not see. Each folder lists the folders its files may include from ("#include "folder/...").
-set(qt_free core io render forms/logic settings/logic)
-set(allowed_core core)
-set(allowed_io core io)
+# Fails when a Qt-free layer includes a Qt header, when a layer includes a header of a layer it
+# may not see, or when a file outside the platform seam (io/platform) includes an operating-system
+# header. Each folder lists the folders its files may include from ("#include "folder/...").
+set(qt_free core io render forms/logic settings/logic io/platform)
+set(allowed_io/platform io/platform)
+set(allowed_core core io/platform)
+set(allowed_io core io io/platform)
 set(allowed_render core io render)
 set(allowed_forms/logic core io render forms/logic)
 set(allowed_settings/logic core io settings/logic)
 set(allowed_qt core io render qt)
 set(allowed_forms core io render qt forms/logic forms)
 set(allowed_settings core io render qt forms settings/logic settings)
-set(known core io render qt forms/logic forms settings/logic settings app)
+set(known core io io/platform render qt forms/logic forms settings/logic settings app)
+# Folders held to standard C++ (and Qt above the Qt-free layers): everything but the seam.
+set(portable core io render forms/logic settings/logic qt dialog forms settings app)
+set(os_header "^[ \t]*#[ \t]*include[ \t]*<(unistd\\.h|sys/[^>]+|fcntl\\.h|[Ww]indows\\.h|iconv\\.h|dirent\\.h|pwd\\.h|io\\.h|direct\\.h|[Ww]inbase\\.h|[Ww]innls\\.h|[Ss]hlobj\\.h)>")
 
-foreach(dir core io render forms/logic settings/logic qt forms settings)
+if(DEFINED CHECK_ONLY)
+  # Self-check of the rules on the folders given (used by the test of this script).
+  set(portable ${CHECK_ONLY})
+  set(checked ${CHECK_ONLY})
+else()
+  set(checked core io io/platform render forms/logic settings/logic qt forms settings)
+endif()
+
+foreach(dir ${checked})
   file(GLOB files ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp)
   foreach(f ${files})
     if(dir IN_LIST qt_free)
@@ -30,4 +43,14 @@ foreach(dir core io render forms/logic settings/logic qt forms settings)
     endforeach()
   endforeach()
 endforeach()
-message(STATUS "layers are free of Qt where they must be, and include only layers below them")
+
+foreach(dir ${portable})
+  file(GLOB files ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp)
+  foreach(f ${files})
+    file(STRINGS ${f} hits REGEX "${os_header}")
+    if(hits)
+      message(FATAL_ERROR "${f} includes an operating-system header outside io/platform: ${hits}")
+    endif()
+  endforeach()
+endforeach()
+message(STATUS "layers are free of Qt where they must be, include only layers below them, and call the operating system only through io/platform")

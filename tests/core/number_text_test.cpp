@@ -95,11 +95,22 @@ std::vector<std::string> ManyTexts() {
   return t;
 }
 
+// The C library's reading of a number. The msvcrt runtime of a MinGW build reads no hex, inf or
+// nan; the runtime's own C99 reader stands in there, which differs from glibc only in the sign of
+// a zero read from a text that is no number.
+#if defined(__MINGW32__) && !defined(_UCRT)
+double CAtof(const std::string& text) { return __mingw_strtod(text.c_str(), nullptr); }
+bool SameReading(double a, double b) { return SameBits(a, b) || (a == 0 && b == 0); }
+#else
+double CAtof(const std::string& text) { return std::atof(text.c_str()); }
+bool SameReading(double a, double b) { return SameBits(a, b); }
+#endif
+
 TEST(TextToDouble, GivesTheDoubleOfAtofForEveryText) {
   int mismatches = 0;
   for (const std::string& text : ManyTexts()) {
-    const double expected = std::atof(text.c_str());
-    if (!SameBits(TextToDouble(text), expected) && ++mismatches <= 10)
+    const double expected = CAtof(text);
+    if (!SameReading(TextToDouble(text), expected) && ++mismatches <= 10)
       ADD_FAILURE() << "\"" << text << "\": " << Snprintf("%.17g", TextToDouble(text)) << " != "
                     << Snprintf("%.17g", expected);
   }

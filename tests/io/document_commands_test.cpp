@@ -1,8 +1,10 @@
 // Open, Save, Save As, the framework load and the calibration take-over, without a window.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <signal.h>
 #include <sys/resource.h>
+#endif
 
 #include <deque>
 
@@ -203,6 +205,7 @@ TEST_F(DocumentCommandsTest, FailedSaveKeepsThePreviousFile) {
   ASSERT_TRUE(doc.Open());
   const std::string before = ReadFileBytes(home / "data/t.vdw");
   store.test.Header(1) = "never written";
+#ifndef _WIN32  // a file-size limit exists on POSIX systems only
   // Let every write stop after 1000 bytes, as on a full disk.
   struct rlimit old{};
   getrlimit(RLIMIT_FSIZE, &old);
@@ -221,6 +224,7 @@ TEST_F(DocumentCommandsTest, FailedSaveKeepsThePreviousFile) {
   int files = 0;
   for (auto& e : fs::directory_iterator(home / "data")) files += e.is_regular_file();
   EXPECT_EQ(files, 2);
+#endif
 
   // A folder that cannot exist (its parent is a file).
   chooser.answers = {home / "data/t.vdw/inside.vdw"};

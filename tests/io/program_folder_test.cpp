@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "core/encoding.h"
 #include "io/program_folder.h"
@@ -42,7 +42,7 @@ TEST(ProgramFolderMapping, DrivesAreFoldersBelowTheRoot) {
   EXPECT_EQ(MapWindowsPath("d:\\X\\\\Y\\"), home.path() / "D" / "X" / "Y");
   EXPECT_EQ(MapWindowsPath("\\Kavrion\\Pemo5"), home.path() / "C" / "Kavrion" / "Pemo5");
   // The second byte of "表" is 0x5C, the backslash: it must not split the name.
-  EXPECT_EQ(MapWindowsPath(Sjis("E:\\表\\a")), home.path() / "E" / "表" / "a");
+  EXPECT_EQ(MapWindowsPath(Sjis("E:\\表\\a")), home.path() / "E" / fs::path(u8"表") / "a");
   EXPECT_EQ(LocationFilePath("C:"), home.path() / "C" / "Kavrion" / "Dorix5.whr");
 }
 
@@ -62,18 +62,55 @@ TEST(ProgramFolderMapping, DotDotNeverClimbsAboveTheDriveFolder) {
   for (const auto& c : cases) EXPECT_EQ(MapWindowsPath(c.windows), c.expected) << c.windows;
 }
 
+// Restores an environment variable when the test ends.
+class SavedVariable {
+ public:
+  explicit SavedVariable(const char* name) : name_(name) {
+    if (const char* v = std::getenv(name)) value_ = v;
+  }
+  ~SavedVariable() {
+    if (value_) testing::SetEnvironment(name_, *value_);
+    else testing::UnsetEnvironment(name_);
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> value_;
+};
+
 TEST(ProgramFolderMapping, RootFallsBackToXdgDataHome) {
+#ifdef _WIN32
+  GTEST_SKIP() << "on Windows the drives are the host's own; only VEK_HOME moves them";
+#endif
   TempDir xdg;
-  const char* oldHome = std::getenv("VEK_HOME");
-  std::string savedHome = oldHome ? oldHome : "";
-  const char* oldXdg = std::getenv("XDG_DATA_HOME");
-  std::string savedXdg = oldXdg ? oldXdg : "";
-  unsetenv("VEK_HOME");
-  setenv("XDG_DATA_HOME", xdg.path().c_str(), 1);
+  SavedVariable home("VEK_HOME"), data("XDG_DATA_HOME");
+  testing::UnsetEnvironment("VEK_HOME");
+  testing::SetEnvironment("XDG_DATA_HOME", xdg.path().string());
   EXPECT_EQ(DriveRoot(), xdg.path() / "vek");
-  if (oldXdg) setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
-  else unsetenv("XDG_DATA_HOME");
-  if (oldHome) setenv("VEK_HOME", savedHome.c_str(), 1);
+}
+
+TEST(ProgramFolderMapping, OnWindowsADriveIsTheDriveItself) {
+#ifndef _WIN32
+  GTEST_SKIP() << "drive letters are host drives on Windows only";
+#else
+  SavedVariable home("VEK_HOME");
+  testing::UnsetEnvironment("VEK_HOME");
+  EXPECT_FALSE(DriveRoot().has_value());
+  EXPECT_EQ(MapWindowsPath("C:\\Kavrion\\Pemo5"), fs::path("C:\\Kavrion\\Pemo5"));
+  EXPECT_EQ(MapWindowsPath("\\Kavrion\\Pemo5"), fs::path("C:\\Kavrion\\Pemo5"));
+  EXPECT_EQ(MapWindowsPath(Sjis("e:\\表\\a")), fs::path(u8"E:\\表\\a"));
+  EXPECT_EQ(LocationFilePath("D:"), fs::path("D:\\Kavrion\\Dorix5.whr"));
+  // No climbing above the drive root, and a name that looks like a drive stays a name.
+  EXPECT_EQ(MapWindowsPath("D:\\a\\..\\..\\..\\b"), fs::path("D:\\b"));
+  EXPECT_EQ(MapWindowsPath("C:\\..\\Windows"), fs::path("C:\\Windows"));
+  EXPECT_EQ(MapWindowsPath("C:\\x\\D:y").root_name(), fs::path("C:"));
+  // The Windows drive is the one the system is on; the current directory names its own drive.
+  EXPECT_EQ(WindowsDrive().size(), 2u);
+  const fs::path cwd = fs::current_path();
+  const auto here = CurrentDirectoryAsWindowsPath();
+  ASSERT_TRUE(here.has_value());
+  EXPECT_EQ(MapWindowsPath(*here), cwd);
+#endif
 }
 
 TEST(ProgramFolderDetection, WithoutLocationFileTheDefaultFolderOnTheWindowsDrive) {

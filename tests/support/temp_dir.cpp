@@ -1,17 +1,31 @@
 #include "support/temp_dir.h"
 
-#include <unistd.h>
-
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
 namespace vek::testing {
 
 TempDir::TempDir() {
-  std::string tmpl = (std::filesystem::temp_directory_path() / "vek-test-XXXXXX").string();
-  if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = tmpl;
+  // A new folder under a name nobody else uses: create_directory fails on an existing one.
+  static std::atomic<unsigned> counter{0};
+  std::mt19937_64 random(std::random_device{}() ^
+                         static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  const auto base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const auto candidate = base / ("vek-test-" + std::to_string(random() % 1000000000ULL) + "-" + std::to_string(++counter));
+    std::error_code ec;
+    if (std::filesystem::create_directory(candidate, ec)) {
+      std::filesystem::permissions(candidate, std::filesystem::perms::owner_all, ec);
+      path_ = candidate;
+      return;
+    }
+  }
+  throw std::runtime_error("no temporary folder could be created");
 }
 
 TempDir::~TempDir() {
@@ -31,12 +45,28 @@ TempHome::TempHome() {
     old_ = v;
     had_old_ = true;
   }
-  setenv("VEK_HOME", path().c_str(), 1);
+  SetEnvironment("VEK_HOME", path().string());
 }
 
 TempHome::~TempHome() {
-  if (had_old_) setenv("VEK_HOME", old_.c_str(), 1);
-  else unsetenv("VEK_HOME");
+  if (had_old_) SetEnvironment("VEK_HOME", old_);
+  else UnsetEnvironment("VEK_HOME");
+}
+
+void SetEnvironment(const char* name, const std::string& value) {
+#ifdef _WIN32
+  _putenv_s(name, value.c_str());
+#else
+  setenv(name, value.c_str(), 1);
+#endif
+}
+
+void UnsetEnvironment(const char* name) {
+#ifdef _WIN32
+  _putenv_s(name, "");
+#else
+  unsetenv(name);
+#endif
 }
 
 std::string ReadFileBytes(const std::filesystem::path& p) {

@@ -30,6 +30,10 @@ class TempHome : public TempDir {
   bool had_old_ = false;
 };
 
+// Sets or removes an environment variable of this process.
+void SetEnvironment(const char* name, const std::string& value);
+void UnsetEnvironment(const char* name);
+
 // Whole file as bytes ("" when it cannot be read).
 std::string ReadFileBytes(const std::filesystem::path& p);
 // Writes bytes exactly; creates parent folders.
