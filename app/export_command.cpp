@@ -22,6 +22,7 @@
 #include "app/command_line.h"
 #include "app/file_naming_sink.h"
 #include "app/sheet_fit.h"
+#include "qt/extent_draw_device.h"
 #include "qt/qt_draw_device.h"
 #include "core/messages.h"
 #include "core/record_store.h"
@@ -179,23 +180,39 @@ int RunExportCommand(const CommandLineOptions& o, MessageSink& sink) {
 
   // A sheet larger than the paper is said before anything is written; --fit shrinks it onto it.
   UsePaper(view, *paper);
-  const SheetExtent extent = MeasureSheet(store, settings, view, *pages, pdf ? kExportPdfDpi : o.dpi);
   const QSizeF paperMm = QPageSize::size(paper->id, QPageSize::Millimeter);
-  double scale = 1.0;
-  if (!SheetFits(extent, paperMm.width(), paperMm.height())) {
+  auto reportOffPaper = [&](const SheetExtent& extent) {
+    if (SheetFits(extent, paperMm.width(), paperMm.height())) return 1.0;
     const std::string off = DoesNotFitText(extent, o.paper, paperMm.width(), paperMm.height());
-    if (o.fit) {
-      scale = FitScale(extent, paperMm.width(), paperMm.height());
-      std::fprintf(stderr, "vek: %s: %s; scaled to %.0f %%\n", o.inputs[0].c_str(), off.c_str(), scale * 100);
-    } else {
+    if (!o.fit) {
       std::fprintf(stderr, "vek: %s: %s; use --fit to scale it onto the paper\n", o.inputs[0].c_str(), off.c_str());
+      return 1.0;
     }
-  }
+    const double scale = FitScale(extent, paperMm.width(), paperMm.height());
+    std::fprintf(stderr, "vek: %s: %s; scaled to %.0f %%\n", o.inputs[0].c_str(), off.c_str(), scale * 100);
+    return scale;
+  };
 
   const std::filesystem::path out(o.output);
   errno = 0;
-  const bool ok = pdf ? ExportPdf(out, store, settings, view, sink, *pages, *paper, scale)
-                      : ExportPng(out, store, settings, view, sink, *pages, *paper, o.dpi, scale);
+  bool ok;
+  if (pdf && !o.fit) {
+    // Drawn at true size whatever the extent: the pages are measured while they are drawn, and
+    // the PDF, made in memory, is written after the last page has been measured and reported.
+    const int count = pages->second - pages->first + 1;
+    SheetExtent extent;
+    ok = WritePdf(out, *paper, count, [&](DrawDevice& device, int page) {
+      ExtentDrawDevice measured(device);
+      DrawPrintedPage(measured, store, settings, view, sink, pages->first + page - 1);
+      AddPageExtent(extent, measured);
+      if (page == count) reportOffPaper(extent);
+    });
+  } else {
+    const int dpi = pdf ? kExportPdfDpi : o.dpi;
+    const double scale = reportOffPaper(MeasureSheet(store, settings, view, *pages, dpi));
+    ok = pdf ? ExportPdf(out, store, settings, view, sink, *pages, *paper, scale)
+             : ExportPng(out, store, settings, view, sink, *pages, *paper, o.dpi, scale);
+  }
   if (!ok) {
     const int error = errno;
     FileNamingSink(sink, o.output).ShowMessage(WriteFailureText(error));

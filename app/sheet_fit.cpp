@@ -21,14 +21,18 @@ SheetExtent MeasureSheet(const RecordStore& store, const SheetSettings& settings
                          std::pair<int, int> pages, int dpi) {
   SheetExtent extent;
   NullMessageSink quiet;  // the draw's own messages belong to the real print or export
-  const double unitsPerMm = dpi / 25.4;
   for (int page = pages.first; page <= pages.second; ++page) {
     ExtentDrawDevice device(dpi, dpi);
     DrawPrintedPage(device, store, settings, view, quiet, page);
-    extent.widthMm = std::max(extent.widthMm, device.Right() / unitsPerMm);
-    extent.heightMm = std::max(extent.heightMm, device.Bottom() / unitsPerMm);
+    AddPageExtent(extent, device);
   }
   return extent;
+}
+
+void AddPageExtent(SheetExtent& extent, ExtentDrawDevice& device) {
+  const double unitsPerMm = device.LogicalDpiX() / 25.4;
+  extent.widthMm = std::max(extent.widthMm, device.Right() / unitsPerMm);
+  extent.heightMm = std::max(extent.heightMm, device.Bottom() / unitsPerMm);
 }
 
 bool SheetFits(const SheetExtent& extent, double widthMm, double heightMm) {

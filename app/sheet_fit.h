@@ -23,6 +23,11 @@ struct SheetExtent {
 SheetExtent MeasureSheet(const RecordStore& store, const SheetSettings& settings, ViewState& view,
                          std::pair<int, int> pages, int dpi);
 
+class ExtentDrawDevice;
+
+// Widens `extent` to what a page measured on `device` reaches.
+void AddPageExtent(SheetExtent& extent, ExtentDrawDevice& device);
+
 // True when the extent lies inside an area of `widthMm` x `heightMm` (half a millimetre of slack
 // for the rounding of text extents).
 bool SheetFits(const SheetExtent& extent, double widthMm, double heightMm);
