@@ -5,8 +5,8 @@
 //
 //   vek_bench_print_preview            the first preview of a fresh window and a second one, in ms
 //   vek_bench_print_preview --count    only the first preview, between callgrind's start and stop
-//                                      of collection (valgrind --tool=callgrind
-//                                      --collect-atstart=no ... --count)
+//                                      of instrumentation (valgrind --tool=callgrind
+//                                      --instr-atstart=no ... --count)
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGraphicsView>
