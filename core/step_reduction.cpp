@@ -20,10 +20,22 @@ double Atof(const TextField& t) { return TextToDouble(t); }
 // that cannot be formed, rather than a "nan" or "inf" text in the table.
 double Checked(double v) { return std::isfinite(v) ? v : kNoValue; }
 
-// "%g" / "%f" text of a value, empty for a missing one.
-TextField ValueText(const char* fmt, double v) {
+// "%g" text of a value, empty for a missing one.
+TextField GeneralText(double v) {
   v = Checked(v);
-  return IsMissing(v) ? TextField() : FormatDouble(fmt, v);
+  return IsMissing(v) ? TextField() : FormatDouble("%g", v);
+}
+
+// "%f" prints every integer digit: 1e300 would become a 308-character cell, and a row of such cells
+// longer than a line of the file. From this size on the value is written as "%.15g" (the digits a
+// double holds, with an exponent), which every reader of the column parses to the same value.
+constexpr double kLongestFixedValue = 1e15;
+
+// "%f" text of a value (the short form for a huge one), empty for a missing one.
+TextField FixedText(double v) {
+  v = Checked(v);
+  if (IsMissing(v)) return TextField();
+  return FormatDouble(std::fabs(v) < kLongestFixedValue ? "%f" : "%.15g", v);
 }
 
 double OrDefault(double v, double fallback) { return v < kMinDimension ? fallback : v; }
@@ -47,8 +59,8 @@ void WritePeR(TestRow& row, double offset, const Probe& probe) {
     const double radicand = Atof(row[tf::H]) * probe.areaFactor + probe.ro * probe.ro;
     if (radicand > 0.0) r = std::sqrt(radicand);
   }
-  row[tf::Pe] = ValueText("%f", pe);
-  row[tf::R] = ValueText("%f", r);
+  row[tf::Pe] = FixedText(pe);
+  row[tf::R] = FixedText(r);
 }
 
 bool IsTestRow(int row) { return row >= 1 && row <= kMaxTestRows; }
@@ -72,10 +84,10 @@ double ReduceStep(RecordStore& store, int row, double h0, const CalLineTable* li
   }
   const double pgMinusP = p >= -9999.9 && !IsMissing(pg) ? Checked(pg - p) : kNoValue;
 
-  cells[tf::DH] = ValueText("%g", dh);
-  cells[tf::H] = ValueText("%g", h);
-  cells[tf::PG] = ValueText("%g", pg);
-  cells[tf::PGMinusP] = ValueText("%g", pgMinusP);
+  cells[tf::DH] = GeneralText(dh);
+  cells[tf::H] = GeneralText(h);
+  cells[tf::PG] = GeneralText(pg);
+  cells[tf::PGMinusP] = GeneralText(pgMinusP);
   return pgMinusP;
 }
 
@@ -100,7 +112,7 @@ void ReduceTestTable(RecordStore& store, const SheetSettings& settings, double l
 
   // Lifting every Pe by the largest PG - P makes the smallest Pe of the test 0 rather than negative.
   const double offset = largestPgMinusP >= 0.0 ? largestPgMinusP : 0.0;
-  test.Header(hf::PressureOffset) = IsMissing(largestPgMinusP) ? TextField() : FormatDouble("%f", offset);
+  test.Header(hf::PressureOffset) = IsMissing(largestPgMinusP) ? TextField() : FixedText(offset);
 
   for (int r = 1; r <= kMaxTestRows; ++r) WritePeR(test.TestRows[r], offset, probe);
 }
