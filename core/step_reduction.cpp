@@ -21,17 +21,29 @@ double Atof(const TextField& t) { return TextToDouble(t); }
 // that cannot be formed, rather than a "nan" or "inf" text in the table.
 double Checked(double v) { return std::isfinite(v) ? v : kNoValue; }
 
-// "%g" / "%f" text of a value, empty for a missing one; `text_value` gets what the text reads
-// back as (left alone for the empty text).
-TextField ValueText(const char* fmt, double v, double& text_value) {
+// "%g" text of a value, empty for a missing one; `text_value` gets what the text reads back as
+// (left alone for the empty text).
+TextField GeneralText(double v, double& text_value) {
   v = Checked(v);
   if (IsMissing(v)) return TextField();
-  return FormatDouble(fmt, v, text_value);
+  return FormatDouble("%g", v, text_value);
 }
 
-TextField ValueText(const char* fmt, double v) {
+TextField GeneralText(double v) {
   double unused;
-  return ValueText(fmt, v, unused);
+  return GeneralText(v, unused);
+}
+
+// "%f" prints every integer digit: 1e300 would become a 308-character cell, and a row of such cells
+// longer than a line of the file. From this size on the value is written as "%.15g" (the digits a
+// double holds, with an exponent), which every reader of the column parses to the same value.
+constexpr double kLongestFixedValue = 1e15;
+
+// "%f" text of a value (the short form for a huge one), empty for a missing one.
+TextField FixedText(double v) {
+  v = Checked(v);
+  if (IsMissing(v)) return TextField();
+  return FormatDouble(std::fabs(v) < kLongestFixedValue ? "%f" : "%.15g", v);
 }
 
 double OrDefault(double v, double fallback) { return v < kMinDimension ? fallback : v; }
@@ -74,8 +86,8 @@ void WritePeR(TestRow& row, const PeRInputs& in, double offset, const Probe& pro
     const double radicand = in.h * probe.areaFactor + probe.ro * probe.ro;
     if (radicand > 0.0) r = std::sqrt(radicand);
   }
-  row[tf::Pe] = ValueText("%f", pe);
-  row[tf::R] = ValueText("%f", r);
+  row[tf::Pe] = FixedText(pe);
+  row[tf::R] = FixedText(r);
 }
 
 bool IsTestRow(int row) { return row >= 1 && row <= kMaxTestRows; }
@@ -106,13 +118,13 @@ double ReduceStep(RecordStore& store, int row, double h0, const CalLineTable* li
   }
   const double pgMinusP = p >= -9999.9 && !IsMissing(pg) ? Checked(pg - p) : kNoValue;
 
-  cells[tf::DH] = ValueText("%g", dh);
+  cells[tf::DH] = GeneralText(dh);
   // A value text is empty exactly when the value is missing, and a number otherwise.
-  cells[tf::H] = ValueText("%g", h, inputs.h);
+  cells[tf::H] = GeneralText(h, inputs.h);
   inputs.haveH = !cells[tf::H].empty();
-  cells[tf::PG] = ValueText("%g", pg, inputs.pg);
+  cells[tf::PG] = GeneralText(pg, inputs.pg);
   inputs.havePg = !cells[tf::PG].empty();
-  cells[tf::PGMinusP] = ValueText("%g", pgMinusP);
+  cells[tf::PGMinusP] = GeneralText(pgMinusP);
   return pgMinusP;
 }
 
@@ -142,7 +154,7 @@ void ReduceTable(RecordStore& store, const SheetSettings& settings, double large
 
   // Lifting every Pe by the largest PG - P makes the smallest Pe of the test 0 rather than negative.
   const double offset = largestPgMinusP >= 0.0 ? largestPgMinusP : 0.0;
-  test.Header(hf::PressureOffset) = IsMissing(largestPgMinusP) ? TextField() : FormatDouble("%f", offset);
+  test.Header(hf::PressureOffset) = IsMissing(largestPgMinusP) ? TextField() : FixedText(offset);
 
   for (int r = 1; r <= kMaxTestRows; ++r) {
     TestRow& row = test.TestRows[r];

@@ -1,5 +1,7 @@
 #include "io/storable_text.h"
 
+#include "io/data_file_lines.h"
+
 namespace vek {
 
 namespace {
@@ -8,14 +10,17 @@ namespace {
 // search cannot hit the second half of a double-byte character.
 bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
 
+bool HasSectionMark(std::string_view text) { return text.find("$$") != std::string_view::npos; }
+
 }  // namespace
 
 bool IsStorableHeaderText(std::string_view cp932) {
-  return !HasLineBreak(cp932) && cp932.find("$$") == std::string_view::npos;
+  return cp932.size() <= kLongestStoredLine && !HasLineBreak(cp932) && !HasSectionMark(cp932);
 }
 
 bool IsStorableCellText(std::string_view cp932) {
-  return !HasLineBreak(cp932) && cp932.find_first_of(",\"") == std::string_view::npos;
+  return cp932.size() <= kLongestStoredLine && !HasLineBreak(cp932) && !HasSectionMark(cp932) &&
+         cp932.find_first_of(",\"") == std::string_view::npos;
 }
 
 }  // namespace vek
