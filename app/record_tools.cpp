@@ -1,5 +1,7 @@
 #include "app/record_tools.h"
 
+#include <cerrno>
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -22,8 +24,10 @@ bool ExportRecordCsv(const RecordStore& store, FileChooser& chooser, MessageSink
                                            : std::filesystem::path(documentPath).replace_extension(".csv");
   const auto chosen = chooser.ChooseSaveFile(request);
   if (!chosen) return false;
+  errno = 0;
   if (WriteCsvFile(*chosen, RecordCsv(store, store.currentSheet), CsvEncoding::Utf8Bom)) return true;
-  sink.Show(msg::CannotSave);
+  const int error = errno;
+  sink.ShowMessage(WithSystemReason(NumberedMessage(msg::CannotSave), error));
   return false;
 }
 

@@ -1,11 +1,14 @@
 #include "io/document_commands.h"
 
+#include <cerrno>
+
 #include "core/encoding.h"
 #include "core/messages.h"
 #include "io/data_file_reader.h"
 #include "io/data_file_writer.h"
 #include "io/file_v.h"
 #include "io/settings_location.h"
+#include "io/storable_text.h"
 
 namespace vek {
 
@@ -56,6 +59,12 @@ bool DocumentCommands::SaveModified(const std::function<SaveChoice(const std::st
 }
 
 TextField PathToField(const fs::path& path) { return Sjis(path.string()); }
+
+std::optional<TextField> StorablePathField(const fs::path& path) {
+  std::optional<std::string> cp932 = TryUtf8ToCp932(path.string());
+  if (!cp932 || !IsStorableHeaderText(*cp932)) return std::nullopt;
+  return cp932;
+}
 
 fs::path FieldToPath(std::string_view field) { return fs::path(Cp932ToUtf8(field)); }
 
@@ -146,8 +155,10 @@ bool DocumentCommands::WriteDocument(const fs::path& path, DataKind kind) {
     sink_.ShowMessage(UnstorableMessage(*unstorable));
     return false;
   }
+  errno = 0;
   if (!SaveRecordFile(path, kind, store_)) {
-    sink_.Show(msg::CannotSave);
+    const int error = errno;
+    sink_.ShowMessage(WithSystemReason(NumberedMessage(msg::CannotSave), error));
     return false;
   }
   return true;
