@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/file_naming_sink.h"
+#include "app/stop_signals.h"
 #include "app/suggest_command.h"
 #include "core/messages.h"
 #include "io/data_file_reader.h"
@@ -117,9 +118,17 @@ int RunConvert(const CommandLineOptions& o, MessageSink& sink) {
   }
 
   SheetSettings settings;
+  const StopSignals stop;  // before the batch: its temporaries go as the batch unwinds
   AtomicWriteBatch batch;
+  auto stopped = [&] {
+    if (!StopSignals::Requested()) return false;
+    sink.ShowMessage("--convert: stopped by signal " + std::to_string(StopSignals::Requested()) +
+                     "; the files not yet replaced keep their old content");
+    return true;
+  };
   int status = 0;
   for (const std::string& input : o.inputs) {
+    if (stopped()) return StopSignals::ExitStatus();
     RecordStore store;
     const int rc = LoadAndProcessForBatch(o, input, store, settings, sink);
     if (rc == 2) {
@@ -159,6 +168,7 @@ int RunConvert(const CommandLineOptions& o, MessageSink& sink) {
     }
     if (batch.size() >= kFilesPerSync && !CommitWrites(batch, sink)) status = 1;
   }
+  if (stopped()) return StopSignals::ExitStatus();
   if (!CommitWrites(batch, sink)) status = 1;
   return status;
 }
