@@ -21,6 +21,7 @@
 #include "app/batch_pipeline.h"
 #include "app/command_line.h"
 #include "app/file_naming_sink.h"
+#include "app/raster_limit.h"
 #include "app/sheet_fit.h"
 #include "qt/qt_draw_device.h"
 #include "core/messages.h"
@@ -129,6 +130,7 @@ bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, c
   const int width = static_cast<int>(std::lround(mm.width() * dpi / 25.4));
   const int height = static_cast<int>(std::lround(mm.height() * dpi / 25.4));
   const int dots_per_metre = static_cast<int>(std::lround(dpi / 0.0254));
+  if (RasterTooLarge(mm.width(), mm.height(), dpi)) return false;
   for (int page = pages.first; page <= pages.second; ++page) {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) return false;
@@ -177,10 +179,14 @@ int RunExportCommand(const CommandLineOptions& o, MessageSink& sink) {
   }
   if (!note.empty()) std::fprintf(stderr, "vek: %s\n", note.c_str());
 
+  const QSizeF paperMm = QPageSize::size(paper->id, QPageSize::Millimeter);
+  if (const auto tooLarge = pdf ? std::nullopt : RasterTooLarge(paperMm.width(), paperMm.height(), o.dpi)) {
+    std::fprintf(stderr, "vek: %s: %s\n", o.output.c_str(), tooLarge->c_str());
+    return kExitUsage;
+  }
   // A sheet larger than the paper is said before anything is written; --fit shrinks it onto it.
   UsePaper(view, *paper);
   const SheetExtent extent = MeasureSheet(store, settings, view, *pages, pdf ? kExportPdfDpi : o.dpi);
-  const QSizeF paperMm = QPageSize::size(paper->id, QPageSize::Millimeter);
   double scale = 1.0;
   if (!SheetFits(extent, paperMm.width(), paperMm.height())) {
     const std::string off = DoesNotFitText(extent, o.paper, paperMm.width(), paperMm.height());

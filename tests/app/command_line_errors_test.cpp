@@ -8,8 +8,7 @@
 #include <string>
 
 #include "core/messages.h"
-#include "support/run_vek.h"
-#include "support/temp_dir.h"
+#include "app/vek_process_test.h"
 
 namespace vek {
 namespace {
@@ -21,22 +20,7 @@ using testing::VekExecutable;
 
 const fs::path kSamples = VEK_SAMPLES_DIR;
 
-class CommandLineErrorsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!fs::exists(VekExecutable())) GTEST_SKIP() << "vek executable not built";
-  }
-  // Runs vek; returns stderr.
-  std::string Run(const std::string& args, const std::string& env = "") {
-    out = RunVek(args, home.path() / "err.txt", status, env);
-    return ReadFileBytes(home.path() / "err.txt");
-  }
-  static std::string Q(const fs::path& p) { return "'" + p.string() + "'"; }
-
-  testing::TempHome home;
-  std::string out;
-  int status = -1;
-};
+class CommandLineErrorsTest : public testing::VekProcessTest {};
 
 TEST_F(CommandLineErrorsTest, WindowWithoutADisplaySaysWhatToUseInstead) {
   const std::string sample = Q(kSamples / "test-sample.vdw");
