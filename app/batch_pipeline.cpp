@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/file_naming_sink.h"
+#include "app/stop_signals.h"
 #include "app/suggest_command.h"
 #include "app/terminal_check.h"
 #include "app/terminal_progress.h"
@@ -159,11 +160,19 @@ int RunConvert(const CommandLineOptions& o, MessageSink& plainSink) {
   }
 
   SheetSettings settings;
+  const StopSignals stop;  // before the batch: its temporaries go as the batch unwinds
   AtomicWriteBatch batch;
+  auto stopped = [&] {
+    if (!StopSignals::Requested()) return false;
+    sink.ShowMessage("--convert: stopped by signal " + std::to_string(StopSignals::Requested()) +
+                     "; the files not yet replaced keep their old content");
+    return true;
+  };
   int status = 0;
   for (size_t i = 0; i < o.inputs.size(); ++i) {
     const std::string& input = o.inputs[i];
     progress.Step(i, o.inputs.size(), "files");
+    if (stopped()) return StopSignals::ExitStatus();
     RecordStore store;
     const int rc = LoadAndProcessForBatch(o, input, store, settings, sink,
                                           intoFolder ? TestOnlyOptions::LeaveOutWithNote : TestOnlyOptions::Refuse);
@@ -201,6 +210,7 @@ int RunConvert(const CommandLineOptions& o, MessageSink& plainSink) {
     }
     if (batch.size() >= kFilesPerSync && !CommitWrites(batch, sink)) status = 1;
   }
+  if (stopped()) return StopSignals::ExitStatus();
   if (!CommitWrites(batch, sink)) status = 1;
   return status;
 }

@@ -1,5 +1,7 @@
 #include "app/csv_export_command.h"
 
+#include <cerrno>
+
 #include "core/messages.h"
 #include "io/csv_text.h"
 #include "io/file_chooser.h"
@@ -17,8 +19,10 @@ bool ExportRecordCsv(const RecordStore& store, FileChooser& chooser, MessageSink
                                            : std::filesystem::path(documentPath).replace_extension(".csv");
   const auto chosen = chooser.ChooseSaveFile(request);
   if (!chosen) return false;
+  errno = 0;
   if (WriteCsvFile(*chosen, RecordCsv(store, store.currentSheet), CsvEncoding::Utf8Bom)) return true;
-  sink.Show(msg::CannotSave);
+  const int error = errno;
+  sink.ShowMessage(WithSystemReason(NumberedMessage(msg::CannotSave), error));
   return false;
 }
 

@@ -1,5 +1,6 @@
 #include "app/data_commands.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -9,6 +10,7 @@
 #include "app/export_command.h"
 #include "app/terminal_check.h"
 #include "app/terminal_progress.h"
+#include "app/file_naming_sink.h"
 #include "core/encoding.h"
 #include "core/messages.h"
 #include "core/record_store.h"
@@ -17,6 +19,7 @@
 #include "io/document_commands.h"
 #include "io/record_checks.h"
 #include "io/record_csv.h"
+#include "io/safe_write.h"
 #include "render/summary_plot.h"
 
 namespace vek {
@@ -33,9 +36,16 @@ CsvEncoding EncodingOf(const CommandLineOptions& o) {
   return o.encoding ? CsvEncodingByName(*o.encoding).value_or(CsvEncoding::Utf8Bom) : CsvEncoding::Utf8Bom;
 }
 
-bool WriteCsv(const CommandLineOptions& o, const std::string& cp932, MessageSink& sink) {
-  if (WriteCsvFile(fs::path(o.output), cp932, EncodingOf(o))) return true;
-  sink.ShowMessage(NumberedMessage(msg::CannotSave) + " (" + o.output + ")");
+// Message 4005 naming OUT, with the system's reason (errno as the failed write left it).
+void ReportWriteFailure(const CommandLineOptions& o, MessageSink& sink) {
+  const int error = errno;
+  FileNamingSink(sink, o.output).ShowMessage(WriteFailureText(error));
+}
+
+bool WriteOutput(const CommandLineOptions& o, std::string_view bytes, MessageSink& sink) {
+  errno = 0;
+  if (WriteFileAtomically(fs::path(o.output), bytes)) return true;
+  ReportWriteFailure(o, sink);
   return false;
 }
 
@@ -66,7 +76,7 @@ SummaryInput CollectSummary(const CommandLineOptions& o, MessageSink& plainSink)
       sink.ShowMessage(input + ": a calibration file, not a test; not in the summary");
       continue;
     }
-    in.rows.push_back(MakeSummaryRow(store->test, PathToField(fs::path(input))));
+    in.rows.push_back(MakeSummaryRow(store->test, input));
   }
   SortSummaryRows(in.rows);
   return in;
@@ -79,13 +89,18 @@ int RunExportCsv(const CommandLineOptions& o, MessageSink& sink) {
   SheetSettings settings;
   const int loaded = LoadAndProcessForBatch(o, o.inputs.at(0), *store, settings, sink);
   if (loaded != kExitOk) return loaded;
-  return WriteCsv(o, RecordCsv(*store, store->currentSheet), sink) ? kExitOk : kExitFailed;
+  return WriteOutput(o, EncodeCsv(RecordCsv(*store, store->currentSheet), EncodingOf(o)), sink) ? kExitOk
+                                                                                                : kExitFailed;
 }
 
 int RunSummary(const CommandLineOptions& o, MessageSink& sink) {
   SummaryInput in = CollectSummary(o, sink);
   if (in.status == kExitUsage) return kExitUsage;
-  if (!WriteCsv(o, SummaryCsv(in.rows), sink)) return kExitFailed;
+  std::vector<std::string> unconvertible;
+  const std::string csv = SummaryCsv(in.rows, EncodingOf(o), &unconvertible);
+  for (const std::string& name : unconvertible)
+    sink.ShowMessage(name + ": the name has characters Shift_JIS cannot hold; written with \"?\" (use --encoding utf-8)");
+  if (!WriteOutput(o, csv, sink)) return kExitFailed;
   std::printf("vek: %zu test%s written to %s\n", in.rows.size(), in.rows.size() == 1 ? "" : "s", o.output.c_str());
   return in.status;
 }
@@ -96,13 +111,14 @@ int RunSummaryPdf(const CommandLineOptions& o, MessageSink& sink) {
   const auto paper = PaperByName("A4");
   const auto empty = std::make_unique<RecordStore>();
   const TextField title = Sjis("孔内水平載荷試験 結果一覧");
+  errno = 0;
   const bool written = WritePdf(fs::path(o.output), *paper, 1, [&](DrawDevice& device, int) {
     SheetCanvas canvas(device, in.settings, *empty, sink);
     PrepareDraw(canvas);
     DrawSummaryPage(canvas, in.rows, title);
   });
   if (!written) {
-    sink.ShowMessage(NumberedMessage(msg::CannotSave) + " (" + o.output + ")");
+    ReportWriteFailure(o, sink);
     return kExitFailed;
   }
   std::printf("vek: %zu test%s plotted in %s\n", in.rows.size(), in.rows.size() == 1 ? "" : "s", o.output.c_str());

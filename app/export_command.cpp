@@ -19,6 +19,7 @@
 #include "app/batch_pipeline.h"
 #include "app/command_line.h"
 #include "app/file_naming_sink.h"
+#include "app/raster_limit.h"
 #include "app/sheet_fit.h"
 #include "app/terminal_check.h"
 #include "app/terminal_progress.h"
@@ -148,6 +149,7 @@ bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, c
   const int width = static_cast<int>(std::lround(mm.width() * dpi / 25.4));
   const int height = static_cast<int>(std::lround(mm.height() * dpi / 25.4));
   const int dots_per_metre = static_cast<int>(std::lround(dpi / 0.0254));
+  if (RasterTooLarge(mm.width(), mm.height(), dpi)) return false;
   for (int page = pages.first; page <= pages.second; ++page) {
     if (progress)
       progress->Step(static_cast<size_t>(page - pages.first), static_cast<size_t>(pages.second - pages.first + 1), "pages");
@@ -201,6 +203,11 @@ int RunExportCommand(const CommandLineOptions& o, MessageSink& plainSink) {
   }
   if (!note.empty()) std::fprintf(stderr, "vek: %s\n", note.c_str());
 
+  const QSizeF paperMm = QPageSize::size(paper->id, QPageSize::Millimeter);
+  if (const auto tooLarge = pdf ? std::nullopt : RasterTooLarge(paperMm.width(), paperMm.height(), o.dpi)) {
+    std::fprintf(stderr, "vek: %s: %s\n", o.output.c_str(), tooLarge->c_str());
+    return kExitUsage;
+  }
   // A sheet larger than the paper is said before anything is written; --fit shrinks it onto it.
   UsePaper(view, *paper);
   const QSizeF paperMm = QPageSize::size(paper->id, QPageSize::Millimeter);

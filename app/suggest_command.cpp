@@ -13,6 +13,20 @@ std::string SuggestionRefusal(const StepSuggestion& s) {
          std::to_string(s.analysable) + ")";
 }
 
+std::string EscapedFileName(std::string_view name) {
+  std::string out;
+  for (char c : name) {
+    switch (c) {
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
 int RunSuggest(const CommandLineOptions& o, MessageSink& sink, std::string& out) {
   int status = 0;
   for (const std::string& input : o.inputs) {
@@ -20,7 +34,7 @@ int RunSuggest(const CommandLineOptions& o, MessageSink& sink, std::string& out)
     SheetSettings settings;
     const int rc = LoadAndProcessForBatch(o, input, store, settings, sink, TestOnlyOptions::LeaveOutWithNote);
     if (rc == 2) return 2;
-    std::string line = input + "\t";
+    std::string line = EscapedFileName(input) + "\t";
     if (rc != 0) {
       line += "-\tnot read";
     } else if (store.currentSheet != kTestSheet) {

@@ -42,5 +42,6 @@
   X(CannotSaveFile, 100401, "保存できませんでした\n( %1 )") \
   X(FaceNameNotStorable, 100402, "このフォント名はフォントファイルに保存できません\n( %1 )") \
   X(ValueNotStorable, 100403, "保存できませんでした\n%1 は%2") \
+  X(FileNameNotStorable, 100404, "このファイル名はデータファイルに保存できません\n( %1 )\nShift_JIS にない文字、改行または \"$$\" を含まず、400 バイト以内の名前にして下さい") \
   X(BadDriveName, 100450, "ドライブ名が異常です") \
   X(BadFolderOrDrive, 100451, "フォルダ名またはドライブ名が異常です")

@@ -1,6 +1,7 @@
 #include "core/messages.h"
 
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 namespace vek {
@@ -56,6 +57,11 @@ void StderrMessageSink::ShowMessage(const std::string& text) {
 bool StderrMessageSink::AskYesNo(const std::string& text) {
   std::fprintf(stderr, "vek: %s [%s]\n", text.c_str(), answer_ ? "はい" : "いいえ");
   return answer_;
+}
+
+std::string WithSystemReason(std::string text, int error) {
+  if (error != 0) text += "\n(" + std::string(std::strerror(error)) + ")";
+  return text;
 }
 
 }  // namespace vek

@@ -29,6 +29,10 @@ std::span<const int> MessageIds();
 // Replaces "%1" and "%2" in a message text by the given values (UTF-8).
 std::string FormatMessage(std::string_view text, std::string_view arg1 = {}, std::string_view arg2 = {});
 
+// `text` followed by the system's reason for errno `error` on a line of its own, "\n(reason)";
+// `text` alone for 0.
+std::string WithSystemReason(std::string text, int error);
+
 // Numbered message with its arguments substituted.
 std::string NumberedMessage(int id, std::string_view arg1 = {}, std::string_view arg2 = {});
 

@@ -23,7 +23,7 @@ TextField DateText(const Record& record) {
   return record.Header(hf::DateEra) + year + kYear + month + kMonth + day + kDay;
 }
 
-SummaryRow MakeSummaryRow(const Record& test, const TextField& file) {
+SummaryRow MakeSummaryRow(const Record& test, const std::string& file) {
   SummaryRow row;
   row.file = file;
   row.surveyName = test.Header(hf::SurveyName);

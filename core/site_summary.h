@@ -9,7 +9,7 @@
 namespace vek {
 
 struct SummaryRow {
-  TextField file;  // CP932, the file's path as given
+  std::string file;  // the file's path as given (UTF-8, as the system names files)
   // Texts exactly as stored (CP932).
   TextField surveyName, boringNo, depth, date;
   TextField po, py, pl, k, rm, e;
@@ -21,8 +21,8 @@ struct SummaryRow {
   double depthBelowGround = 0.0;
 };
 
-// The row of the test record `test`, read from the file named `file` (CP932).
-SummaryRow MakeSummaryRow(const Record& test, const TextField& file);
+// The row of the test record `test`, read from the file named `file` (UTF-8).
+SummaryRow MakeSummaryRow(const Record& test, const std::string& file);
 
 // The test date as printed: era, year "年", month "月", day "日" (CP932); empty when none is set.
 TextField DateText(const Record& record);

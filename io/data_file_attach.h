@@ -11,7 +11,9 @@ namespace vek {
 
 class MessageSink;
 
-enum class AttachResult { Attached, CannotOpen, NotCalibration };
+// NameNotStorable: the file's name cannot go into header field 20 (AttachCalibration); nothing
+// changed.
+enum class AttachResult { Attached, CannotOpen, NotCalibration, NameNotStorable };
 
 // Reads the calibration file at `path` into the test record: message 4012 when it cannot be read and
 // msg::NotCalibrationFile when its first line lacks the calibration magic (nothing changes in either

@@ -1,5 +1,7 @@
 #include "io/document_commands.h"
 
+#include <cerrno>
+
 #include "core/encoding.h"
 #include "core/messages.h"
 #include "io/data_file_reader.h"
@@ -8,6 +10,7 @@
 #include "io/program_folder.h"
 #include "io/save_as_target.h"
 #include "io/settings_location.h"
+#include "io/storable_text.h"
 
 namespace vek {
 
@@ -31,6 +34,12 @@ bool DocumentCommands::SaveModified(const std::function<SaveChoice(const std::st
 }
 
 TextField PathToField(const fs::path& path) { return Sjis(Utf8FromHostPath(path)); }
+
+std::optional<TextField> StorablePathField(const fs::path& path) {
+  std::optional<std::string> cp932 = TryUtf8ToCp932(Utf8FromHostPath(path));
+  if (!cp932 || !IsStorableHeaderText(*cp932)) return std::nullopt;
+  return cp932;
+}
 
 fs::path FieldToPath(std::string_view field) { return HostPathFromUtf8(Cp932ToUtf8(field)); }
 
@@ -121,8 +130,10 @@ bool DocumentCommands::WriteDocument(const fs::path& path, DataKind kind) {
     sink_.ShowMessage(UnstorableMessage(*unstorable));
     return false;
   }
+  errno = 0;
   if (!SaveRecordFile(path, kind, store_)) {
-    sink_.Show(msg::CannotSave);
+    const int error = errno;
+    sink_.ShowMessage(WithSystemReason(NumberedMessage(msg::CannotSave), error));
     return false;
   }
   return true;

@@ -51,6 +51,10 @@ std::string LossesMessage(const DataFileLosses& losses, const std::filesystem::p
 
 // CP932 text of a host path as it is kept in records and remembered paths, and back.
 TextField PathToField(const std::filesystem::path& path);
+// The CP932 text of a path for a header field, or nothing when CP932 cannot hold one of its
+// characters or the field could not be stored (a line break, "$$", longer than a file line):
+// PathToField would store "?" or a field that reads back differently.
+std::optional<TextField> StorablePathField(const std::filesystem::path& path);
 std::filesystem::path FieldToPath(std::string_view field);
 
 class DocumentCommands {

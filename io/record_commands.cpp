@@ -103,8 +103,13 @@ AnalysisRefresh ReduceTestAndRefreshAnalysis(RecordStore& store, const SheetSett
 
 AttachResult AttachCalibration(RecordStore& store, const std::filesystem::path& path, MessageSink& sink,
                                bool storeFileName) {
+  std::optional<TextField> name;
+  if (storeFileName && !(name = StorablePathField(path))) {
+    sink.Show(msg::FileNameNotStorable, path.string());
+    return AttachResult::NameNotStorable;
+  }
   const AttachResult result = AttachCalibrationFile(store, path, sink);
-  if (result == AttachResult::Attached && storeFileName) store.test.Header(hf::CalFileName) = PathToField(path);
+  if (result == AttachResult::Attached && name) store.test.Header(hf::CalFileName) = *name;
   return result;
 }
 

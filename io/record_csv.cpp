@@ -111,17 +111,30 @@ std::string RecordCsv(const RecordStore& store, int sheet) {
   return csv.Cp932();
 }
 
-std::string SummaryCsv(const std::vector<SummaryRow>& rows) {
-  CsvText csv;
-  csv.Row({Sjis("ファイル"), Sjis("調査名"), Sjis("ボーリングNo."), Sjis("測定深度 (GL. m)"), Sjis("試験日"),
+std::string SummaryCsv(const std::vector<SummaryRow>& rows, CsvEncoding encoding,
+                       std::vector<std::string>* unconvertible) {
+  CsvText header;
+  header.Row({Sjis("ファイル"), Sjis("調査名"), Sjis("ボーリングNo."), Sjis("測定深度 (GL. m)"), Sjis("試験日"),
            Sjis("Po (kN/㎡)"), Sjis("Py (kN/㎡)"), Sjis("Pl (kN/㎡)"), Sjis("K (MN/m3)"), Sjis("rm (cm)"),
            Sjis("E (MN/㎡)"), Sjis("Po 段階"), Sjis("Py’ 段階"), Sjis("Pl’ 段階"),
            Sjis("キャリブレーションファイル")});
+  std::string out = EncodeCsv(header.Cp932(), encoding);
   for (const SummaryRow& r : rows) {
-    csv.Row({r.file, r.surveyName, r.boringNo, r.depth, r.date, r.po, r.py, r.pl, r.k, r.rm, r.e, r.poStep,
-             r.pyStep, r.plStep, r.calFile});
+    // The record's texts are CP932; the file name is the system's own (UTF-8) and goes in as such.
+    CsvText rest;
+    rest.Row({r.surveyName, r.boringNo, r.depth, r.date, r.po, r.py, r.pl, r.k, r.rm, r.e, r.poStep, r.pyStep,
+              r.plStep, r.calFile});
+    std::string name = r.file;
+    if (encoding == CsvEncoding::Cp932) {
+      std::optional<std::string> cp932 = TryUtf8ToCp932(r.file);
+      if (!cp932 && unconvertible) unconvertible->push_back(r.file);
+      name = cp932 ? *cp932 : Sjis(r.file);
+      out += CsvField(name) + "," + rest.Cp932();
+    } else {
+      out += CsvField(name) + "," + Cp932ToUtf8(rest.Cp932());
+    }
   }
-  return csv.Cp932();
+  return out;
 }
 
 }  // namespace vek

@@ -7,6 +7,7 @@
 
 #include "core/record_store.h"
 #include "core/site_summary.h"
+#include "io/csv_text.h"
 
 namespace vek {
 
@@ -14,6 +15,10 @@ namespace vek {
 std::string RecordCsv(const RecordStore& store, int sheet);
 
 // CSV text (CP932) of the summary rows, one row per test under a header row, in the given order.
-std::string SummaryCsv(const std::vector<SummaryRow>& rows);
+// Ready to write in `encoding` (the UTF-8 text with its byte-order mark): the file names go in as
+// the system names them, so a UTF-8 table holds every name exactly; in a CP932 table a name that
+// CP932 cannot hold gets "?" for what it cannot hold and is added to `unconvertible`.
+std::string SummaryCsv(const std::vector<SummaryRow>& rows, CsvEncoding encoding,
+                       std::vector<std::string>* unconvertible = nullptr);
 
 }  // namespace vek

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "core/encoding.h"
 #include "core/number_format.h"
@@ -88,19 +89,22 @@ void DrawPanel(SheetCanvas& c, double left, const Quantity& q, const std::vector
 
   SelectRoleFont(c, 4);
   const double h = CurrentFontHeightMm(c);
-  for (double d = 0.0; d <= depth.top + depth.step * 1e-6; d += depth.step) {
+  // Ticks are counted, never stepped through the value range: every axis has at most six divisions.
+  for (int i = 0; i <= depth.divisions; ++i) {
+    const double d = i == depth.divisions ? depth.top : depth.step * i;
     const double y = yOf(d);
-    if (d > 0.0 && d < depth.top - depth.step * 1e-6) DrawGridLineMm(c, left, y, right, y);
+    if (i > 0 && i < depth.divisions) DrawGridLineMm(c, left, y, right, y);
     if (depthLabels) {
       SetTextAlign(c, HAlign::Right, VAlign::Top);
       DrawTextMm(c, left - 1.0, y - 0.5 * h, TickText(d));
     }
   }
   SetTextAlign(c, HAlign::Centre, VAlign::Bottom);
-  for (double v = 0.0; v <= value.top + value.step * 1e-6; v += value.step) {
+  for (int i = 0; i <= value.divisions; ++i) {
+    const double v = i == value.divisions ? value.top : value.step * i;
     const double x = xOf(v);
-    if (v > 0.0 && v < value.top - value.step * 1e-6) DrawGridLineMm(c, x, top, x, bottom);
-    DrawTextMm(c, x, top - 1.0, TickText(v));
+    if (i > 0 && i < value.divisions) DrawGridLineMm(c, x, kPanelTop, x, kPanelBottom);
+    DrawTextMm(c, x, kPanelTop - 1.0, TickText(v));
   }
   SelectRoleFont(c, 3);
   SetTextAlign(c, HAlign::Centre, VAlign::Bottom);
@@ -148,12 +152,16 @@ NiceAxis MakeNiceAxis(double largest) {
   if (!(largest > 0.0) || !std::isfinite(largest)) return {};
   const double raw = largest / kMaxDivisions;
   const double power = std::pow(10.0, std::floor(std::log10(raw)));
+  if (!(power >= std::numeric_limits<double>::min())) return {};  // too small to divide
   double step = power;
   for (double m : {1.0, 2.0, 5.0, 10.0}) {
     step = m * power;
     if (step * kMaxDivisions >= largest * (1.0 - 1e-12)) break;
   }
-  return {std::ceil(largest / step - 1e-9) * step, step};
+  const double divisions = std::max(1.0, std::ceil(largest / step - 1e-9));
+  const double top = divisions * step;
+  if (!std::isfinite(top)) return {largest, largest / kMaxDivisions, kMaxDivisions};
+  return {top, step, static_cast<int>(divisions)};
 }
 
 std::vector<SummarySeries> SeriesOf(const std::vector<SummaryRow>& rows, TextField SummaryRow::*quantity) {

@@ -10,11 +10,16 @@
 
 namespace vek {
 
-// An axis from 0 to `top` in steps of `step`, with `top` a multiple of `step` at or above the
-// largest value. Steps are 1, 2 or 5 times a power of ten and give at most six divisions.
+// An axis from 0 to `top` in `divisions` steps of `step`, with `top` a multiple of `step` at or
+// above the largest value. Steps are 1, 2 or 5 times a power of ten and give at most six
+// divisions. A largest value that is not a positive finite number, or so small that its step
+// would not be a normal number, gives the axis 0 to 1; one so large that the rounded-up top
+// would overflow gives the axis 0 to the value itself in six equal steps. Any double thus gives
+// a finite axis of at most six divisions.
 struct NiceAxis {
   double top = 1.0;
   double step = 0.2;
+  int divisions = 5;
 };
 NiceAxis MakeNiceAxis(double largest);
 

@@ -77,11 +77,16 @@ FileChooserRequest TestHeaderLogic::AttachRequest() const {
 std::optional<AttachResult> TestHeaderLogic::OpenCalibration(FileChooser& chooser, MessageSink& sink) {
   const std::optional<std::filesystem::path> chosen = chooser.ChooseOpenFile(AttachRequest());
   if (!chosen) return std::nullopt;
+  // Field 20 keeps the name: one it cannot hold is refused before anything is taken over.
+  const std::optional<TextField> name = StorablePathField(*chosen);
+  if (!name) {
+    sink.Show(msg::FileNameNotStorable, chosen->string());
+    return AttachResult::NameNotStorable;
+  }
   const AttachResult result = AttachCalibration(copy_.Work(), *chosen, sink, false);
   if (result == AttachResult::Attached) {
-    const TextField name = PathToField(*chosen);
-    if (name.size() > 1) {
-      SetField(hf::CalFileName, name);
+    if (name->size() > 1) {
+      SetField(hf::CalFileName, *name);
       changed_ = true;
     }
     RecountPreview();

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <QListWidget>
 
 #include "app/app_fixture.h"
@@ -228,7 +231,8 @@ TEST_F(DataCheckWindowTest, CsvExportWritesTheOpenRecordUnderTheChosenName) {
   chooser.saveAnswers.push_back(home / "missing" / "x.csv");
   sink.shown.clear();
   frame->RunCommand(kCmdFileExportCsv);
-  EXPECT_EQ(sink.shown, std::vector<std::string>{NumberedMessage(msg::CannotSave)});
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0], NumberedMessage(msg::CannotSave) + "\n(" + std::strerror(ENOENT) + ")");
 }
 
 }  // namespace

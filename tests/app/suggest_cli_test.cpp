@@ -88,5 +88,16 @@ TEST(SuggestCommandLine, AnalyseAutoAnalysesTheSuggestedSteps) {
   EXPECT_EQ(sink.shown.back(), input.string() + ": --analyse auto: no analysable steps (Pe and r); use --reduce");
 }
 
+TEST(SuggestCommandLine, FileNamesKeepToTheirLineAndField) {
+  EXPECT_EQ(EscapedFileName("a\nb\rc\td\\e.vdw"), "a\\nb\\rc\\td\\\\e.vdw");
+  testing::TempHome home;
+  const fs::path odd = home / "B-1\n3\t4.vdw";
+  fs::copy_file(kSamples / "test-sample.vdw", odd);
+  RecordingMessageSink sink;
+  std::string out;
+  EXPECT_EQ(RunSuggest(Parse({"--suggest", odd.string()}), sink, out), 0);
+  EXPECT_EQ(out, (home / "B-1\\n3\\t4.vdw").string() + "\t3\t18\t24\n");
+}
+
 }  // namespace
 }  // namespace vek

@@ -197,6 +197,23 @@ TEST_F(HeaderFormsTest, OpenStartsInTheRememberedFolder) {
   EXPECT_EQ(chooser.extension, "cdw");
 }
 
+TEST_F(HeaderFormsTest, OpenRefusesAFileWhoseNameTheHeaderCannotHold) {
+  // "?" for a character outside Shift_JIS, or a name longer than a file line, would be stored
+  // in field 20 and lost or shift the fields after it: nothing is attached.
+  GiveTheTestSteps();
+  const RecordStore before = store;
+  TestHeaderLogic form(store, home.settings);
+  for (const std::string& name : {std::string("보정.cdw"), std::string(200, 'n') + "/" + std::string(220, 'n') + ".cdw"}) {
+    const fs::path cal = home.home / name;
+    fs::create_directories(cal.parent_path());
+    WriteFileBytes(cal, CalFileBytes("$$_VCKARUM304", 6));
+    EXPECT_EQ(Open(form, cal), AttachResult::NameNotStorable);
+    EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::FileNameNotStorable, cal.string()));
+    EXPECT_EQ(store.test.CalRows, before.test.CalRows);
+    EXPECT_EQ(form.Field(hf::CalFileName), "old.cdw");
+  }
+}
+
 TEST_F(HeaderFormsTest, OpenFillsTheFormsCopyOnlyAndCancelDropsIt) {
   GiveTheTestSteps();
   const RecordStore before = store;

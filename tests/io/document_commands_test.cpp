@@ -217,7 +217,7 @@ TEST_F(DocumentCommandsTest, FailedSaveKeepsThePreviousFile) {
   setrlimit(RLIMIT_FSIZE, &old);
   signal(SIGXFSZ, oldHandler);
   EXPECT_FALSE(saved);
-  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::CannotSave));
+  EXPECT_EQ(sink.shown.back().rfind(NumberedMessage(msg::CannotSave) + "\n(", 0), 0u) << sink.shown.back();
   EXPECT_EQ(ReadFileBytes(home / "data/t.vdw"), before);
   EXPECT_EQ(doc.PathName(), home / "data/t.vdw");
   // No temporary file is left behind.
@@ -229,7 +229,7 @@ TEST_F(DocumentCommandsTest, FailedSaveKeepsThePreviousFile) {
   // A folder that cannot exist (its parent is a file).
   chooser.answers = {home / "data/t.vdw/inside.vdw"};
   EXPECT_FALSE(doc.SaveAs());
-  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::CannotSave));
+  EXPECT_EQ(sink.shown.back().rfind(NumberedMessage(msg::CannotSave) + "\n(", 0), 0u) << sink.shown.back();
   EXPECT_EQ(store.testFilePath, PathToField(home / "data/t.vdw"));
 }
 
@@ -240,7 +240,7 @@ TEST_F(DocumentCommandsTest, SaveRefusesAWriteProtectedFile) {
   fs::permissions(home / "data/t.vdw", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   store.test.Header(1) = "never written";
   EXPECT_FALSE(doc.Save());
-  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::CannotSave));
+  EXPECT_EQ(sink.shown.back().rfind(NumberedMessage(msg::CannotSave) + "\n(", 0), 0u) << sink.shown.back();
   EXPECT_EQ(ReadFileBytes(home / "data/t.vdw"), before);
   EXPECT_EQ(fs::status(home / "data/t.vdw").permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);

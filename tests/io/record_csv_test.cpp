@@ -139,13 +139,26 @@ TEST(RecordCsvTest, SummaryHasAHeaderRowAndOneRowPerTestInOrder) {
   a.e = "9.5";
   SummaryRow b = a;
   b.file = "b,1.vdw";
-  const Table table = ParseCsv(SummaryCsv({a, b}));
+  const Table table = ParseCsv(SummaryCsv({a, b}, CsvEncoding::Cp932));
   ASSERT_EQ(table.size(), 3u);
   EXPECT_EQ(table[0].size(), 15u);
   EXPECT_EQ(Cp932ToUtf8(table[0][10]), "E (MN/㎡)");
   EXPECT_EQ(table[1][0], "a.vdw");
   EXPECT_EQ(table[2][0], "b,1.vdw");
   EXPECT_EQ(table[2][10], "9.5");
+}
+
+TEST(RecordCsvTest, SummaryFileNamesOutsideShiftJisStayExactInUtf8AndAreReportedInCp932) {
+  SummaryRow a;
+  a.file = "보정/B-1.vdw";
+  a.boringNo = Sjis("Ｂ－１");
+  std::vector<std::string> unconvertible;
+  const std::string utf8 = SummaryCsv({a}, CsvEncoding::Utf8Bom, &unconvertible);
+  EXPECT_TRUE(unconvertible.empty());
+  EXPECT_NE(utf8.find("\r\n보정/B-1.vdw,,Ｂ－１,"), std::string::npos);
+  const std::string cp932 = SummaryCsv({a}, CsvEncoding::Cp932, &unconvertible);
+  EXPECT_EQ(unconvertible, std::vector<std::string>{a.file});
+  EXPECT_NE(cp932.find("\r\n??/B-1.vdw,," + Sjis("Ｂ－１") + ","), std::string::npos);
 }
 
 }  // namespace

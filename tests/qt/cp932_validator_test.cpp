@@ -27,6 +27,9 @@ TEST(Cp932ValidatorTest, RefusesWhatCp932OrTheDataFileCannotHold) {
   EXPECT_FALSE(IsAcceptableEntry(QStringLiteral("1,5"), 0, TextSlot::TableCell));
   EXPECT_FALSE(IsAcceptableEntry(QStringLiteral("\"1"), 0, TextSlot::TableCell));
   EXPECT_FALSE(IsAcceptableEntry(QStringLiteral("$$"), 0, TextSlot::TableCell));  // reads back as a section line
+  // A row holding "$$" reads back as a section line, in a cell as in a header field.
+  EXPECT_FALSE(IsAcceptableEntry(QStringLiteral("1$$"), 0, TextSlot::TableCell));
+  EXPECT_TRUE(IsAcceptableEntry(QStringLiteral("1$"), 0, TextSlot::TableCell));
 }
 
 TEST(Cp932ValidatorTest, TypingAndPastingStopAtTheLimit) {

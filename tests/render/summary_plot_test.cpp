@@ -2,6 +2,11 @@
 #include "render/summary_plot.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
 
 #include "render/canvas_fixture.h"
 
@@ -21,6 +26,19 @@ TEST(NiceAxisTest, TopIsTheFirstNiceMultipleAtOrAboveTheLargestValue) {
     EXPECT_NEAR(a.top, c.top, 1e-9);
     EXPECT_NEAR(a.step, c.step, 1e-12);
     EXPECT_LE(a.top / a.step, 6.0 + 1e-9);
+  }
+}
+
+TEST(NiceAxisTest, AnyDoubleGivesAFiniteAxisOfAtMostSixDivisions) {
+  for (double largest : std::initializer_list<double>{DBL_MAX, 1.7e308, 1.5e308, 1e308, 9e307, 1e300, 1e-300, 1e-307, DBL_MIN, 4.9e-324,
+                         DBL_TRUE_MIN * 7, HUGE_VAL, -HUGE_VAL, double(NAN)}) {
+    SCOPED_TRACE(largest);
+    const NiceAxis a = MakeNiceAxis(largest);
+    EXPECT_TRUE(std::isfinite(a.top) && std::isfinite(a.step) && a.step > 0.0);
+    EXPECT_GE(a.divisions, 1);
+    EXPECT_LE(a.divisions, 6);
+    EXPECT_NEAR(a.step / a.top * a.divisions, 1.0, 1e-12);
+    if (std::isfinite(largest) && largest >= 1e-300) EXPECT_GE(a.top, largest);
   }
 }
 
@@ -64,6 +82,26 @@ TEST_F(SummaryPageTest, ThreePanelsALegendEntryPerBoringAndAMarkerPerPoint) {
   EXPECT_EQ(depthLabels, "0 2 4 6 8 ");
   // B-1 has circles (two points in each of three panels, one in the legend); B-2 squares.
   EXPECT_EQ(device.ellipses.size(), 2u * 3u + 1u);
+}
+
+TEST_F(SummaryPageTest, ExtremeValuesAreDrawnOnFiniteAxesWithinATimeLimit) {
+  // A value near the largest double once made the value axis infinite, and the tick loop never
+  // ended; one near the smallest double made it NaN. The page is drawn in a child process that an
+  // alarm ends after 20 s, so a hang fails the test instead of stalling the suite.
+  std::vector<SummaryRow> rows = {Row("B-1", 2.0, "1.7e308"), Row("B-1", 1.6e308, "4.9e-324"),
+                                  Row("B-2", 4.9e-324, "-1e308"), Row("B-3", 5.0, "1e-310")};
+  rows[0].py = "1.79769e308";
+  rows[1].pl = "1e-320";
+  EXPECT_EXIT(
+      {
+        alarm(20);
+        PrepareDraw(canvas);
+        DrawSummaryPage(canvas, rows, Sjis("一覧"));
+        // At most seven ticks a panel: a few dozen texts, and the dashes of a few dozen grid lines.
+        std::fprintf(stderr, "texts %zu lines %zu\n", device.texts.size(), device.lines.size());
+        std::_Exit(device.texts.size() < 100 && device.lines.size() < 20000 ? 0 : 3);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
