@@ -103,8 +103,8 @@ void DrawPanel(SheetCanvas& c, double left, const Quantity& q, const std::vector
   for (int i = 0; i <= value.divisions; ++i) {
     const double v = i == value.divisions ? value.top : value.step * i;
     const double x = xOf(v);
-    if (i > 0 && i < value.divisions) DrawGridLineMm(c, x, kPanelTop, x, kPanelBottom);
-    DrawTextMm(c, x, kPanelTop - 1.0, TickText(v));
+    if (i > 0 && i < value.divisions) DrawGridLineMm(c, x, top, x, bottom);
+    DrawTextMm(c, x, top - 1.0, TickText(v));
   }
   SelectRoleFont(c, 3);
   SetTextAlign(c, HAlign::Centre, VAlign::Bottom);
