@@ -210,7 +210,6 @@ int RunExportCommand(const CommandLineOptions& o, MessageSink& plainSink) {
   }
   // A sheet larger than the paper is said before anything is written; --fit shrinks it onto it.
   UsePaper(view, *paper);
-  const QSizeF paperMm = QPageSize::size(paper->id, QPageSize::Millimeter);
   auto reportOffPaper = [&](const SheetExtent& extent) {
     if (SheetFits(extent, paperMm.width(), paperMm.height())) return 1.0;
     const std::string off = DoesNotFitText(extent, o.paper, paperMm.width(), paperMm.height());
