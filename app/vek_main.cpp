@@ -9,6 +9,7 @@
 #include "app/command_line.h"
 #include "app/data_commands.h"
 #include "app/export_command.h"
+#include "app/import_command.h"
 #include "app/program_folder_command.h"
 #include "app/suggest_command.h"
 #include "app/window_mode.h"
@@ -59,6 +60,10 @@ int RunVek(int argc, char** argv) {
     case M::Check: {
       StderrMessageSink sink;
       return o.mode == M::ExportCsv ? RunExportCsv(o, sink) : o.mode == M::Summary ? RunSummary(o, sink) : RunCheck(o, sink);
+    }
+    case M::ImportCsv: {
+      StderrMessageSink sink;
+      return RunImportCsv(o, sink);
     }
     case M::SummaryPdf:
       return RunInOffscreenApp(argc, argv, [&](MessageSink& sink) { return RunSummaryPdf(o, sink); });
