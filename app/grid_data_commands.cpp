@@ -2,7 +2,7 @@
 
 #include "app/vek_doc.h"
 #include "forms/cal_data_dialog.h"
-#include "forms/test_data_dialog.h"
+#include "forms/vek_data_dialog.h"
 
 namespace vek {
 
@@ -10,9 +10,9 @@ namespace {
 
 template <typename Dialog>
 bool RunGridForm(CVekDoc& doc, QWidget* parent) {
-  Dialog dialog(parent, doc.Store(), doc.Settings());
+  Dialog dialog(parent, doc.Store(), doc.Settings(), doc.AutoIncrements());
   dialog.exec();
-  return dialog.Finish(doc.Sink());
+  return dialog.Finish(doc.Store(), doc.Sink()).changed;
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include "app/main_frame.h"
 #include "app/vek_doc.h"
 #include "forms/cal_header_dlg.h"
-#include "forms/master_file_dlg.h"
+#include "forms/master_list_dialog.h"
 #include "forms/test_header_dlg.h"
 
 namespace vek {

@@ -1,25 +1,22 @@
 #pragma once
 // The master-list form for the engineer list or the soil-name list: a thin dialog over
-// MasterListLogic with an in-place editor over the list's cells.
-#include <QPointer>
-
+// MasterListLogic, its rows shown and edited in place through the form's CellGridView.
 #include "forms/form_dialog.h"
 #include "forms/logic/master_list_logic.h"
-#include "ui_master_file_dlg.h"
-
-class QLineEdit;
+#include "ui_master_list_dialog.h"
 
 namespace vek {
+
+class EditableTableModel;
 
 class CMasterFileDlg : public FormDialog {
   Q_OBJECT
  public:
   CMasterFileDlg(QWidget* parent, const SheetSettings& settings, MasterListKind kind, MessageSink* sink = nullptr);
+  ~CMasterFileDlg() override;
 
   MasterListLogic& Logic() { return logic_; }
   Ui::CMasterFileDlg& Widgets() { return ui; }
-  // The open in-place editor, or nullptr.
-  QLineEdit* Editor() const { return editor_; }
   // Opens the editor on a row (1-based), as a double click does.
   void EditRow(size_t row);
 
@@ -27,23 +24,24 @@ class CMasterFileDlg : public FormDialog {
   bool HasChanges() const override { return logic_.HasChanges(); }
   bool CommitForm() override;
   bool HandleEnterFirst(QObject* receiver) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ShowRows();
   void SelectCurrent();
-  void PlaceEditor();
-  // Stores the editor's text and closes it; returns the row it was on.
-  void CloseEditor(MasterListLogic::EditorKey key, bool reopen);
-  void EndEditByFocus();
-  std::string EditorText() const;
 
   Ui::CMasterFileDlg ui{};
   MasterListLogic logic_;
-  QPointer<QLineEdit> editor_;
+  EditableTableModel* model_ = nullptr;
 };
 
-// The engineer list or soil list command. True when the list was saved.
-bool RunMasterFileForm(QWidget* parent, const SheetSettings& settings, MasterListKind kind, MessageSink& sink);
+// What the list form's command reports: whether OK saved the list, and whether its names changed.
+struct MasterListOutcome {
+  bool accepted = false;
+  bool changed = false;
+};
+
+// The engineer list or soil list command.
+MasterListOutcome RunMasterFileForm(QWidget* parent, const SheetSettings& settings, MasterListKind kind,
+                                    MessageSink& sink);
 
 }  // namespace vek

@@ -1,28 +1,41 @@
-#include "forms/logic/measurement_grid.h"
+#include "forms/logic/measurement_grid_logic.h"
 
 #include <gtest/gtest.h>
 
 #include "core/encoding.h"
 #include "core/header_fields.h"
 #include "core/messages.h"
+#include "core/number_format.h"
+#include "forms/logic/grid_graph.h"
 #include "forms/logic/small_plot.h"
+#include "io/record_commands.h"
 #include "support/recording_device.h"
 
 namespace vek {
 namespace {
 
-using Key = MeasurementGrid::EditorKey;
-
 class GridTest : public ::testing::Test {
  protected:
-  MeasurementGrid& Open(GridKind kind) {
+  MeasurementGridLogic& Open(const GridKind& kind) {
     if (store.test.Header(hf::PeScaleMax).empty()) store.test.Header(hf::PeScaleMax) = "1600";
-    grid_ = std::make_unique<MeasurementGrid>(store, settings, kind, sink, memory);
+    grid_ = std::make_unique<MeasurementGridLogic>(store, settings, kind, sink, memory);
     return *grid_;
+  }
+  // The grid's record in the working copy.
+  const Record& Cal() const { return grid_->Copy().calibration; }
+  const Record& Test() const { return grid_->Copy().test; }
+  // Types a text into a cell in place.
+  void EditCell(int line, int column, const std::string& text) {
+    grid_->BeginCellEdit(line, column);
+    grid_->SetCellText(line, column, text);
+  }
+  GridOutcome Ok() {
+    grid_->RebuildTable();
+    return grid_->Finish(true, store, sink);
   }
   // Types the entries (P first) and presses the add button.
   bool Add(std::vector<std::string> entries) {
-    for (int c = 1; c <= grid_->Shape().columns; ++c) {
+    for (int c = 1; c <= grid_->Layout().columns; ++c) {
       grid_->SetEntry(c, c <= static_cast<int>(entries.size()) ? entries[c - 1] : "");
     }
     return grid_->Add();
@@ -37,26 +50,26 @@ class GridTest : public ::testing::Test {
   SheetSettings settings;
   RecordingMessageSink sink;
   AutoIncrementMemory memory;
-  std::unique_ptr<MeasurementGrid> grid_;
+  std::unique_ptr<MeasurementGridLogic> grid_;
 };
 
 TEST_F(GridTest, AddChecksTheEntriesWithTheirMessages) {
   struct Case {
-    GridKind kind;
+    const GridKind& kind;
     std::vector<std::string> entries;
     bool added;
     int message;  // 0: none
   };
   const Case cases[] = {
-      {GridKind::Calibration, {"", "", ""}, false, msg::NoOrBadData},
-      {GridKind::Test, {" ", ""}, false, msg::NoOrBadData},
-      {GridKind::Test, {"", "12"}, false, msg::NoOrBadData},          // P missing
-      {GridKind::Test, {"abc", "12"}, false, msg::NoOrBadData},
-      {GridKind::Test, {"30000.01"}, false, msg::BadNumber},
-      {GridKind::Calibration, {"-100.5", "3"}, false, msg::BadNumber},
-      {GridKind::Calibration, {"-100", "3"}, true, 0},
-      {GridKind::Calibration, {"20", ""}, true, msg::NoOrBadData},     // H' only warned about
-      {GridKind::Test, {"20", "", "x"}, true, 0},                      // only P is checked
+      {CalibrationGridKind(), {"", "", ""}, false, msg::NoOrBadData},
+      {VekGridKind(), {" ", ""}, false, msg::NoOrBadData},
+      {VekGridKind(), {"", "12"}, false, msg::NoOrBadData},          // P missing
+      {VekGridKind(), {"abc", "12"}, false, msg::NoOrBadData},
+      {VekGridKind(), {"30000.01"}, false, msg::BadNumber},
+      {CalibrationGridKind(), {"-100.5", "3"}, false, msg::BadNumber},
+      {CalibrationGridKind(), {"-100", "3"}, true, 0},
+      {CalibrationGridKind(), {"20", ""}, true, msg::NoOrBadData},     // H' only warned about
+      {VekGridKind(), {"20", "", "x"}, true, 0},                      // only P is checked
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.entries[0]);
@@ -74,25 +87,26 @@ TEST_F(GridTest, AddChecksTheEntriesWithTheirMessages) {
   }
 }
 
-TEST_F(GridTest, AddWritesTheNextLineAndTheRecordAtOnce) {
+TEST_F(GridTest, AddWritesTheNextLineOfTheWorkingCopyOnly) {
   store.calibration.Header(hf::StandpipeInitialLevel) = "3.0";
-  Open(GridKind::Calibration);
+  Open(CalibrationGridKind());
   ASSERT_TRUE(Add({"10", "5.0"}));
   ASSERT_TRUE(Add({"20.004", "x"}));
-  EXPECT_EQ(store.calibration.Cal(1, 1), "10.00");
-  EXPECT_EQ(store.calibration.Cal(1, 2), "5.0");
-  EXPECT_EQ(store.calibration.Cal(1, 3), "2");       // H' - H0, "%g"
-  EXPECT_EQ(store.calibration.Cal(2, 1), "20.00");
-  EXPECT_EQ(store.calibration.Cal(2, 3), "");        // H' not a number
+  EXPECT_EQ(Cal().Cal(1, 1), "10.00");
+  EXPECT_EQ(Cal().Cal(1, 2), "5.0");
+  EXPECT_EQ(Cal().Cal(1, 3), "2");       // H' - H0, "%g"
+  EXPECT_EQ(Cal().Cal(2, 1), "20.00");
+  EXPECT_EQ(Cal().Cal(2, 3), "");        // H' not a number
   EXPECT_EQ(grid_->TouchedLine(), 2);
   EXPECT_TRUE(grid_->DataChanged());
+  EXPECT_EQ(store.calibration.Cal(1, 1), "");  // the document's record waits for OK
 }
 
 TEST_F(GridTest, SamePressureIsRefusedWithTheFormsWord) {
-  for (auto [kind, word] : {std::pair{GridKind::Calibration, "圧力"}, std::pair{GridKind::Test, "深度"}}) {
+  for (auto [kind, word] : {std::pair{&CalibrationGridKind(), "圧力"}, std::pair{&VekGridKind(), "深度"}}) {
     store = RecordStore{};
     sink.shown.clear();
-    Open(kind);
+    Open(*kind);
     ASSERT_TRUE(Add({"100", "1"}));
     EXPECT_FALSE(Add({"100.0000001", "2"}));
     EXPECT_EQ(grid_->Entry(1), "100.00");  // rewritten before the check
@@ -103,7 +117,7 @@ TEST_F(GridTest, SamePressureIsRefusedWithTheFormsWord) {
 }
 
 TEST_F(GridTest, FullGridRefusesAnotherLine) {
-  Open(GridKind::Calibration);
+  Open(CalibrationGridKind());
   for (int i = 1; i <= kMaxCalRows; ++i) ASSERT_TRUE(Add({std::to_string(i), "1"}));
   EXPECT_EQ(grid_->FirstFreeLine(), 0);
   EXPECT_FALSE(Add({"500", "1"}));
@@ -111,7 +125,7 @@ TEST_F(GridTest, FullGridRefusesAnotherLine) {
 }
 
 TEST_F(GridTest, OverwriteTakesTheLineOfTheSamePressureNotTheSelectedOne) {
-  Open(GridKind::Test);
+  Open(VekGridKind());
   sink.shown.clear();
   grid_->SetEntry(1, "150");
   EXPECT_FALSE(grid_->Overwrite());
@@ -130,7 +144,7 @@ TEST_F(GridTest, OverwriteTakesTheLineOfTheSamePressureNotTheSelectedOne) {
 }
 
 TEST_F(GridTest, AutoIncrementProposesTheNextStepOnlyUpwards) {
-  Open(GridKind::Test);
+  Open(VekGridKind());
   grid_->SetAutoIncrement(0, true);
   grid_->SetAutoIncrement(1, true);
   ASSERT_TRUE(Add({"50", "10"}));
@@ -148,10 +162,10 @@ TEST_F(GridTest, AutoIncrementProposesTheNextStepOnlyUpwards) {
   EXPECT_EQ(grid_->Entry(1), "");
 
   // The boxes are remembered for the next opening.
-  Open(GridKind::Test);
+  Open(VekGridKind());
   EXPECT_TRUE(grid_->AutoIncrement(0));
   EXPECT_FALSE(grid_->AutoIncrement(1));
-  Open(GridKind::Calibration);
+  Open(CalibrationGridKind());
   EXPECT_FALSE(grid_->AutoIncrement(0));
   ASSERT_TRUE(Add({"10", "4"}));
   EXPECT_EQ(grid_->FocusAfter(), cf::Pressure);
@@ -163,28 +177,26 @@ TEST_F(GridTest, AutoIncrementProposesTheNextStepOnlyUpwards) {
 
 TEST_F(GridTest, OkRebuildsInPressureOrderAndReportsDuplicates) {
   store.test.Test(7, tf::PG) = "stale";
-  Open(GridKind::Test);
+  Open(VekGridKind());
   for (const char* p : {"200", "100", "300"}) ASSERT_TRUE(Add({p, "1"}));
-  grid_->OpenEditor(4, 1);  // a second 100 typed in place, which add would refuse
-  grid_->CommitEditor("100.00");
+  EditCell(4, 1, "100.00");  // a second 100 typed in place, which add would refuse
   grid_->SelectLine(2);
   grid_->SetEntry(2, "second");
   grid_->LeaveEntry(2);     // tags the first 100 so the order of equal ones shows
-  grid_->OpenEditor(6, 3);  // a line without P is dropped
-  grid_->CommitEditor("7");
+  EditCell(6, 3, "7");  // a line without P is dropped
   sink.shown.clear();
-  grid_->CommitTable();
+  grid_->RebuildTable();
   EXPECT_EQ(Column(1, 5), (std::vector<std::string>{"100.00", "100.00", "200.00", "300.00", ""}));
   EXPECT_EQ(Column(2, 2), (std::vector<std::string>{"second", ""}));
-  for (int line = 1; line <= 7; ++line) EXPECT_EQ(store.test.Test(line, tf::PG), "") << line;
+  for (int line = 1; line <= 7; ++line) EXPECT_EQ(Test().Test(line, tf::PG), "") << line;
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0], "同じ圧力があります\r\n 100.00 m \r\n");
 }
 
 TEST_F(GridTest, DuplicateReportStopsAfterSixEntries) {
   for (int i = 1; i <= 9; ++i) store.calibration.Cal(i, 1) = "5";
-  Open(GridKind::Calibration);
-  grid_->CommitTable();
+  Open(CalibrationGridKind());
+  grid_->RebuildTable();
   ASSERT_EQ(sink.shown.size(), 1u);
   size_t entries = 0;
   for (size_t at = 0; (at = sink.shown[0].find(" m ", at)) != std::string::npos; ++at) ++entries;
@@ -192,32 +204,33 @@ TEST_F(GridTest, DuplicateReportStopsAfterSixEntries) {
   EXPECT_EQ(Column(1, 10), (std::vector<std::string>{"5", "5", "5", "5", "5", "5", "5", "5", "5", ""}));
 }
 
-TEST_F(GridTest, CancelPutsTheSnapshotBackAlsoAfterEntriesWrittenIntoALine) {
+TEST_F(GridTest, CancelDropsTheWorkingCopyAlsoAfterEntriesWrittenIntoALine) {
   store.test.Header(hf::ReadingTimeBasis) = "0";
   store.test.Header(hf::PeScaleMax) = "2000";
   for (int i = 1; i <= 3; ++i) store.test.Test(i, 1) = std::to_string(i * 100);
   store.test.Test(2, tf::Reading60) = "12.5";
   store.test.Test(5, 3) = "orphan";  // no P: shown empty while the form is open
   const Record before = store.test;
-  Open(GridKind::Test);
+  Open(VekGridKind());
   EXPECT_EQ(grid_->Cell(5, 3), "");
   grid_->SelectLine(2);
   grid_->SetEntry(5, "99");
   grid_->LeaveEntry(5);
-  EXPECT_EQ(store.test.Test(2, tf::Reading60), "99");
+  EXPECT_EQ(Test().Test(2, tf::Reading60), "99");
   grid_->SetUses120(true);
   EXPECT_FALSE(grid_->DataChanged());  // typing into the entries alone asks nothing
-  grid_->RestoreSnapshot();
+  const GridOutcome outcome = grid_->Finish(false, store, sink);
+  EXPECT_FALSE(outcome.accepted);
+  EXPECT_FALSE(outcome.changed);
   EXPECT_EQ(store.test.TestRows, before.TestRows);
   EXPECT_EQ(store.test.HeaderFields, before.HeaderFields);
-  EXPECT_FALSE(grid_->RecordChanged());
 }
 
 TEST_F(GridTest, LeavingAnEntryNeverMovesAPressureIntoAnotherLine) {
   store.calibration.Header(hf::StandpipeInitialLevel) = "2";
   store.calibration.Cal(1, 1) = "0.00";
   store.calibration.Cal(2, 1) = "10.00";
-  Open(GridKind::Calibration);
+  Open(CalibrationGridKind());
   grid_->SelectLine(2);
   grid_->SetEntry(1, "10.00001");
   grid_->SetEntry(2, "8.5");
@@ -236,80 +249,66 @@ TEST_F(GridTest, LeavingAnEntryNeverMovesAPressureIntoAnotherLine) {
 }
 
 TEST_F(GridTest, DeleteMovesTheLinesUpInGridAndTable) {
-  Open(GridKind::Test);
+  Open(VekGridKind());
   for (const char* p : {"10", "20", "30"}) ASSERT_TRUE(Add({p, "1", "2", "3", p}));
-  const std::string thirdH = store.test.Test(3, tf::H);
-  ASSERT_NE(thirdH, store.test.Test(2, tf::H));
+  const std::string thirdH = Test().Test(3, tf::H);
+  ASSERT_NE(thirdH, Test().Test(2, tf::H));
   grid_->SelectLine(2);
   grid_->DeleteSelectedLine();
   EXPECT_EQ(Column(1, 3), (std::vector<std::string>{"10.00", "30.00", ""}));
-  EXPECT_EQ(store.test.Test(2, tf::H), thirdH);  // derived columns move with their line
-  EXPECT_EQ(store.test.Test(3, tf::H), "");
+  EXPECT_EQ(Test().Test(2, tf::H), thirdH);  // derived columns move with their line
+  EXPECT_EQ(Test().Test(3, tf::H), "");
   EXPECT_TRUE(grid_->DataChanged());
   EXPECT_EQ(grid_->SelectedLine(), 0);
   EXPECT_EQ(grid_->Entry(1), "");
 }
 
-TEST_F(GridTest, InPlaceKeyWalk) {
+TEST_F(GridTest, AnEditInPlaceRecomputesItsLineAndFillsTheEntries) {
   store.test.Header(hf::ReadingTimeBasis) = "0";  // 120" cannot be edited
   store.test.Test(1, 1) = "10";
   store.test.Test(2, 1) = "20";
-  Open(GridKind::Test);
-  EXPECT_FALSE(grid_->OpenEditor(1, tf::Reading120));
-  ASSERT_TRUE(grid_->OpenEditor(1, tf::Reading60));
+  Open(VekGridKind());
+  EXPECT_FALSE(grid_->IsCellEditable(1, tf::Reading120));
+  EXPECT_EQ(grid_->BeginCellEdit(2, tf::Pressure), "20");
   EXPECT_TRUE(grid_->DataChanged());
-  // Enter after the last editable column goes to column 1 of the next line.
-  EXPECT_TRUE(grid_->EditorKeyPressed(Key::Enter, "6.1"));
-  EXPECT_EQ(store.test.Test(1, tf::Reading60), "6.1");
-  EXPECT_EQ(store.test.Test(1, tf::H), "6.1");  // the line was reduced
-  EXPECT_EQ(std::pair(grid_->EditorLine(), grid_->EditorColumn()), std::pair(2, 1));
-  EXPECT_EQ(grid_->EditorText(), "20");
-  EXPECT_EQ(grid_->Entry(1), "20");  // entries follow the line
-  EXPECT_TRUE(grid_->EditorKeyPressed(Key::Enter, "20"));
-  EXPECT_EQ(grid_->EditorColumn(), 2);
-  EXPECT_TRUE(grid_->EditorKeyPressed(Key::Up, "3"));
-  EXPECT_EQ(std::pair(grid_->EditorLine(), grid_->EditorColumn()), std::pair(1, 2));
-  EXPECT_FALSE(grid_->EditorKeyPressed(Key::Up, "4"));  // closes on line 1
-  EXPECT_EQ(grid_->Cell(1, 2), "4");
-  EXPECT_EQ(grid_->Cell(2, 2), "3");
-
+  EXPECT_EQ(grid_->SelectedLine(), 2);
+  grid_->SetCellText(1, tf::Reading60, "6.1");
+  EXPECT_EQ(Test().Test(1, tf::H), "6.1");  // the line was reduced
+  EXPECT_EQ(grid_->SelectedLine(), 1);
+  EXPECT_EQ(grid_->Entry(5), "6.1");        // entries follow the line
   grid_->SetUses120(true);
-  ASSERT_TRUE(grid_->OpenEditor(120, tf::Reading60));
-  EXPECT_TRUE(grid_->EditorKeyPressed(Key::Enter, ""));
-  EXPECT_EQ(grid_->EditorColumn(), tf::Reading120);  // now editable
-  EXPECT_FALSE(grid_->EditorKeyPressed(Key::Enter, ""));  // the last line closes
-  ASSERT_TRUE(grid_->OpenEditor(120, 1));
-  EXPECT_FALSE(grid_->EditorKeyPressed(Key::Down, ""));
-  for (Key k : {Key::Tab, Key::Escape}) {
-    ASSERT_TRUE(grid_->OpenEditor(2, 3));
-    EXPECT_FALSE(grid_->EditorKeyPressed(k, k == Key::Tab ? "tab" : "esc"));
-    EXPECT_EQ(grid_->Cell(2, 3), k == Key::Tab ? "tab" : "esc");  // both commit
-  }
-  ASSERT_TRUE(grid_->OpenEditor(2, 3));
-  grid_->DiscardEditor();
-  EXPECT_FALSE(grid_->EditorOpen());
-  EXPECT_EQ(grid_->Cell(2, 3), "esc");
+  EXPECT_TRUE(grid_->IsCellEditable(1, tf::Reading120));
+
+  // The calibration recomputes H only when H' was typed.
+  store.calibration.Header(hf::StandpipeInitialLevel) = "2";
+  store.calibration.Cal(1, 1) = "0";
+  store.calibration.Cal(1, 2) = "5";
+  store.calibration.Cal(1, 3) = "kept";
+  Open(CalibrationGridKind());
+  EditCell(1, cf::Pressure, "1");
+  EXPECT_EQ(Cal().Cal(1, cf::H), "kept");
+  EditCell(1, cf::Reading, "6");
+  EXPECT_EQ(Cal().Cal(1, cf::H), "4");
+  EXPECT_EQ(grid_->Entry(3), "4");
 }
 
 TEST_F(GridTest, EditorOnAnEmptyPressureCellProposesTheNextStep) {
-  Open(GridKind::Calibration);
+  Open(CalibrationGridKind());
   for (const char* p : {"10", "25"}) ASSERT_TRUE(Add({p, "1"}));
-  ASSERT_TRUE(grid_->OpenEditor(3, 1));
-  EXPECT_EQ(grid_->EditorText(), "");  // the box is off
-  grid_->DiscardEditor();
+  EXPECT_EQ(grid_->BeginCellEdit(3, 1), "");  // the box is off
   grid_->SetAutoIncrement(0, true);
-  ASSERT_TRUE(grid_->OpenEditor(3, 1));
-  EXPECT_EQ(grid_->EditorText(), "40.00");
-  EXPECT_FALSE(grid_->OpenEditor(3, cf::H));  // derived
+  EXPECT_EQ(grid_->BeginCellEdit(3, 1), "40.00");
+  EXPECT_EQ(grid_->BeginCellEdit(2, 1), "25.00");  // a filled line shows its own P
+  EXPECT_FALSE(grid_->IsCellEditable(3, cf::H));  // derived
 }
 
 TEST_F(GridTest, GraphShowsThePointsAndTheSelectedLine) {
   store.calibration.Header(hf::StandpipeInitialLevel) = "0";
-  Open(GridKind::Calibration);
+  Open(CalibrationGridKind());
   for (auto [p, h] : {std::pair{"0", "0"}, std::pair{"150", "40"}, std::pair{"300", "80"}}) ASSERT_TRUE(Add({p, h}));
   EXPECT_EQ(grid_->AxisLabels(), (std::array<std::string, 4>{"0", "300", "0", "80"}));
   testing::RecordingDevice plain;
-  grid_->DrawGraph(plain, 217, 117);
+  DrawGridGraph(plain, 217, 117, *grid_);
   ASSERT_EQ(plain.ellipses.size(), 3u);
   // 0..300 over 8..208 and 0..80 over 108..8 (y upwards): the middle point sits in the middle.
   const auto& mid = plain.ellipses[1];
@@ -319,7 +318,7 @@ TEST_F(GridTest, GraphShowsThePointsAndTheSelectedLine) {
 
   grid_->SelectLine(2);
   testing::RecordingDevice selected;
-  grid_->DrawGraph(selected, 217, 117);
+  DrawGridGraph(selected, 217, 117, *grid_);
   ASSERT_EQ(selected.ellipses.size(), 4u);
   EXPECT_EQ(selected.ellipses.back().pen.colour, kPlotBlue);
   ASSERT_EQ(selected.texts.size(), 1u);
@@ -331,14 +330,14 @@ TEST_F(GridTest, TestGraphScalesFromTheHeader) {
   store.test.Header(hf::SondeRadius) = "4.6";
   store.test.Header(hf::PeScaleMin) = "100";
   store.test.Header(hf::PeScaleMax) = "100.05";
-  Open(GridKind::Test);
+  Open(VekGridKind());
   ASSERT_EQ(sink.shown.size(), 1u);  // said once, at opening
   EXPECT_EQ(sink.shown[0], NumberedMessage(msg::BadScale));
   EXPECT_EQ(grid_->AxisLabels(), (std::array<std::string, 4>{"4", "7", "0", "1600"}));
   store.test.Header(hf::SondeRadius) = "";
   store.test.Header(hf::PeScaleMax) = "2400";
   sink.shown.clear();
-  Open(GridKind::Test);
+  Open(VekGridKind());
   EXPECT_TRUE(sink.shown.empty());
   EXPECT_EQ(grid_->AxisLabels(), (std::array<std::string, 4>{"4", "7", "100", "2400"}));
 }
@@ -353,40 +352,90 @@ TEST_F(GridTest, TestGridReducesItsLinesForTheGraph) {
   store.test.Cal(2, 3) = "50";
   store.test.Test(1, 1) = "100";
   store.test.Test(1, tf::Reading60) = "6";
-  Open(GridKind::Test);
-  EXPECT_EQ(store.test.Test(1, tf::H), "1");
-  EXPECT_EQ(store.test.Test(1, tf::PG), "2");
-  EXPECT_EQ(store.test.Test(1, tf::Pe), "98.000000");  // P - PG, no offset yet
-  EXPECT_FALSE(store.test.Test(1, tf::R).empty());
+  store.test.Test(2, 1) = "200";  // every line is reduced, not only the first
+  store.test.Test(2, tf::Reading60) = "7.5";
+  Open(VekGridKind());
+  EXPECT_EQ(Test().Test(2, tf::H), "2.5");
+  EXPECT_EQ(Test().Test(1, tf::H), "1");
+  EXPECT_EQ(Test().Test(1, tf::PG), "2");
+  EXPECT_EQ(Test().Test(1, tf::Pe), "98.000000");  // P - PG, no offset yet
+  EXPECT_FALSE(Test().Test(1, tf::R).empty());
+  EXPECT_EQ(store.test.Test(1, tf::H), "");  // only in the working copy
   testing::RecordingDevice device;
-  grid_->DrawGraph(device, 200, 100);
-  EXPECT_EQ(device.ellipses.size(), 1u);
-  EXPECT_EQ(device.LinesOfWidth(1).size(), 4u + 2u);  // the frame and one cross
+  DrawGridGraph(device, 200, 100, *grid_);
+  EXPECT_EQ(device.ellipses.size(), 2u);
+  EXPECT_EQ(device.LinesOfWidth(1).size(), 4u + 4u);  // the frame and two crosses
 }
 
-TEST_F(GridTest, AfterStepsRecomputeAndReduce) {
+TEST_F(GridTest, OkCommitsTheCopyAfterTheRecordsOwnSteps) {
   store.calibration.Header(hf::StandpipeInitialLevel) = "1";
   store.calibration.Header(hf::CalCurveType) = "1";
-  Open(GridKind::Calibration);
+  Open(CalibrationGridKind());
   ASSERT_TRUE(Add({"10", "3"}));
-  grid_->CommitTable();
-  grid_->RunAfterSteps(true, sink);
+  grid_->SetShowDataNo(true);
+  GridOutcome outcome = Ok();
+  EXPECT_TRUE(outcome.accepted);
+  EXPECT_TRUE(outcome.changed);
   EXPECT_EQ(store.calibration.Cal(1, 3), "2");
-  EXPECT_EQ(store.calibration.Header(hf::ShowDataNo), "0");
-  EXPECT_EQ(store.calibration.Header(hf::ReadingTimeBasis), "0");
+  EXPECT_EQ(store.calibration.Header(hf::ShowDataNo), "1");
+  EXPECT_EQ(store.calibration.Header(hf::ReadingTimeBasis), "");  // not chosen: left as it was
   ASSERT_FALSE(sink.shown.empty());  // one step is too few for the regression, which says so
-  EXPECT_TRUE(grid_->RecordChanged());
 
   sink.shown.clear();
-  Open(GridKind::Test);
+  Open(VekGridKind());
   ASSERT_TRUE(Add({"10", "0", "1", "2", "3"}));
   grid_->SetShow120(true);
-  grid_->CommitTable();
-  grid_->RunAfterSteps(true, sink);
+  outcome = Ok();
+  EXPECT_TRUE(outcome.changed);
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0], NumberedMessage(msg::BadCalData));
   EXPECT_EQ(store.test.Header(hf::Show120Reading), "1");
+  EXPECT_EQ(store.test.Test(1, tf::Reading60), "3");
   EXPECT_EQ(store.test.Header(hf::PressureOffset), "");  // reduced without a calibration curve
+}
+
+TEST_F(GridTest, OkWithoutAnEditChangesNothing) {
+  // A calibration and a test as OK leaves them: sorted, H computed, reduced.
+  store.test.Header(hf::PeScaleMax) = "1600";
+  store.calibration.Header(hf::StandpipeInitialLevel) = "3";
+  store.calibration.Header(hf::CalCurveType) = "1";
+  store.test.Header(hf::StandpipeInitialLevel) = "5";
+  store.test.Header(hf::CalCurveType) = "0";
+  for (int i = 1; i <= 4; ++i) {
+    store.calibration.Cal(i, 1) = store.test.Cal(i, 1) = FormatText("%d.00", i * 50);
+    store.calibration.Cal(i, 2) = FormatText("%d", 3 + i * 10);
+    store.test.Cal(i, 3) = FormatText("%d", i * 10);
+    store.test.Test(i, 1) = FormatText("%d.00", i * 40);
+    store.test.Test(i, tf::Reading60) = FormatText("%d", 6 + i);
+  }
+  CompleteCalibrationH(store.calibration);
+  RefitCalibration(store, sink);
+  ReduceTestRecord(store, settings, sink, false);
+  for (const GridKind* kind : {&CalibrationGridKind(), &VekGridKind()}) {
+    const RecordStore before = store;
+    Open(*kind);
+    grid_->SelectLine(2);  // looking at a line is no edit
+    const GridOutcome outcome = Ok();
+    EXPECT_TRUE(outcome.accepted);
+    EXPECT_FALSE(outcome.changed);
+    EXPECT_EQ(store.calibration.CalRows, before.calibration.CalRows);
+    EXPECT_EQ(store.test.TestRows, before.test.TestRows);
+    EXPECT_EQ(store.test.HeaderFields, before.test.HeaderFields);
+  }
+}
+
+TEST_F(GridTest, OkEmptiesHOfEveryLineAfterTheFirstLineWithoutHPrime) {
+  store.calibration.Header(hf::StandpipeInitialLevel) = "1";
+  Open(CalibrationGridKind());
+  ASSERT_TRUE(Add({"10", "3"}));
+  ASSERT_TRUE(Add({"20", ""}));  // the gap
+  ASSERT_TRUE(Add({"30", "5"}));
+  ASSERT_TRUE(Add({"40", "6"}));
+  EXPECT_EQ(Cal().Cal(3, cf::H), "4");  // shown while the form is open
+  Ok();
+  const std::vector<std::string> h{"2", "", "", "", ""};
+  for (int line = 1; line <= 5; ++line) EXPECT_EQ(store.calibration.Cal(line, cf::H), h[line - 1]) << line;
+  EXPECT_EQ(store.calibration.Cal(4, cf::Reading), "6");  // the readings stay
 }
 
 TEST(SmallPlotTest, AxisMappingAndReplacedRanges) {
