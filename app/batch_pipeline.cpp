@@ -54,10 +54,41 @@ int Analyse(const AnalyseOption& a, RecordStore& store, const SheetSettings& set
   return 1;
 }
 
+// The test-only options given, as the command line names them ("--attach-cal and --analyse").
+std::string TestOnlyOptionNames(const CommandLineOptions& o) {
+  std::string names;
+  if (o.attachCal) names = "--attach-cal";
+  if (o.analyse) names += names.empty() ? "--analyse" : " and --analyse";
+  return names;
+}
+
+// --reduce of a test: the reduction, and the stored analysis kept in step with it.
+void ReduceTest(const CommandLineOptions& o, RecordStore& store, const SheetSettings& settings, MessageSink& sink) {
+  // --analyse computes the analysis anew from its own steps right after.
+  if (o.analyse) {
+    ReduceTestRecord(store, settings, sink, false);
+    return;
+  }
+  const AnalysisRows rows = StoredAnalysisRows(store);
+  const std::string steps = "Po " + std::to_string(rows.po) + ", Py' " + std::to_string(rows.py) + ", Pl' " +
+                            std::to_string(rows.pl);
+  switch (ReduceTestAndRefreshAnalysis(store, settings, sink, false)) {
+    case AnalysisRefresh::Nothing: break;
+    case AnalysisRefresh::Recomputed:
+      sink.ShowMessage("--reduce: the analysis was recomputed from the stored steps (" + steps + ")");
+      break;
+    case AnalysisRefresh::Cleared:
+      sink.ShowMessage("--reduce: a stored step (" + steps + ") is not among the " +
+                       std::to_string(AnalysableRowCount(store)) +
+                       " analysable steps; the analysis results were cleared (choose the steps again)");
+      break;
+  }
+}
+
 }  // namespace
 
 int LoadAndProcessForBatch(const CommandLineOptions& o, const std::string& input, RecordStore& store,
-                           SheetSettings& settings, MessageSink& plainSink) {
+                           SheetSettings& settings, MessageSink& plainSink, TestOnlyOptions onCalibration) {
   LoadSettings(settings, store, false, plainSink);
   FileNamingSink sink(plainSink, input);
   // Each input is read with parsers of its own, so a batch gives every file the record a window
@@ -74,8 +105,14 @@ int LoadAndProcessForBatch(const CommandLineOptions& o, const std::string& input
 int ApplyBatchOptions(const CommandLineOptions& o, RecordStore& store, const SheetSettings& settings,
                       MessageSink& sink) {
   const bool test = store.currentSheet == kTestSheet;
+  const bool leaveOut = !test && onCalibration == TestOnlyOptions::LeaveOutWithNote;
+  if (leaveOut && (o.attachCal || o.analyse)) {
+    const bool both = o.attachCal && o.analyse;
+    sink.ShowMessage("a calibration file: " + TestOnlyOptionNames(o) + (both ? " apply" : " applies") +
+                     " to tests only and " + (both ? "were" : "was") + " left out");
+  }
 
-  if (o.attachCal) {
+  if (o.attachCal && !leaveOut) {
     if (!test) {
       sink.ShowMessage("--attach-cal: a calibration file, not a test");
       return 2;
@@ -85,12 +122,12 @@ int ApplyBatchOptions(const CommandLineOptions& o, RecordStore& store, const She
   }
   if (o.reduce) {
     if (test) {
-      ReduceTestRecord(store, settings, sink, false);
+      ReduceTest(o, store, settings, sink);
     } else {
       RecomputeCalibration(store, sink);
     }
   }
-  if (o.analyse) {
+  if (o.analyse && !leaveOut) {
     if (!test) {
       sink.ShowMessage("--analyse: a calibration file, not a test");
       return 2;
@@ -126,11 +163,9 @@ int RunConvert(const CommandLineOptions& o, MessageSink& sink) {
   int status = 0;
   for (const std::string& input : o.inputs) {
     RecordStore store;
-    const int rc = LoadAndProcessForBatch(o, input, store, settings, sink);
-    if (rc == 2) {
-      CommitWrites(batch, sink);  // the files converted so far are kept, as when written one by one
-      return 2;
-    }
+    const int rc = LoadAndProcessForBatch(o, input, store, settings, sink,
+                                          intoFolder ? TestOnlyOptions::LeaveOutWithNote : TestOnlyOptions::Refuse);
+    if (rc == 2 && !intoFolder) return 2;
     if (rc != 0) {
       status = 1;
       continue;

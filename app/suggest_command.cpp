@@ -16,7 +16,7 @@ int RunSuggest(const CommandLineOptions& o, MessageSink& sink, std::string& out)
   for (const std::string& input : o.inputs) {
     RecordStore store;
     SheetSettings settings;
-    const int rc = LoadAndProcessForBatch(o, input, store, settings, sink);
+    const int rc = LoadAndProcessForBatch(o, input, store, settings, sink, TestOnlyOptions::LeaveOutWithNote);
     if (rc == 2) return 2;
     std::string line = input + "\t";
     if (rc != 0) {

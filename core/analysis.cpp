@@ -43,12 +43,17 @@ int AnalysableRowCount(const RecordStore& store) {
   return n;
 }
 
-AnalysisRows DefaultAnalysisRows(const RecordStore& store, int n) {
+AnalysisRows StoredAnalysisRows(const RecordStore& store) {
   const Record& test = store.test;
-  AnalysisRows rows;
-  rows.po = std::min(std::atoi(test.Header(hf::PoPoint).c_str()), n);
-  rows.py = std::min(std::atoi(test.Header(hf::PyPoint).c_str()), n);
-  rows.pl = std::min(std::atoi(test.Header(hf::PlPoint).c_str()), n);
+  return {std::atoi(test.Header(hf::PoPoint).c_str()), std::atoi(test.Header(hf::PyPoint).c_str()),
+          std::atoi(test.Header(hf::PlPoint).c_str())};
+}
+
+AnalysisRows DefaultAnalysisRows(const RecordStore& store, int n) {
+  AnalysisRows rows = StoredAnalysisRows(store);
+  rows.po = std::min(rows.po, n);
+  rows.py = std::min(rows.py, n);
+  rows.pl = std::min(rows.pl, n);
   if (n > 0) {
     if (rows.po <= 0) rows.po = 1;
     if (rows.py <= 0) rows.py = std::max(n / 2, 1);
@@ -62,6 +67,20 @@ TextField MultiplicationSign(int signChoice) {
   if (signChoice == 1) return Texts().sign1;
   if (signChoice == 2) return "x";
   return "*";
+}
+
+int StoredSignChoice(const RecordStore& store) {
+  const TextField& line = store.test.Header(hf::FormulaEText);
+  const TextField& bare = Texts().eBare;
+  if (line.compare(0, bare.size(), bare) != 0) return 1;
+  size_t i = bare.size();
+  while (i < line.size() && (line[i] == ' ' || line[i] == '-' || line[i] == '.' || (line[i] >= '0' && line[i] <= '9')))
+    ++i;
+  if (i == bare.size() || i >= line.size()) return 1;
+  const std::string_view next(line.data() + i, line.size() - i);
+  for (int choice = 2; choice <= 3; ++choice)
+    if (next.starts_with(MultiplicationSign(choice))) return choice;
+  return 1;
 }
 
 AnalysisResult StoredAnalysis(const RecordStore& store, AnalysisRows rows) {

@@ -25,12 +25,19 @@ struct AnalysisResult {
 // N: leading test rows, from row 1 (at most 120), whose Pe and r (columns 11, 12) are number-like.
 int AnalysableRowCount(const RecordStore& store);
 
+// The chosen rows as stored: atoi of header fields 30-32 (0 when empty).
+AnalysisRows StoredAnalysisRows(const RecordStore& store);
+
 // Initial chosen rows: header fields 30-32 limited to n; when n > 0 a Po row <= 0 becomes 1, a Py'
 // row <= 0 becomes n/2 (1 when that is 0), a Pl' row <= 0 becomes n.
 AnalysisRows DefaultAnalysisRows(const RecordStore& store, int n);
 
 // The multiplication sign of the E line: 1 "･", 2 "x", 3 (and above) "*", otherwise empty.
 TextField MultiplicationSign(int signChoice);
+
+// The multiplication sign choice (1-3) the stored E line (header field 56) was printed with: the
+// character after its 1 + nu. 1 when the line shows none (a bare or hand-written line).
+int StoredSignChoice(const RecordStore& store);
 
 // The values as they stand in the test record: rows as given, results from fields 34-39 (atof),
 // lines from fields 51-56. What the analysis form starts from.

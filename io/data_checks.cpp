@@ -178,8 +178,8 @@ void CheckCurve(const std::array<CalRow, kCalRowSlots>& rows, const std::array<T
 
 bool UsesRegression(const Record& record) { return std::atoi(record.Header(hf::CalCurveType).c_str()) != 0; }
 
-// A test imported from the previous generation's file: its results were computed by that program,
-// and its coefficients are still in the old pressure unit while its rows were converted.
+// A test imported from the previous generation's file: its results were computed by that program
+// and stored in the old unit, a few digits each.
 bool ImportedFromVer2(const Record& test) { return test.Header(hf::LegacyOrigin) == kLegacyOriginMark; }
 
 void CheckCalibrationCopy(const Record& test, Findings& out) {
@@ -195,13 +195,6 @@ void CheckCalibrationCopy(const Record& test, Findings& out) {
   }
   // A test on the straight-line curve never reads the coefficients it carries.
   if (!UsesRegression(test)) return;
-  if (ImportedFromVer2(test)) {
-    const auto refit = RefitCoefficients(test.CalRows);
-    if (HasCoefficients(CoefficientTexts(test)) && refit && *refit != CoefficientTexts(test))
-      out.Record(FindingKind::StaleCoefficients,
-                 "前の世代のファイルの回帰係数は旧単位のままです（再計算の前にキャリブレーションファイルを添付し直してください）");
-    return;
-  }
   CheckCurve(test.CalRows, CoefficientTexts(test), true, out);
 }
 
@@ -253,8 +246,7 @@ void CheckAnalysis(const RecordStore& fresh, const SheetSettings& settings, Find
   const Record& test = fresh.test;
   if (!WasAnalysed(test)) return;
   const int n = AnalysableRowCount(fresh);
-  const AnalysisRows rows{std::atoi(test.Header(hf::PoPoint).c_str()), std::atoi(test.Header(hf::PyPoint).c_str()),
-                          std::atoi(test.Header(hf::PlPoint).c_str())};
+  const AnalysisRows rows = StoredAnalysisRows(fresh);
   const std::pair<const char*, int> chosen[] = {{"Po", rows.po}, {"Py’", rows.py}, {"Pl’", rows.pl}};
   bool inRange = true;
   for (const auto& [name, row] : chosen) {

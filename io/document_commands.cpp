@@ -5,6 +5,7 @@
 #include "io/data_file_reader.h"
 #include "io/data_file_writer.h"
 #include "io/file_v.h"
+#include "io/save_as_target.h"
 #include "io/settings_location.h"
 
 namespace vek {
@@ -160,28 +161,27 @@ bool DocumentCommands::SaveAs() {
     if (EndsWithNoCase(start, "cdw")) request.startName = FieldToPath(store_.testFilePath);
   }
   request.overwritePrompt = true;
-  std::optional<fs::path> chosen = chooser_.ChooseSaveFile(request);
-  if (!chosen) return false;
-
-  fs::path path = *chosen;
-  const std::string ext = path.extension().string();
-  DataKind kind;
-  if (ext.empty()) {
-    kind = store_.currentSheet == kTestSheet ? DataKind::Test : DataKind::Calibration;
-    path += kind == DataKind::Test ? ".vdw" : ".cdw";
-  } else if (EndsWithNoCase(ext, ".cdw") && ext.size() == 4) {
-    kind = DataKind::Calibration;
-  } else if (EndsWithNoCase(ext, ".vdw") && ext.size() == 4) {
-    kind = DataKind::Test;
-  } else {
-    sink_.Show(msg::BadExtension);
-    return false;
+  const DataKind shown = store_.currentSheet == kTestSheet ? DataKind::Test : DataKind::Calibration;
+  // A name that cannot be saved brings the chooser back with that name: the record is not saved yet.
+  for (;;) {
+    const std::optional<fs::path> chosen = chooser_.ChooseSaveFile(request);
+    if (!chosen) return false;
+    request.startName = *chosen;
+    const std::optional<SaveAsTarget> target = SaveAsTargetOf(*chosen, shown);
+    if (!target) {
+      sink_.Show(msg::BadExtension);
+      continue;
+    }
+    std::error_code ec;
+    if (target->extensionAdded && fs::exists(target->path, ec) &&
+        !sink_.AskYesNo(ReplaceFileQuestion(target->path)))
+      continue;
+    if (!WriteDocument(target->path, target->kind)) continue;
+    (target->kind == DataKind::Calibration ? store_.calFilePath : store_.testFilePath) = PathToField(target->path);
+    SetPathName(target->path);
+    modified_ = false;
+    return true;
   }
-  if (!WriteDocument(path, kind)) return false;
-  (kind == DataKind::Calibration ? store_.calFilePath : store_.testFilePath) = PathToField(path);
-  SetPathName(path);
-  modified_ = false;
-  return true;
 }
 
 bool DocumentCommands::Save() {

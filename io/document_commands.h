@@ -88,7 +88,9 @@ class DocumentCommands {
   bool OpenPath(const std::filesystem::path& path);
   // File Save: writes to the document's file when its ending matches the current sheet, else Save As.
   bool Save();
-  // File Save As: chooser, then the record chosen by the extension of the new name.
+  // File Save As: chooser, then the record chosen by the extension of the new name (SaveAsTargetOf;
+  // a name without .cdw/.vdw gets the shown record's). A refused name, a declined replacement or a
+  // failed write brings the chooser back with that name; false only when the chooser is cancelled.
   bool SaveAs();
   // The framework's load of a recent file, a command-line file or a dropped file.
   bool FrameworkLoad(const std::filesystem::path& path);

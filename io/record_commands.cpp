@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/analysis.h"
 #include "core/cal_curve.h"
 #include "core/messages.h"
 #include "core/number_format.h"
@@ -42,6 +43,62 @@ void ReduceTestRecord(RecordStore& store, const SheetSettings& settings, Message
                       bool warnBadCalibration) {
   if (warnBadCalibration && !HasUsableCalibrationCopy(store)) sink.Show(msg::BadCalData);
   RunTestReduction(store, settings);
+}
+
+namespace {
+
+constexpr int kResultFields[] = {hf::Po, hf::PyNet, hf::PlNet, hf::MeanRadius, hf::KValue, hf::EModulus};
+
+// Empties the results and the six lines; true when any of them held something.
+bool ClearAnalysisResults(Record& test) {
+  bool held = false;
+  auto clear = [&](int field) {
+    held = held || !test.Header(field).empty();
+    test.Header(field).clear();
+  };
+  for (int field : kResultFields) clear(field);
+  for (int field = hf::FormulaPlText; field <= hf::FormulaEText; ++field) clear(field);
+  return held;
+}
+
+}  // namespace
+
+AnalysisRefresh RefreshTestAnalysis(RecordStore& store, const SheetSettings& settings) {
+  const AnalysisRows rows = StoredAnalysisRows(store);
+  if (rows.po < 1 && rows.py < 1 && rows.pl < 1) return AnalysisRefresh::Nothing;
+  const int n = AnalysableRowCount(store);
+  for (int row : {rows.po, rows.py, rows.pl}) {
+    if (row < 1 || row > n)
+      return ClearAnalysisResults(store.test) ? AnalysisRefresh::Cleared : AnalysisRefresh::Nothing;
+  }
+  AnalysisResult result;
+  if (!UpdateAnalysis(store, settings, rows, n, StoredSignChoice(store), result)) return AnalysisRefresh::Nothing;
+  const auto before = store.test.HeaderFields;
+  StoreAnalysis(store, result);
+  bool changed = false;
+  for (int field : kResultFields) changed = changed || store.test.Header(field) != before[field];
+  if (!changed) {
+    store.test.HeaderFields = before;
+    return AnalysisRefresh::Nothing;
+  }
+  StoreFormulaLines(store, result);
+  return AnalysisRefresh::Recomputed;
+}
+
+std::string AnalysisRefreshNote(AnalysisRefresh refresh) {
+  switch (refresh) {
+    case AnalysisRefresh::Nothing: break;
+    case AnalysisRefresh::Recomputed: return "解析結果を再計算しました";
+    case AnalysisRefresh::Cleared:
+      return "選んだ段階がなくなったため、解析結果を消去しました（解析/目盛りで選び直してください）";
+  }
+  return {};
+}
+
+AnalysisRefresh ReduceTestAndRefreshAnalysis(RecordStore& store, const SheetSettings& settings, MessageSink& sink,
+                                             bool warnBadCalibration) {
+  ReduceTestRecord(store, settings, sink, warnBadCalibration);
+  return RefreshTestAnalysis(store, settings);
 }
 
 AttachResult AttachCalibration(RecordStore& store, const std::filesystem::path& path, MessageSink& sink,

@@ -3,6 +3,7 @@
 // command line (--attach-cal, --reduce, --analyse), so that a form's OK and the matching option give
 // the same record.
 #include <filesystem>
+#include <string>
 
 #include "core/analysis.h"
 #include "core/record_store.h"
@@ -40,6 +41,28 @@ bool HasUsableCalibrationCopy(const RecordStore& store);
 // reduction runs either way.
 void ReduceTestRecord(RecordStore& store, const SheetSettings& settings, MessageSink& sink,
                       bool warnBadCalibration);
+
+// What became of the analysis of a test when its reduction was redone.
+enum class AnalysisRefresh {
+  Nothing,     // no chosen steps, or the results already follow from them
+  Recomputed,  // the results and the six lines were computed anew from the stored steps
+  Cleared,     // a stored step no longer exists: the results and the six lines were emptied
+};
+
+// Keeps the analysis of a freshly reduced test from going stale. When the test holds chosen steps
+// (header fields 30-32) and they all lie within the analysable rows, the analysis is computed with
+// them and the multiplication sign the stored E line shows; results that differ from the stored
+// ones (34-39, "%g") are stored with the six lines, equal ones leave the record, and its hand-edited
+// lines, alone. When a chosen step lies outside the analysable rows, results and lines are emptied
+// (the steps are kept: the analysis form starts from them). Never shows a message.
+AnalysisRefresh RefreshTestAnalysis(RecordStore& store, const SheetSettings& settings);
+
+// The status-bar note of the window for a refresh (UTF-8); empty for Nothing.
+std::string AnalysisRefreshNote(AnalysisRefresh refresh);
+
+// ReduceTestRecord followed by RefreshTestAnalysis (a form's OK on the test, --reduce).
+AnalysisRefresh ReduceTestAndRefreshAnalysis(RecordStore& store, const SheetSettings& settings, MessageSink& sink,
+                                             bool warnBadCalibration);
 
 // Takes the calibration file at `path` over into the test record (rows, fields 25-29, coefficients).
 // With `storeFileName` the file's path also goes into test header field 20 (the command line; the

@@ -32,8 +32,13 @@ std::string TwoFrom(const std::string& text, size_t from) {
   return text.substr(from, 2);
 }
 
-// Header fields of the test record whose old values are pressures, and their factor multipliers.
-double TestHeaderScale(int field) {
+// Header fields whose old values are pressures, or scale with the pressure, and their factor
+// multipliers (0: stored as read). The curve coefficients give P in the old unit, and P is linear in
+// them, so they take the factor as the calibration rows do; only the test's results are held there
+// beside them.
+double HeaderScale(DataKind kind, int field) {
+  if (field >= hf::CalCoefficient1 && field <= hf::CalCoefficient5) return 1.0;
+  if (kind != DataKind::Test) return 0.0;
   switch (field) {
     case 33:
     case 34:
@@ -111,7 +116,7 @@ void ParseVer2Line(RecordStore& store, SectionState& s, DataKind kind, std::stri
     case 'Z': {
       if (s.row > 40) return;
       if (int field = Ver2HeaderField(kind, s.row); field > 0) {
-        double scale = kind == DataKind::Test ? TestHeaderScale(field) : 0.0;
+        const double scale = HeaderScale(kind, field);
         record.Header(field) = scale > 0.0 ? ScaleOldValue(line, factor * scale) : TextField(line);
       }
       if (s.row == 40) FixUpVer2Header(record);

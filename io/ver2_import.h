@@ -1,7 +1,8 @@
 #pragma once
 // Import of the previous generation's files (.cdf calibration, .ddf test): one value per line, header
 // values in the old order, pressures in kgf/cm2. Values are moved to their current header fields,
-// pressures converted with the user's factor (1 kgf/cm2 = factor kN/m2) and the one-field date split.
+// pressures and the calibration curve's coefficients converted with the user's factor (1 kgf/cm2 =
+// factor kN/m2) and the one-field date split.
 #include <string>
 #include <string_view>
 

@@ -8,9 +8,10 @@ itself:
 
     samples/make_samples.py build-dir/app/vek
 
-The old-generation files (.cdf, .ddf) are written directly in their layout, in kgf/cm2; the results
-the .ddf holds (dH ... r of every step, Po ... E) are what vek computes from the file's own readings,
-calibration coefficients and probe, taken back to kgf/cm2.
+The old-generation files (.cdf, .ddf) are written directly in their layout, in kgf/cm2; their curve
+coefficients are the regression vek fits to their calibration rows, taken back to kgf/cm2, and the
+results the .ddf holds (dH ... r of every step, Po ... E) are what vek computes from the file's own
+readings, calibration and probe, taken back to kgf/cm2.
 """
 import math
 import os
@@ -126,11 +127,15 @@ def test_raw():
 KGF = 98.0665
 
 
+# The regression coefficients of the old calibration rows in kgf/cm2 (old_coefficients() fits them).
+OLD_COEFFICIENTS = ["0", "0.0408", "0.000052", "0", "0"]
+
+
 def old_cal():
     pos = [""] * 41
     pos[1:11] = ["北浦地区地質調査", "No.1", "旧ゾンデ", "3.0", "12.0", "10年5月12日", "鈴木 一郎",
                  "キャリブレーション測定表", "キャリブレーショングラフ", "北辰地研"]
-    for i, c in enumerate(["0", "0.0408", "0.000052", "0", "0"]):
+    for i, c in enumerate(OLD_COEFFICIENTS):
         pos[22 + i] = c
     lines = ["$Z40 VEK Ver2"] + pos[1:] + ["$C"]
     for p in CAL_P:
@@ -155,19 +160,25 @@ def old_value(text, scale):
     return "%.4f" % (float(text) / scale) if scale != 1.0 else text
 
 
+def old_coefficients(vek, env, tmp):
+    """The regression vek fits to the old calibration rows (it refits a .cdf on reading), in kgf/cm2."""
+    cdf = os.path.join(tmp, "old.cdf")
+    write(cdf, old_cal())
+    imported = os.path.join(tmp, "old-cal.cdw")
+    subprocess.run([vek, "--convert", imported, cdf], env=env, check=True, stderr=subprocess.DEVNULL)
+    with open(imported, "rb") as f:
+        lines = f.read().split(b"\r\n")
+    # Header field f is line f + 1.
+    return ["%.8g" % (float(lines[field + 1] or 0) / IMPORT_FACTOR) for field in range(25, 30)]
+
+
 def old_test_results(vek, env, tmp):
-    """Reduces and analyses the .ddf's own data with vek: the file is imported, its calibration
-    coefficients (kgf/cm2 per cm) are taken to kN/m2, and the results come back in kgf/cm2."""
+    """Reduces and analyses the .ddf's own data with vek (the import takes the rows and the curve
+    coefficients to kN/m2); the results come back in kgf/cm2."""
     ddf = os.path.join(tmp, "old.ddf")
     write(ddf, old_test())
     imported = os.path.join(tmp, "imported.vdw")
     subprocess.run([vek, "--convert", imported, ddf], env=env, check=True, stderr=subprocess.DEVNULL)
-    with open(imported, "rb") as f:
-        lines = f.read().split(b"\r\n")
-    for field in range(25, 30):  # header field f is line f + 1
-        lines[field + 1] = (b"%g" % (float(lines[field + 1] or 0) * IMPORT_FACTOR))
-    with open(imported, "wb") as f:
-        f.write(b"\r\n".join(lines))
     reduced = os.path.join(tmp, "reduced.vdw")
     subprocess.run([vek, "--convert", reduced, imported, "--reduce", "--analyse", ANALYSED_STEPS], env=env,
                    check=True, stderr=subprocess.DEVNULL)
@@ -187,10 +198,11 @@ def old_test(results=None):
     vals = {1: "北浦地区地質調査", 2: "B-1", 3: "-6.00", 4: "5.0", 5: "14.0", 6: "0.35", 7: "1998/05/14",
             8: "鈴木 一郎", 9: "粘土", 10: "4", 11: "-1.80", 12: "", 13: "4.0", 14: "60.0", 15: "108.5",
             16: "A:\\CAL0512.CDF", 17: "1", 18: "測定データ", 19: "結果図", 20: "北辰地研",
-            21: "0", 22: "0.0408", 23: "0.000052", 24: "0", 25: "0",
             26: "4", 27: "12", 28: "19", 36: "0", 37: "24"}
     for k, v in vals.items():
         pos[k] = v
+    for i, c in enumerate(OLD_COEFFICIENTS):  # header fields 25-29
+        pos[21 + i] = c
     header, rows = results if results else ({}, [])
     for field, value in header.items():  # header field f is at position f - 4
         pos[field - 4] = value
@@ -229,6 +241,7 @@ def main():
         lines[CAL_FILE_NAME_FIELD + 1] = b"cal-sample.cdw"
         with open(path, "wb") as f:
             f.write(b"\r\n".join(lines))
+        OLD_COEFFICIENTS[:] = old_coefficients(vek, env, tmp)
         results = old_test_results(vek, env, tmp)
     write(os.path.join(HERE, "old-cal.cdf"), old_cal())
     write(os.path.join(HERE, "old-test.ddf"), old_test(results))

@@ -8,35 +8,17 @@
 #include <string>
 
 #include "core/messages.h"
-#include "support/run_vek.h"
-#include "support/temp_dir.h"
+#include "support/vek_cli_test.h"
 
 namespace vek {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::ReadFileBytes;
-using testing::RunVek;
-using testing::VekExecutable;
 
 const fs::path kSamples = VEK_SAMPLES_DIR;
 
-class CommandLineErrorsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!fs::exists(VekExecutable())) GTEST_SKIP() << "vek executable not built";
-  }
-  // Runs vek; returns stderr.
-  std::string Run(const std::string& args, const std::string& env = "") {
-    out = RunVek(args, home.path() / "err.txt", status, env);
-    return ReadFileBytes(home.path() / "err.txt");
-  }
-  static std::string Q(const fs::path& p) { return "'" + p.string() + "'"; }
-
-  testing::TempHome home;
-  std::string out;
-  int status = -1;
-};
+class CommandLineErrorsTest : public testing::VekCliTest {};
 
 TEST_F(CommandLineErrorsTest, WindowWithoutADisplaySaysWhatToUseInstead) {
   const std::string sample = Q(kSamples / "test-sample.vdw");

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/batch_pipeline.h"
 #include "app/command_line.h"
@@ -98,6 +99,28 @@ TEST_F(HeaderCommandsTest, FormFilledAndAttachedSavesWhatTheCommandLineWrites) {
   ASSERT_TRUE(frame->Document().OnFileSaveAs());
   EXPECT_EQ(ReadFileBytes(home / "form.vdw"), ReadFileBytes(byCommandLine));
   EXPECT_FALSE(store.test.Test(1, tf::Pe).empty());  // reduced with the attached curve
+}
+
+// A change that reaches the reduction after an analysis: the stored analysis follows, and the
+// status bar says so.
+TEST_F(HeaderCommandsTest, ANewPoissonRatioRecomputesTheStoredAnalysis) {
+  StartNew();
+  RegisterFormCommands(*frame);
+  ASSERT_TRUE(frame->OpenDocumentFile(fs::path(VEK_SAMPLES_DIR) / "test-sample.vdw"));
+  ShowAndPaint();
+  const double e = std::atof(store.test.Header(hf::EModulus).c_str());
+  QTimer::singleShot(0, [&] {
+    auto* form = qobject_cast<CTestHeaderDlg*>(QApplication::activeModalWidget());
+    ASSERT_NE(form, nullptr);
+    form->findChild<QLineEdit*>("poissonEdit")->setText("0.45");
+    form->Widgets().okButton->click();
+  });
+  frame->RunCommand(kCmdTestHeader);
+  ShootForm(*frame, "status_analysis_recomputed.png");
+  EXPECT_EQ(frame->StatusMessage(), QString::fromUtf8("解析結果を再計算しました"));
+  EXPECT_NEAR(std::atof(store.test.Header(hf::EModulus).c_str()), e * 1.45 / 1.35, 1e-3);
+  EXPECT_EQ(store.test.Header(hf::FormulaEText).substr(0, 7), "E =1.45");
+  EXPECT_TRUE(frame->Document().IsModified());
 }
 
 }  // namespace

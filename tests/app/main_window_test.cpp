@@ -190,13 +190,14 @@ TEST_F(MainWindowTest, OpenSaveAndSaveAsGoThroughTheChoosers) {
   EXPECT_NE(ReadFileBytes(cdw).find("changed\r\n"), std::string::npos);
   EXPECT_TRUE(chooser.saveRequests.empty());
 
-  // Save As with a foreign extension writes nothing.
-  chooser.saveAnswers.push_back(home / "c.txt");
+  // Save As with an old generation's extension writes nothing and asks for another name.
+  chooser.saveAnswers.push_back(home / "c.cdf");
   frame->RunCommand(kCmdFileSaveAs);
   EXPECT_TRUE(Shown(sink, "拡張子を CDW(cdw) または VDW(vdw)にして下さい"));
-  EXPECT_FALSE(std::filesystem::exists(home / "c.txt"));
-  ASSERT_EQ(chooser.saveRequests.size(), 1u);
+  EXPECT_FALSE(std::filesystem::exists(home / "c.cdf"));
+  ASSERT_EQ(chooser.saveRequests.size(), 2u);
   EXPECT_TRUE(chooser.saveRequests[0].overwritePrompt);
+  EXPECT_EQ(chooser.saveRequests[1].startName, home / "c.cdf");
 
   // Without extension the current sheet decides: the calibration sheet gives a .cdw file.
   chooser.saveAnswers.push_back(home / "copy");

@@ -58,6 +58,11 @@ TEST(SuggestCommandLine, OneLinePerFileAndStatusByTheWorstFile) {
   EXPECT_EQ(RunSuggest(Parse({"--suggest", shortFile.string(), sample, cal, missing}), sink, out), 1);
   EXPECT_EQ(out, shortFile.string() + "\t-\tfewer than 5 analysable steps (4)\n" + sample + "\t3\t18\t24\n" + cal +
                      "\t-\tnot a test file\n" + missing + "\t-\tnot read\n");
+
+  // --attach-cal goes to the tests; a calibration among the files is listed, not a usage error.
+  out.clear();
+  EXPECT_EQ(RunSuggest(Parse({"--suggest", cal, sample, "--attach-cal", cal}), sink, out), 1);
+  EXPECT_EQ(out, cal + "\t-\tnot a test file\n" + sample + "\t3\t18\t24\n");
 }
 
 TEST(SuggestCommandLine, AnalyseAutoAnalysesTheSuggestedSteps) {

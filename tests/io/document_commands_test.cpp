@@ -134,12 +134,43 @@ TEST_F(DocumentCommandsTest, SaveAsChoosesTheRecordByExtension) {
   ASSERT_TRUE(doc.SaveAs());
   EXPECT_EQ(ReadFileBytes(home / "out/cal.CDW"), WriteCalibrationFile(sample));
   EXPECT_EQ(store.calFilePath, PathToField(home / "out/cal.CDW"));
-  // Any other extension writes nothing.
-  chooser.answers = {home / "out/x.txt"};
+  // The previous generation's extensions are refused, and the chooser comes back with the name.
+  chooser.answers = {home / "out/x.ddf", std::nullopt};
   EXPECT_FALSE(doc.SaveAs());
   EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::BadExtension));
-  EXPECT_FALSE(fs::exists(home / "out/x.txt"));
+  EXPECT_EQ(chooser.requests.back().startName, home / "out/x.ddf");
+  EXPECT_FALSE(fs::exists(home / "out/x.ddf"));
   EXPECT_EQ(doc.PathName(), home / "out/cal.CDW");
+}
+
+// A name with a point of its own keeps it and gets the shown record's extension; a file of that
+// name is replaced only when the user says so, else the chooser comes back.
+TEST_F(DocumentCommandsTest, SaveAsKeepsTheUsersNameAndAsksBeforeReplacingUnderTheLongerName) {
+  store = sample;
+  store.currentSheet = kTestSheet;
+  fs::create_directories(home / "out");
+  chooser.answers = {home / "out/B-1_GL-5.5"};
+  ASSERT_TRUE(doc.SaveAs());
+  EXPECT_EQ(ReadFileBytes(home / "out/B-1_GL-5.5.vdw"), WriteTestFile(sample));
+  EXPECT_EQ(doc.PathName(), home / "out/B-1_GL-5.5.vdw");
+  EXPECT_TRUE(sink.asked.empty());
+
+  store.test.Header(1) = "second";
+  sink.answers = {false, true};
+  chooser.answers = {home / "out/B-1_GL-5.5", home / "out/B-1_GL-5.5"};
+  ASSERT_TRUE(doc.SaveAs());
+  ASSERT_EQ(sink.asked.size(), 2u);
+  EXPECT_EQ(sink.asked[0], "「B-1_GL-5.5.vdw」は既にあります。上書きしますか？");
+  EXPECT_EQ(chooser.requests.back().startName, home / "out/B-1_GL-5.5");
+  EXPECT_NE(ReadFileBytes(home / "out/B-1_GL-5.5.vdw").find("$$Z\r\nsecond\r\n"), std::string::npos);
+
+  // On the calibration sheet the appended extension is .cdw; a failed write brings the chooser back.
+  store.currentSheet = kCalibrationSheet;
+  chooser.answers = {home / "out/missing/No.3", home / "out/No.3"};
+  ASSERT_TRUE(doc.SaveAs());
+  EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::CannotSave));
+  EXPECT_EQ(ReadFileBytes(home / "out/No.3.cdw"), WriteCalibrationFile(store));
+  EXPECT_EQ(store.calFilePath, PathToField(home / "out/No.3.cdw"));
 }
 
 TEST_F(DocumentCommandsTest, SaveWritesOnlyWhenTheEndingMatchesTheSheet) {

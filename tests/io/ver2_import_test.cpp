@@ -5,6 +5,7 @@
 
 #include "core/encoding.h"
 #include "core/messages.h"
+#include "core/step_reduction.h"
 #include "io/data_file_reader.h"
 #include "io/ver2_import.h"
 #include "support/temp_dir.h"
@@ -82,6 +83,25 @@ TEST(Ver2Import, TestFileMovesScalesAndFixesUpTheHeader) {
   EXPECT_EQ(im.store.TestCalRows()[1][2], "2");
   EXPECT_EQ(im.store.testCoefficients[0], std::atof(t.Header(25).c_str()));
   EXPECT_TRUE(im.sink.shown.empty());
+}
+
+// The curve coefficients give P in the old unit; converted with the rows, a reduction of the
+// imported test on the regression curve gives PG in kN/m2.
+TEST(Ver2Import, CurveCoefficientsAreConvertedWithThePressures) {
+  std::vector<std::string> a = {"1", "", "4", "4.5", "5", "5.2", "", "", "", "", "", ""};
+  Imported im;
+  // Positions 21-25 are header fields 25-29; position 17 (field 21) chooses the regression curve.
+  Import(im, OldTestFile({{4, "0"}, {17, "1"}, {21, "0"}, {22, "0.0408"}, {23, "0.000052"}, {24, "0"}, {25, "x"}},
+                         a, {"0", "0", "0"}),
+         "coefficients.ddf");
+  const Record& t = im.store.test;
+  EXPECT_EQ(t.Header(hf::CalCoefficient1), "0");
+  EXPECT_EQ(t.Header(hf::CalCoefficient2), "4.00111");
+  EXPECT_EQ(t.Header(hf::CalCoefficient3), "0.00509946");
+  EXPECT_EQ(t.Header(hf::CalCoefficient5), "");  // not a number
+  RunTestReduction(im.store, SheetSettings{});
+  const double oldPg = 0.0408 * 5 + 0.000052 * 25;  // kgf/cm2 at H = 5 cm
+  EXPECT_NEAR(std::atof(t.Test(1, tf::PG).c_str()), oldPg * 98.0665, 1e-3);
 }
 
 TEST(Ver2Import, DateForms) {
