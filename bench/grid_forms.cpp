@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QUndoStack>
 
 #include "bench/qt_benchmark_main.h"
 #include "core/header_fields.h"
