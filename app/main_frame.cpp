@@ -18,8 +18,9 @@
 #include "app/about_dialog.h"
 #include "app/commands.h"
 #include "app/program_icons.h"
+#include "app/csv_export_command.h"
+#include "app/data_check_dialog.h"
 #include "app/record_csv_import_command.h"
-#include "app/record_tools.h"
 #include "qt/file_dialogs.h"
 #include "qt/qt_message_sink.h"
 #include "app/vek_doc.h"
@@ -321,7 +322,7 @@ void CMainFrame::RunForm(int id) {
   const CommandInfo* info = FindCommand(id);
   if (info && info->sheet == SheetBefore::Calibration) store_.currentSheet = kCalibrationSheet;
   if (info && info->sheet == SheetBefore::Test) store_.currentSheet = kTestSheet;
-  if (form->second(this)) doc_->SetModified(true);
+  if (form->second(this).changed) doc_->SetModified(true);
   view_->RedrawView();
 }
 

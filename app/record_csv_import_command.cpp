@@ -1,6 +1,6 @@
 #include "app/record_csv_import_command.h"
 
-#include "app/record_tools.h"
+#include "app/csv_export_command.h"
 #include "core/messages.h"
 #include "io/data_file_reader.h"
 #include "io/data_file_writer.h"

@@ -20,6 +20,7 @@ class CAnalysisDlg : public FormDialog {
  protected:
   bool HasChanges() const override { return form_.Changed(); }
   bool CommitForm() override;
+  bool AfterClose(bool accepted) override { return form_.Finish(accepted).changed; }
   void showEvent(QShowEvent* event) override;
 
  private:

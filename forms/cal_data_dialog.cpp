@@ -2,7 +2,7 @@
 
 namespace vek {
 
-CCalDataDlg::CCalDataDlg(QWidget* parent, const RecordStore& store, const SheetSettings& settings,
+CCalDataDlg::CCalDataDlg(QWidget* parent, RecordStore& store, const SheetSettings& settings,
                          AutoIncrementMemory& memory, MessageSink* sink)
     : MeasurementGridDialog(parent, store, settings, CalibrationGridKind(), memory, sink) {
   ui.setupUi(this);

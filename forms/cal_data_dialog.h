@@ -8,7 +8,7 @@ namespace vek {
 class CCalDataDlg : public MeasurementGridDialog {
   Q_OBJECT
  public:
-  CCalDataDlg(QWidget* parent, const RecordStore& store, const SheetSettings& settings, AutoIncrementMemory& memory,
+  CCalDataDlg(QWidget* parent, RecordStore& store, const SheetSettings& settings, AutoIncrementMemory& memory,
               MessageSink* sink = nullptr);
 
   Ui::CCalDataDlg ui;

@@ -78,11 +78,4 @@ bool CMasterFileDlg::CommitForm() {
   return logic_.Save(Sink());
 }
 
-MasterListOutcome RunMasterFileForm(QWidget* parent, const SheetSettings& settings, MasterListKind kind,
-                                    MessageSink& sink) {
-  CMasterFileDlg form(parent, settings, kind, &sink);
-  const bool accepted = form.exec() == QDialog::Accepted;
-  return {accepted, accepted && form.Logic().RowsChanged()};
-}
-
 }  // namespace vek

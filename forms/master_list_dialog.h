@@ -23,6 +23,8 @@ class CMasterFileDlg : public FormDialog {
  protected:
   bool HasChanges() const override { return logic_.HasChanges(); }
   bool CommitForm() override;
+  // True when OK saved names that differ from those read.
+  bool AfterClose(bool accepted) override { return accepted && logic_.RowsChanged(); }
   bool HandleEnterFirst(QObject* receiver) override;
 
  private:
@@ -33,15 +35,5 @@ class CMasterFileDlg : public FormDialog {
   MasterListLogic logic_;
   EditableTableModel* model_ = nullptr;
 };
-
-// What the list form's command reports: whether OK saved the list, and whether its names changed.
-struct MasterListOutcome {
-  bool accepted = false;
-  bool changed = false;
-};
-
-// The engineer list or soil list command.
-MasterListOutcome RunMasterFileForm(QWidget* parent, const SheetSettings& settings, MasterListKind kind,
-                                    MessageSink& sink);
 
 }  // namespace vek

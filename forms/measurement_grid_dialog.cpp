@@ -70,9 +70,10 @@ bool IsRedo(QKeyEvent* key) {
 
 }  // namespace
 
-MeasurementGridDialog::MeasurementGridDialog(QWidget* parent, const RecordStore& store, const SheetSettings& settings,
+MeasurementGridDialog::MeasurementGridDialog(QWidget* parent, RecordStore& store, const SheetSettings& settings,
                                              const GridKind& kind, AutoIncrementMemory& memory, MessageSink* sink)
     : FormDialog(parent, settings.EnterKeyMode, sink),
+      store_(store),
       logic_(std::make_unique<MeasurementGridLogic>(store, settings, kind, Sink(), memory)) {}
 
 MeasurementGridDialog::~MeasurementGridDialog() {
@@ -329,8 +330,10 @@ bool MeasurementGridDialog::CommitForm() {
   return true;
 }
 
-GridOutcome MeasurementGridDialog::Finish(RecordStore& store, MessageSink& sink) {
-  return logic_->Finish(result() == QDialog::Accepted, store, sink);
+FormOutcome MeasurementGridDialog::Finish(MessageSink& sink) {
+  return logic_->Finish(result() == QDialog::Accepted, store_, sink);
 }
+
+bool MeasurementGridDialog::AfterClose(bool accepted) { return logic_->Finish(accepted, store_, Sink()).changed; }
 
 }  // namespace vek

@@ -79,18 +79,19 @@ class MeasurementGridDialog : public FormDialog {
   void PasteRows();
   void CopyRows();
 
-  // After the dialog closed: OK commits the working copy into `store`, Cancel drops it; the
-  // record's own steps run with their messages to `sink`.
-  GridOutcome Finish(RecordStore& store, MessageSink& sink);
+  // After the dialog closed: OK commits the working copy into the store the form was opened on,
+  // Cancel drops it; the record's own steps run with their messages to `sink`.
+  FormOutcome Finish(MessageSink& sink);
 
  protected:
-  MeasurementGridDialog(QWidget* parent, const RecordStore& store, const SheetSettings& settings,
-                        const GridKind& kind, AutoIncrementMemory& memory, MessageSink* sink);
+  MeasurementGridDialog(QWidget* parent, RecordStore& store, const SheetSettings& settings, const GridKind& kind,
+                        AutoIncrementMemory& memory, MessageSink* sink);
   // Called by the form once its .ui is set up: the widgets, and the grid's column headings and widths.
   void Bind(const GridWidgets& widgets, const QStringList& headings, const std::vector<int>& columnWidths);
 
   bool HasChanges() const override;
   bool CommitForm() override;
+  bool AfterClose(bool accepted) override;
   bool HandleEnterFirst(QObject* receiver) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -104,6 +105,7 @@ class MeasurementGridDialog : public FormDialog {
   bool EditingKey(QObject* watched, QKeyEvent* key);
   int EntryColumn(QObject* object) const;
 
+  RecordStore& store_;
   std::unique_ptr<MeasurementGridLogic> logic_;
   GridWidgets w_;
   EditableTableModel* model_ = nullptr;

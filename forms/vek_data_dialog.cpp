@@ -2,7 +2,7 @@
 
 namespace vek {
 
-CTestDataDlg::CTestDataDlg(QWidget* parent, const RecordStore& store, const SheetSettings& settings,
+CTestDataDlg::CTestDataDlg(QWidget* parent, RecordStore& store, const SheetSettings& settings,
                            AutoIncrementMemory& memory, MessageSink* sink)
     : MeasurementGridDialog(parent, store, settings, VekGridKind(), memory, sink) {
   ui.setupUi(this);

@@ -8,7 +8,7 @@ namespace vek {
 class CTestDataDlg : public MeasurementGridDialog {
   Q_OBJECT
  public:
-  CTestDataDlg(QWidget* parent, const RecordStore& store, const SheetSettings& settings, AutoIncrementMemory& memory,
+  CTestDataDlg(QWidget* parent, RecordStore& store, const SheetSettings& settings, AutoIncrementMemory& memory,
                MessageSink* sink = nullptr);
 
   Ui::CTestDataDlg ui;

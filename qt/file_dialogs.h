@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <string_view>
 
-#include "io/document_commands.h"
+#include "io/file_chooser.h"
 
 namespace vek {
 

@@ -18,6 +18,7 @@ class CSheetPageDlg : public FormDialog {
 
  protected:
   bool CommitForm() override;
+  bool AfterClose(bool accepted) override { return accepted && recordChanged_; }
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -27,10 +27,6 @@ bool IsOn(const TextField& field) { return std::atoi(field.c_str()) != 0; }
 // The header fields of the form's options: the 60"/120" choice, "データNo.表示", "読み120”表示".
 constexpr std::array<int, 3> kOptionFields{hf::ReadingTimeBasis, hf::ShowDataNo, hf::Show120Reading};
 
-bool SameRecord(const Record& a, const Record& b) {
-  return a.HeaderFields == b.HeaderFields && a.CalRows == b.CalRows && a.TestRows == b.TestRows;
-}
-
 }  // namespace
 
 MeasurementGridLogic::MeasurementGridLogic(const RecordStore& store, const SheetSettings& settings,
@@ -282,7 +278,7 @@ void MeasurementGridLogic::RebuildTable() {
   }
 }
 
-GridOutcome MeasurementGridLogic::Finish(bool accepted, RecordStore& store, MessageSink& sink) {
+FormOutcome MeasurementGridLogic::Finish(bool accepted, RecordStore& store, MessageSink& sink) {
   Record& target = kind_.RecordOf(store);
   if (!accepted) {
     // Nothing is committed; the curve fields the refit may write are derived from the unchanged table.
@@ -293,7 +289,7 @@ GridOutcome MeasurementGridLogic::Finish(bool accepted, RecordStore& store, Mess
   kind_.CompleteCopy(copy_, settings_, sink);
   target = GridRecord();
   kind_.AfterClose(store, sink);
-  return {true, !SameRecord(before, target)};
+  return {true, before != target};
 }
 
 }  // namespace vek

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/form_outcome.h"
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
 #include "forms/logic/editable_table.h"
@@ -19,12 +20,6 @@
 namespace vek {
 
 class MessageSink;
-
-// What a form's finish tells its command: whether OK closed it, and whether the record changed.
-struct GridOutcome {
-  bool accepted = false;
-  bool changed = false;
-};
 
 // What Enter in an entry edit did.
 enum class EntryEnter {
@@ -138,7 +133,7 @@ class MeasurementGridLogic final : public EditableTable {
   // After the form closed. OK: the record's own steps (H, reduction) run on the copy, which then
   // replaces the record. Cancel drops the copy. Then the calibration refits its curve on the store.
   // Messages go to `sink`; "changed" compares the record with what it was.
-  GridOutcome Finish(bool accepted, RecordStore& store, MessageSink& sink);
+  FormOutcome Finish(bool accepted, RecordStore& store, MessageSink& sink);
 
  private:
   Record& GridRecord() { return kind_.RecordOf(copy_); }

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QSettings>
 #include <deque>
+#include <functional>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -121,6 +124,19 @@ class FrameTest : public ::testing::Test {
     frame->show();
     QApplication::processEvents();
     QApplication::processEvents();
+  }
+  // Runs `trigger`, which opens a modal form, and closes the form with OK (accept) or Cancel as
+  // soon as it shows. Returns the form's title (empty when no form opened).
+  QString Closing(const std::function<void()>& trigger, bool accept) {
+    QString title;
+    QTimer::singleShot(0, [&] {
+      auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!form) return;
+      title = form->windowTitle();
+      accept ? form->accept() : form->reject();
+    });
+    trigger();
+    return title;
   }
   // How many times the page was painted because of `action` (the window must be shown).
   template <typename F>

@@ -130,7 +130,7 @@ TEST_F(GridEntryEndToEnd, TypedRecordsSaveAsTheReducedConversion) {
     d.show();
     TypeSteps(d, {d.ui.editP, d.ui.editReading}, cal);
     PressOk(d);
-    EXPECT_TRUE(d.Finish(store, sink).changed);
+    EXPECT_TRUE(d.Finish(sink).changed);
   }
   SaveAs(home / "cal-typed.cdw");
   EXPECT_EQ(ReadFileBytes(home / "cal-typed.cdw"), ReadFileBytes(calExpected));
@@ -145,7 +145,7 @@ TEST_F(GridEntryEndToEnd, TypedRecordsSaveAsTheReducedConversion) {
     TypeSteps(d, {d.ui.editP, d.ui.editGas, d.ui.edit15, d.ui.edit30, d.ui.edit60, d.ui.edit120}, test);
     d.ui.radio60->click();
     PressOk(d);
-    EXPECT_TRUE(d.Finish(store, sink).changed);
+    EXPECT_TRUE(d.Finish(sink).changed);
   }
   SaveAs(home / "test-typed.vdw");
   EXPECT_EQ(ReadFileBytes(home / "test-typed.vdw"), ReadFileBytes(testExpected));

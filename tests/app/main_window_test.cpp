@@ -266,7 +266,7 @@ TEST_F(MainWindowTest, FormCommandsSetTheirSheetRunAndRedraw) {
   frame->RegisterFormCommand(kCmdCalHeader, [&](QWidget*) {
     ++calls;
     sheetSeen = store.currentSheet;
-    return false;
+    return FormOutcome{};
   });
   EXPECT_TRUE(frame->Action(kCmdCalHeader)->isEnabled());
   EXPECT_EQ(PaintsAfter([&] { frame->Action(kCmdCalHeader)->trigger(); }), 1);
@@ -277,7 +277,7 @@ TEST_F(MainWindowTest, FormCommandsSetTheirSheetRunAndRedraw) {
 
   frame->RegisterFormCommand(kCmdSetFormat, [&](QWidget*) {
     sheetSeen = store.currentSheet;
-    return true;
+    return FormOutcome{true, true};
   });
   frame->RunCommand(kCmdSetFormat);  // settings forms keep the sheet
   EXPECT_EQ(sheetSeen, kCalibrationSheet);

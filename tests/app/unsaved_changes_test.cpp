@@ -26,9 +26,9 @@ class UnsavedChangesTest : public FrameTest {
     ASSERT_TRUE(MakeFrame().StartWithFile(vdw));
     frame->RegisterFormCommand(kCmdTestHeader, [this](QWidget*) {
       store.test.Header(1) = "typed";
-      return true;
+      return FormOutcome{true, true};
     });
-    frame->RegisterFormCommand(kCmdTestAnalysis, [](QWidget*) { return false; });  // Cancel
+    frame->RegisterFormCommand(kCmdTestAnalysis, [](QWidget*) { return FormOutcome{}; });  // Cancel
   }
   void Edit() { frame->RunCommand(kCmdTestHeader); }
 

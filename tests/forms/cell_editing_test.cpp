@@ -111,7 +111,7 @@ class CellEditingTest : public ::testing::TestWithParam<Grid> {
   bool ReportsChange() {
     if (list_) return list_->Logic().RowsChanged();
     RecordingMessageSink after;
-    return grids_->Finish(store, after).changed;
+    return grids_->Finish(after).changed;
   }
 
   testing::ProgramHome home;

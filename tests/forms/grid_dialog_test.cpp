@@ -165,7 +165,7 @@ TEST_F(GridDialogTest, CancelAsksAfterChangesAndLeavesTheRecord) {
   ASSERT_EQ(sink.asked.size(), 2u);
   EXPECT_EQ(sink.asked[0], NumberedMessage(msg::DataChangedCancel));
   RecordingMessageSink after;
-  EXPECT_FALSE(d.Finish(store, after).changed);
+  EXPECT_FALSE(d.Finish(after).changed);
   EXPECT_EQ(store.calibration.CalRows, before.CalRows);
 }
 
@@ -175,7 +175,7 @@ TEST_F(GridDialogTest, OkChangesTheRecordAndCancelDoesNot) {
     auto& d = Show<CTestDataDlg>();
     d.reject();
     RecordingMessageSink after;
-    EXPECT_FALSE(d.Finish(store, after).changed);
+    EXPECT_FALSE(d.Finish(after).changed);
   }
   auto& d = Show<CTestDataDlg>();
   const std::vector<QLineEdit*> entries{d.ui.editP, d.ui.editGas, d.ui.edit15, d.ui.edit30, d.ui.edit60};
@@ -185,7 +185,7 @@ TEST_F(GridDialogTest, OkChangesTheRecordAndCancelDoesNot) {
   d.ui.buttonOk->click();
   EXPECT_EQ(d.result(), QDialog::Accepted);
   RecordingMessageSink after;
-  EXPECT_TRUE(d.Finish(store, after).changed);
+  EXPECT_TRUE(d.Finish(after).changed);
   EXPECT_EQ(store.test.Test(1, tf::Pressure), "100.00");  // pressure order
   EXPECT_EQ(store.test.Test(2, tf::H), "2");              // reduced after OK
   EXPECT_EQ(store.test.Header(hf::Show120Reading), "1");

@@ -165,7 +165,7 @@ TEST_F(GridEntrySpeedTest, AHundredTwentyRowPasteIsConfirmedAndUndoneInOneStep) 
   // Cancel still drops everything since the form opened.
   sink.answers = {true};
   d.reject();
-  EXPECT_FALSE(d.Finish(store, sink).changed);
+  EXPECT_FALSE(d.Finish(sink).changed);
   EXPECT_EQ(store.test.Test(1, 1), "");
 }
 

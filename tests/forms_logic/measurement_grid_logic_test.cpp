@@ -29,7 +29,7 @@ class GridTest : public ::testing::Test {
     grid_->BeginCellEdit(line, column);
     grid_->SetCellText(line, column, text);
   }
-  GridOutcome Ok() {
+  FormOutcome Ok() {
     grid_->RebuildTable();
     return grid_->Finish(true, store, sink);
   }
@@ -219,7 +219,7 @@ TEST_F(GridTest, CancelDropsTheWorkingCopyAlsoAfterEntriesWrittenIntoALine) {
   EXPECT_EQ(Test().Test(2, tf::Reading60), "99");
   grid_->SetUses120(true);
   EXPECT_FALSE(grid_->DataChanged());  // typing into the entries alone asks nothing
-  const GridOutcome outcome = grid_->Finish(false, store, sink);
+  const FormOutcome outcome = grid_->Finish(false, store, sink);
   EXPECT_FALSE(outcome.accepted);
   EXPECT_FALSE(outcome.changed);
   EXPECT_EQ(store.test.TestRows, before.TestRows);
@@ -373,7 +373,7 @@ TEST_F(GridTest, OkCommitsTheCopyAfterTheRecordsOwnSteps) {
   Open(CalibrationGridKind());
   ASSERT_TRUE(Add({"10", "3"}));
   grid_->SetShowDataNo(true);
-  GridOutcome outcome = Ok();
+  FormOutcome outcome = Ok();
   EXPECT_TRUE(outcome.accepted);
   EXPECT_TRUE(outcome.changed);
   EXPECT_EQ(store.calibration.Cal(1, 3), "2");
@@ -415,7 +415,7 @@ TEST_F(GridTest, OkWithoutAnEditChangesNothing) {
     const RecordStore before = store;
     Open(*kind);
     grid_->SelectLine(2);  // looking at a line is no edit
-    const GridOutcome outcome = Ok();
+    const FormOutcome outcome = Ok();
     EXPECT_TRUE(outcome.accepted);
     EXPECT_FALSE(outcome.changed);
     EXPECT_EQ(store.calibration.CalRows, before.calibration.CalRows);

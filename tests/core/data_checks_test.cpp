@@ -1,6 +1,6 @@
 // Data checks: a consistent test or calibration gives no finding; each kind of fault is found at
 // its step or row, and only there.
-#include "io/data_checks.h"
+#include "core/data_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -222,6 +222,39 @@ TEST(DataChecksTest, CalibrationFaultsAreFoundAtTheirRows) {
   found = CheckCalibrationRecord(few->calibration, {"_", "_", "_", "_", "_"});
   ASSERT_EQ(found.size(), 1u) << Describe(found);
   EXPECT_EQ(found[0].kind, K::CalibrationTooFewRows);
+}
+
+// A row holding only one of P and H' (or H) is reported at that row, the rows after it are still
+// checked, and the curve is judged on the rows before it only: they are the rows the fit uses.
+TEST(DataChecksTest, ARowWithOnlyOneOfPAndHIsReportedAndEndsTheFittedRows) {
+  using K = FindingKind;
+  auto kinds = [](const std::vector<Finding>& found) {
+    std::vector<std::pair<K, int>> got;
+    for (const Finding& f : found) got.emplace_back(f.kind, f.row);
+    return got;
+  };
+  {
+    auto store = FittedCalibration();
+    Record& cal = store->calibration;
+    const auto fitted = CoefficientTexts(cal);
+    cal.Cal(14, cf::Pressure).clear();  // H' and H without P
+    cal.Cal(15, cf::H) = "99";
+    const auto found = CheckCalibrationRecord(cal, fitted);
+    const std::vector<std::pair<K, int>> want = {{K::ReadingGap, 14}, {K::StaleCalibrationH, 15}, {K::StaleCoefficients, 0}};
+    EXPECT_EQ(kinds(found), want) << Describe(found);
+    EXPECT_EQ(FindingLine(found[0]), "CAL 行 14: セル水圧が空です");
+  }
+  {
+    auto store = FittedCalibration();
+    Record& cal = store->calibration;
+    const auto fitted = CoefficientTexts(cal);
+    cal.Cal(14, cf::Reading).clear();  // P without H' and H
+    cal.Cal(14, cf::H).clear();
+    const auto found = CheckCalibrationRecord(cal, fitted);
+    const std::vector<std::pair<K, int>> want = {{K::ReadingGap, 14}, {K::StaleCoefficients, 0}};
+    EXPECT_EQ(kinds(found), want) << Describe(found);
+    EXPECT_EQ(FindingLine(found[0]), "CAL 行 14: Ｈ’ が空です");
+  }
 }
 
 }  // namespace

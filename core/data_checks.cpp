@@ -1,4 +1,4 @@
-#include "io/data_checks.h"
+#include "core/data_checks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,10 +9,10 @@
 #include "core/analysis.h"
 #include "core/cal_curve.h"
 #include "core/encoding.h"
+#include "core/legacy_origin.h"
 #include "core/messages.h"
 #include "core/number_format.h"
 #include "core/step_reduction.h"
-#include "io/ver2_import.h"
 
 namespace vek {
 
