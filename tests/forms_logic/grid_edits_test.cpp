@@ -6,35 +6,13 @@
 
 #include "core/header_fields.h"
 #include "core/messages.h"
-#include "forms/logic/measurement_grid_logic.h"
+#include "forms_logic/grid_test_fixture.h"
 
 namespace vek {
 namespace {
 
-class GridEditsTest : public ::testing::Test {
- protected:
-  MeasurementGridLogic& Open(const GridKind& kind) {
-    store.test.Header(hf::PeScaleMax) = "1600";
-    grid_ = std::make_unique<MeasurementGridLogic>(store, settings, kind, sink, memory);
-    return *grid_;
-  }
-  void Type(std::vector<std::string> entries) {
-    for (int c = 1; c <= grid_->Layout().columns; ++c) {
-      grid_->SetEntry(c, c <= static_cast<int>(entries.size()) ? entries[c - 1] : "");
-    }
-  }
-  std::vector<std::string> Column(int column, int lines) const {
-    std::vector<std::string> out;
-    for (int line = 1; line <= lines; ++line) out.push_back(grid_->Cell(line, column));
-    return out;
-  }
-
-  RecordStore store;
-  SheetSettings settings;
-  RecordingMessageSink sink;
-  AutoIncrementMemory memory;
-  std::unique_ptr<MeasurementGridLogic> grid_;
-};
+// The grid logic fixture, under the name of these tests.
+class GridEditsTest : public GridTest {};
 
 TEST_F(GridEditsTest, EnterInTheLastEnabledEntryAddsTheStepExceptInConfirmOnlyMode) {
   for (const int mode : {0, 1, 2}) {
