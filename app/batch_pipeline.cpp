@@ -102,6 +102,11 @@ int LoadAndProcessForBatch(const CommandLineOptions& o, const std::string& input
   for (const std::string& lost : DescribeLosses(loaded.losses)) sink.ShowMessage(lost);
   // The view update after a load: settings pass and header defaults.
   LoadSettings(settings, store, false, sink);
+  return ApplyBatchOptions(o, store, settings, sink, onCalibration);
+}
+
+int ApplyBatchOptions(const CommandLineOptions& o, RecordStore& store, const SheetSettings& settings,
+                      MessageSink& sink, TestOnlyOptions onCalibration) {
   const bool test = store.currentSheet == kTestSheet;
   const bool leaveOut = !test && onCalibration == TestOnlyOptions::LeaveOutWithNote;
   if (leaveOut && (o.attachCal || o.analyse)) {

@@ -26,6 +26,11 @@ int LoadAndProcessForBatch(const CommandLineOptions& o, const std::string& input
                            SheetSettings& settings, MessageSink& sink,
                            TestOnlyOptions onCalibration = TestOnlyOptions::Refuse);
 
+// Applies --attach-cal, --reduce and --analyse of `o` to the record of the current sheet, as
+// LoadAndProcessForBatch does after reading a file. The same status values.
+int ApplyBatchOptions(const CommandLineOptions& o, RecordStore& store, const SheetSettings& settings,
+                      MessageSink& sink, TestOnlyOptions onCalibration = TestOnlyOptions::Refuse);
+
 // vek --convert OUT FILE... : each input loaded and processed, then written as Save As writes it.
 // OUT with the extension .vdw or .cdw (any case) names the file, whose extension chooses the record;
 // OUT an existing folder receives <stem>.vdw or <stem>.cdw by the kind of each input. A record

@@ -72,6 +72,9 @@ std::string UsageText() {
          "                                   one report: contents, summary, every test's sheet by\n"
          "                                   boring and depth, the calibration sheets they name\n"
          "  vek --check FILE...              data checks; exit status 3 when something was found\n"
+         "  vek --import-csv OUT CSV [--template FILE] [OPTIONS]\n"
+         "                                   the steps of a CSV table (or a CSV written by --export-csv)\n"
+         "                                   into OUT (.vdw or .cdw), the other fields from FILE\n"
          "  vek --program-folder             print the program folder (settings, lists, fonts)\n"
          "  vek --init-settings              write the factory settings files where they are missing\n"
          "  vek --version | --help\n"
@@ -143,6 +146,12 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
                                       : CommandLineOptions::Mode::Report;
       if (!setMode(m)) return fail("only one mode at a time");
       if (!next(o.output)) return fail(a + " needs an output");
+    } else if (a == "--import-csv") {
+      if (!setMode(CommandLineOptions::Mode::ImportCsv)) return fail("only one mode at a time");
+      if (!next(o.output)) return fail(a + " needs an output");
+    } else if (a == "--template") {
+      if (!next(value)) return fail("--template needs a .vdw or .cdw file");
+      o.templateFile = value;
     } else if (a == "--check") {
       if (!setMode(CommandLineOptions::Mode::Check)) return fail("only one mode at a time");
     } else if (a == "--encoding") {
@@ -179,13 +188,15 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     }
   }
   using M = CommandLineOptions::Mode;
-  const bool batch =
-      o.mode == M::Convert || o.mode == M::ExportPdf || o.mode == M::ExportPng || o.mode == M::ExportCsv;
+  const bool batch = o.mode == M::Convert || o.mode == M::ExportPdf || o.mode == M::ExportPng ||
+                     o.mode == M::ExportCsv || o.mode == M::ImportCsv;
   const bool manyFiles = o.mode == M::Summary || o.mode == M::SummaryPdf || o.mode == M::Check || o.mode == M::Report;
   if ((batch || manyFiles || o.mode == M::Suggest) && o.inputs.empty()) return fail("no input file");
   if (o.mode == M::Suggest && (o.analyse || o.pages)) return fail("--suggest takes --attach-cal and --reduce only");
   if ((o.mode == M::ExportPdf || o.mode == M::ExportPng || o.mode == M::ExportCsv) && o.inputs.size() > 1)
     return fail("export takes one input file");
+  if (o.mode == M::ImportCsv && o.inputs.size() > 1) return fail("--import-csv takes one CSV file");
+  if (o.templateFile && o.mode != M::ImportCsv) return fail("--template goes with --import-csv");
   if (o.encoding && o.mode != M::ExportCsv && o.mode != M::Summary)
     return fail("--encoding goes with --export-csv or --summary");
   if (o.mode == M::Window && o.inputs.size() > 1) return fail("the window opens one file");
@@ -193,7 +204,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     return fail("--fit goes with --export-pdf, --export-png or --report");
   if (!batch && o.mode != M::Suggest && (o.attachCal || o.reduce || o.analyse || o.pages))
     return fail("--attach-cal, --reduce, --analyse and --pages go with --convert or --export-*");
-  if (o.pages && o.mode == M::ExportCsv) return fail("--pages goes with --export-pdf or --export-png");
+  if (o.pages && (o.mode == M::ExportCsv || o.mode == M::ImportCsv))
+    return fail("--pages goes with --export-pdf or --export-png");
   return r;
 }
 

@@ -15,11 +15,12 @@ struct AnalyseOption {
 struct CommandLineOptions {
   enum class Mode {
     Window, Help, Version, ProgramFolder, InitSettings, Convert, ExportPdf, ExportPng,
-    ExportCsv, Summary, SummaryPdf, Check, Suggest, Report
+    ExportCsv, Summary, SummaryPdf, Check, Suggest, Report, ImportCsv
   };
   Mode mode = Mode::Window;
   std::string output;               // --convert OUT, --export-pdf OUT.pdf, --export-png OUTDIR, --export-csv,
-                                    // --summary OUT.csv, --summary-pdf OUT.pdf, --report OUT.pdf
+                                    // --summary OUT.csv, --summary-pdf OUT.pdf, --report OUT.pdf,
+                                    // --import-csv OUT.vdw|OUT.cdw
   std::vector<std::string> inputs;  // FILE (several for --convert into a folder)
   std::optional<std::string> attachCal;
   bool reduce = false;
@@ -29,6 +30,7 @@ struct CommandLineOptions {
   int dpi = 150;
   bool fit = false;  // --fit: a sheet larger than the paper is scaled onto it
   std::optional<std::string> encoding;  // --encoding utf-8|cp932 of the CSV modes
+  std::optional<std::string> templateFile;  // --template FILE of --import-csv
 };
 
 struct ParseResult {

@@ -18,6 +18,8 @@ constexpr CommandInfo kCommands[] = {
     {kCmdFileSaveAs, "名前を付けて保存(&A)...", nullptr, "作業中のﾌｧｲﾙを新しい名前で保存\n名前を付けて保存",
      S::Keep, false},
     {kCmdFileExportCsv, "CSV出力(&C)...", nullptr, "開いている記録をCSVファイルに出力\nCSV出力", S::Keep, false},
+    {kCmdFileImportCsv, "CSV読込(&I)...", nullptr, "CSVファイルの測定データを開いている記録に読込\nCSV読込", S::Keep,
+     false},
     {kCmdFilePrint, "印刷(&P)...\tCtrl+P", "Ctrl+P", "作業中のﾌｧｲﾙを印刷\n印刷", S::Keep, false},
     {kCmdFilePrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", nullptr, "ﾌﾙ ﾍﾟｰｼﾞ表示\n印刷ﾌﾟﾚﾋﾞｭｰ", S::Keep, false},
     {kCmdFileReportPrint, "まとめて印刷(&B)...", nullptr,
@@ -59,7 +61,7 @@ constexpr CommandInfo kCommands[] = {
     {kCmdNextPage, "", nullptr, "次のページへ\n次頁", S::Keep, false},
 };
 
-constexpr int kFileMenu[] = {kCmdFileNew,   kCmdFileOpen,         kCmdFileSave,       kCmdFileSaveAs, kCmdFileExportCsv, kCmdNone,
+constexpr int kFileMenu[] = {kCmdFileNew,   kCmdFileOpen,         kCmdFileSave,       kCmdFileSaveAs, kCmdFileExportCsv, kCmdFileImportCsv, kCmdNone,
                              kCmdFilePrint, kCmdFilePrintPreview, kCmdFileReportPrint, kCmdFilePrintSetup, kCmdNone,
                              kCmdFileMru1,
                              kCmdNone,      kCmdAppExit};

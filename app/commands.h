@@ -22,6 +22,7 @@ enum CommandId : int {
   kCmdFileMru1 = 57616,  // recent files: kCmdFileMru1 ... kCmdFileMru1 + 3
   kCmdFileExportCsv = 32810,
   kCmdFileReportPrint = 32812,
+  kCmdFileImportCsv = 32814,
   kCmdAppAbout = 57664,
   kCmdAppExit = 57665,
   // CAL menu.

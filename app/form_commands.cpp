@@ -59,10 +59,22 @@ FormOutcome CalHeader(CMainFrame& f, QWidget* p) {
   return RunDialog<CCalHeaderDlg>(p, doc.Store(), doc.Settings(), &doc.Sink());
 }
 
+// The test header and data forms reduce the test on an OK that changed it; the stored analysis
+// then follows the new reduction, and the status bar says what became of it.
+FormOutcome RefreshAnalysisAfter(CMainFrame& frame, FormOutcome outcome) {
+  if (!outcome.changed) return outcome;
+  CVekDoc& doc = frame.Document();
+  const std::string note = AnalysisRefreshNote(RefreshTestAnalysis(doc.Store(), doc.Settings()));
+  if (!note.empty()) frame.statusBar()->showMessage(QString::fromStdString(note));
+  return outcome;
+}
+
 FormOutcome TestHeader(CMainFrame& f, QWidget* p) {
   CVekDoc& doc = f.Document();
   return RefreshAnalysisAfter(f, RunDialog<CTestHeaderDlg>(p, doc.Store(), doc.Settings(), f.Chooser(), &doc.Sink()));
 }
+
+FormOutcome TestData(CMainFrame& f, QWidget* p) { return RefreshAnalysisAfter(f, GridData<CTestDataDlg>(f, p)); }
 
 FormOutcome TestAnalysis(CMainFrame& f, QWidget* p) {
   CVekDoc& doc = f.Document();
@@ -121,7 +133,7 @@ const FormCommand kFormCommands[] = {
     {kCmdCalData, R::Calibration, GridData<CCalDataDlg>},
     {kCmdCalPage, R::Calibration, [](CMainFrame& f, QWidget* p) { return SheetPage(f, p, kCalibrationSheet); }},
     {kCmdTestHeader, R::Test, TestHeader},
-    {kCmdTestData, R::Test, [](CMainFrame& f, QWidget* p) { return RefreshAnalysisAfter(f, GridData<CTestDataDlg>(f, p)); }},
+    {kCmdTestData, R::Test, TestData},
     {kCmdTestAnalysis, R::Test, TestAnalysis},
     {kCmdTestPage, R::Test, [](CMainFrame& f, QWidget* p) { return SheetPage(f, p, kTestSheet); }},
     {kCmdSetFormat, R::Settings, Format},

@@ -21,6 +21,7 @@
 #include "app/csv_export_command.h"
 #include "app/data_check_dialog.h"
 #include "app/report_print.h"
+#include "app/record_csv_import_command.h"
 #include "qt/file_dialogs.h"
 #include "qt/qt_message_sink.h"
 #include "app/vek_doc.h"
@@ -337,6 +338,7 @@ void CMainFrame::RunCommand(int id) {
     case kCmdFileSave: doc_->OnFileSave(); break;
     case kCmdFileSaveAs: doc_->OnFileSaveAs(); break;
     case kCmdFileExportCsv: ExportRecordCsv(store_, *chooser_, *sink_, doc_->PathName()); break;
+    case kCmdFileImportCsv: ImportCsv(); break;
     case kCmdTestDataCheck: ShowDataCheck(); break;
     case kCmdFilePrint: view_->OnFilePrint(); break;
     case kCmdFilePrintPreview: view_->OnFilePrintPreview(); break;
@@ -358,6 +360,14 @@ void CMainFrame::RunCommand(int id) {
     default: RunForm(id); break;
   }
   UpdateViewMenu();
+}
+
+void CMainFrame::ImportCsv() {
+  const CsvImportCommandResult done = ImportCsvIntoCurrentRecord(store_, settings_, *chooser_, *sink_, doc_->PathName());
+  if (!done.changed) return;
+  doc_->SetModified(true);
+  view_->RedrawView();
+  if (!done.note.empty()) statusBar()->showMessage(QString::fromStdString(done.note));
 }
 
 void CMainFrame::NoteFindings() {

@@ -106,6 +106,8 @@ class CMainFrame : public QMainWindow {
   // The data checks of the open record: the list (VEK → "データ点検"), the status-bar note.
   void ShowDataCheck();
   void NoteFindings();
+  // File → "CSV読込": the chosen CSV into the record of the current sheet.
+  void ImportCsv();
 
   RecordStore& store_;
   SheetSettings& settings_;

@@ -9,6 +9,7 @@
 #include "app/command_line.h"
 #include "app/data_commands.h"
 #include "app/export_command.h"
+#include "app/import_command.h"
 #include "app/program_folder_command.h"
 #include "app/report_command.h"
 #include "app/suggest_command.h"
@@ -63,6 +64,10 @@ int RunVek(int argc, char** argv) {
     }
     case M::Report:
       return RunInOffscreenApp(argc, argv, [&](MessageSink& sink) { return RunReportCommand(o, sink); });
+    case M::ImportCsv: {
+      StderrMessageSink sink;
+      return RunImportCsv(o, sink);
+    }
     case M::SummaryPdf:
       return RunInOffscreenApp(argc, argv, [&](MessageSink& sink) { return RunSummaryPdf(o, sink); });
   }

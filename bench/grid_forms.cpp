@@ -1,17 +1,21 @@
 // The measurement grid forms: opening the test grid on a full table of 120 steps (to its first
-// painted frame), and one step added through the form up to the repainted graph.
+// painted frame), one step added through the form up to the repainted graph, and a paste of 120
+// spreadsheet rows into the empty grid up to the repainted form.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QUndoStack>
 
 #include "bench/qt_benchmark_main.h"
 #include "core/header_fields.h"
 #include "core/messages.h"
 #include "core/number_format.h"
 #include "forms/draw_frame.h"
+#include "forms/cell_grid_view.h"
 #include "forms/vek_data_dialog.h"
 
 namespace {
@@ -78,6 +82,37 @@ void BM_AddToRedrawnGraph(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_AddToRedrawnGraph)->Unit(benchmark::kMillisecond);
+
+void BM_Paste120RowsToRedrawnForm(benchmark::State& state) {
+  SheetSettings settings;
+  RecordingMessageSink sink;  // confirms the paste
+  RecordStore store = FullTest(0);
+  AutoIncrementMemory memory;
+  CTestDataDlg dialog(nullptr, store, settings, memory, &sink);
+  dialog.show();
+  QApplication::processEvents();
+  QString rows;
+  for (int i = 1; i <= 120; ++i) {
+    rows += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\r\n")
+                .arg(i * 20)
+                .arg(i * 20 + 8)
+                .arg(5 + i * 0.4, 0, 'f', 1)
+                .arg(5.1 + i * 0.4, 0, 'f', 1)
+                .arg(5.2 + i * 0.4, 0, 'f', 1)
+                .arg(5.3 + i * 0.4, 0, 'f', 1);
+  }
+  QApplication::clipboard()->setText(rows);
+  for (auto _ : state) {
+    dialog.PasteRows();
+    dialog.repaint();  // grid and graph
+    state.PauseTiming();
+    if (dialog.Logic().UsedLineCount() != 120) state.SkipWithError("paste not applied");
+    dialog.UndoStack().undo();
+    sink.asked.clear();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_Paste120RowsToRedrawnForm)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -45,6 +45,8 @@ class MessageSink {
   virtual void ShowMessage(const std::string& text) = 0;
   // A Yes/No question; true for Yes.
   virtual bool AskYesNo(const std::string& text) = 0;
+  // A Yes/No question before something that cannot be taken back: No is the default answer.
+  virtual bool AskYesNoDefaultNo(const std::string& text) { return AskYesNo(text); }
 
   void Show(int id, std::string_view arg1 = {}, std::string_view arg2 = {}) {
     ShowMessage(NumberedMessage(id, arg1, arg2));

@@ -1,11 +1,18 @@
 #include "forms/measurement_grid_dialog.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUndoStack>
+#include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "forms/cell_grid_view.h"
 #include "forms/draw_frame.h"
@@ -23,6 +30,42 @@ constexpr int kCellBytes = 20;
 
 void SetTextIfChanged(QLineEdit* edit, const QString& text) {
   if (edit->text() != text) edit->setText(text);
+}
+
+// One grid edit on the form's undo stack. The edit has been made when it is pushed; undo and redo
+// put back the table before or after it and repaint the form.
+class GridUndoCommand : public QUndoCommand {
+ public:
+  GridUndoCommand(GridEditStep step, MeasurementGridLogic& logic, std::function<void()> repaint)
+      : QUndoCommand(QString::fromStdString(GridEditName(step.edit))),
+        step_(std::move(step)),
+        logic_(logic),
+        repaint_(std::move(repaint)) {}
+  void undo() override { Put(step_.before); }
+  void redo() override {
+    if (std::exchange(pushed_, false)) return;
+    Put(step_.after);
+  }
+
+ private:
+  void Put(const GridTableCells& cells) {
+    logic_.RestoreTable(cells);
+    repaint_();
+  }
+  GridEditStep step_;
+  MeasurementGridLogic& logic_;
+  std::function<void()> repaint_;
+  bool pushed_ = true;
+};
+
+// Text that a spreadsheet copies as rows and cells rather than as one value.
+bool HoldsRows(const QString& text) {
+  return text.contains(QLatin1Char('\t')) || text.trimmed().contains(QLatin1Char('\n'));
+}
+
+bool IsRedo(QKeyEvent* key) {
+  return key->matches(QKeySequence::Redo) ||
+         (key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier);
 }
 
 }  // namespace
@@ -99,6 +142,7 @@ void MeasurementGridDialog::Bind(const GridWidgets& widgets, const QStringList& 
   });
   connect(w_.ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(w_.cancel, &QPushButton::clicked, this, &QDialog::reject);
+  BindEditing();
 
   Refresh();
   // The grid opens at the first free line.
@@ -109,13 +153,81 @@ void MeasurementGridDialog::Bind(const GridWidgets& widgets, const QStringList& 
   }
 }
 
+void MeasurementGridDialog::BindEditing() {
+  undo_ = new QUndoStack(this);
+  CellGridView* grid = w_.grid;
+  // Several lines can be selected for a copy; the line clicked last is the form's current line.
+  grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  const auto action = [this, grid](const char* text, const char* keys, auto slot) {
+    auto* a = new QAction(QString::fromUtf8(text) + QLatin1Char('\t') + QLatin1String(keys), grid);
+    connect(a, &QAction::triggered, this, slot);
+    grid->addAction(a);
+    return a;
+  };
+  copy_ = action("コピー(&C)", "Ctrl+C", [this] { CopyRows(); });
+  paste_ = action("貼り付け(&P)", "Ctrl+V", [this] { PasteRows(); });
+  QAction* undo = action("元に戻す(&U)", "Ctrl+Z", [this] { undo_->undo(); });
+  QAction* redo = action("やり直し(&R)", "Ctrl+Y", [this] { undo_->redo(); });
+  undo->setEnabled(false);
+  redo->setEnabled(false);
+  connect(undo_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+  connect(undo_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+  grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void MeasurementGridDialog::PasteRows() {
+  const QString text = QApplication::clipboard()->text();
+  if (w_.grid->Editor()) w_.grid->CommitEditor();
+  AfterAction(logic_->Paste(text.toStdString()));
+}
+
+void MeasurementGridDialog::CopyRows() {
+  std::vector<int> lines;
+  for (const QModelIndex& row : w_.grid->selectionModel()->selectedRows()) lines.push_back(row.row() + 1);
+  if (lines.empty() && w_.grid->currentIndex().isValid()) lines.push_back(w_.grid->currentIndex().row() + 1);
+  std::sort(lines.begin(), lines.end());
+  const std::string text = logic_->CopyLines(lines);
+  if (!text.empty()) QApplication::clipboard()->setText(FromCp932(text));
+}
+
+int MeasurementGridDialog::EntryColumn(QObject* object) const {
+  const auto at = std::find(w_.entries.begin(), w_.entries.end(), object);
+  return at == w_.entries.end() ? 0 : static_cast<int>(at - w_.entries.begin()) + 1;
+}
+
+bool MeasurementGridDialog::EditingKey(QObject* watched, QKeyEvent* key) {
+  // The cell editor keeps its own keys; an entry keeps its own undo and a paste of one value.
+  if (w_.grid->Editor() && watched == w_.grid->Editor()) return false;
+  auto* entry = qobject_cast<QLineEdit*>(watched);
+  const bool inGrid = watched == w_.grid;
+  if (!inGrid && !(entry && EntryColumn(entry) > 0)) return false;
+  if (key->matches(QKeySequence::Undo)) {
+    if (entry && entry->isUndoAvailable()) return false;
+    undo_->undo();
+  } else if (IsRedo(key)) {
+    if (entry && entry->isRedoAvailable()) return false;
+    undo_->redo();
+  } else if (key->matches(QKeySequence::Paste)) {
+    if (entry && !HoldsRows(QApplication::clipboard()->text())) return false;
+    PasteRows();
+  } else if (inGrid && key->matches(QKeySequence::Copy)) {
+    CopyRows();
+  } else {
+    return false;
+  }
+  return true;
+}
+
 void MeasurementGridDialog::RefreshGrid() {
   model_->TableChanged();
   CellGridView* grid = w_.grid;
   const int selected = logic_->SelectedLine();
   if (selected > 0) {
-    grid->selectionModel()->select(model_->index(selected - 1, 0),
-                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    // A selection of several lines that holds the current one stays for a copy.
+    if (!grid->selectionModel()->isRowSelected(selected - 1, {})) {
+      grid->selectionModel()->select(model_->index(selected - 1, 0),
+                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
   } else {
     grid->clearSelection();
   }
@@ -132,6 +244,15 @@ void MeasurementGridDialog::RefreshEntries() {
 }
 
 void MeasurementGridDialog::Refresh() {
+  // The action just done becomes one step of the form's history.
+  if (std::optional<GridEditStep> step = logic_->TakeEditStep()) {
+    undo_->push(new GridUndoCommand(std::move(*step), *logic_, [this] {
+      Refresh();
+      // Typing undone in an entry before belongs to a state that is gone: Ctrl+Y now redoes grid edits.
+      for (QLineEdit* entry : w_.entries) entry->setText(entry->text());
+      if (logic_->TouchedLine() > 0) w_.grid->scrollTo(model_->index(logic_->TouchedLine() - 1, 0));
+    }));
+  }
   RefreshGrid();
   RefreshEntries();
   w_.graph->update();
@@ -146,7 +267,15 @@ void MeasurementGridDialog::AfterAction(bool changed) {
 }
 
 bool MeasurementGridDialog::HandleEnterFirst(QObject* receiver) {
-  return w_.grid->EditorKey(receiver, Qt::Key_Return);
+  if (w_.grid->EditorKey(receiver, Qt::Key_Return)) return true;
+  const int column = EntryColumn(receiver);
+  if (column == 0) return false;
+  switch (logic_->EnterInEntry(column, EnterKeyMode())) {
+    case EntryEnter::PassOn: return false;
+    case EntryEnter::Added: AfterAction(true); return true;
+    case EntryEnter::Refused: return true;
+  }
+  return false;
 }
 
 bool MeasurementGridDialog::GridKey(int key) {
@@ -173,6 +302,7 @@ bool MeasurementGridDialog::GridKey(int key) {
 }
 
 bool MeasurementGridDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && undo_ && EditingKey(watched, static_cast<QKeyEvent*>(event))) return true;
   if (watched == w_.grid && event->type() == QEvent::KeyPress) {
     return GridKey(static_cast<QKeyEvent*>(event)->key());
   }

@@ -11,10 +11,12 @@
 #include "forms/form_dialog.h"
 #include "forms/logic/measurement_grid_logic.h"
 
+class QAction;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QUndoStack;
 
 namespace vek {
 
@@ -67,6 +69,15 @@ class MeasurementGridDialog : public FormDialog {
 
   MeasurementGridLogic& Logic() { return *logic_; }
   CellGridView& Grid() const { return *w_.grid; }
+  // The form's history of grid edits (Ctrl+Z / Ctrl+Y), and the grid's context-menu actions.
+  QUndoStack& UndoStack() const { return *undo_; }
+  QAction* CopyAction() const { return copy_; }
+  QAction* PasteAction() const { return paste_; }
+
+  // Ctrl+V: the clipboard's rows into the grid (after the confirmation). Ctrl+C: the selected
+  // lines (or the current one) onto the clipboard as tab-separated rows.
+  void PasteRows();
+  void CopyRows();
 
   // After the dialog closed: OK commits the working copy into the store the form was opened on,
   // Cancel drops it; the record's own steps run with their messages to `sink`.
@@ -90,11 +101,17 @@ class MeasurementGridDialog : public FormDialog {
   void RefreshEntries();
   void AfterAction(bool changed);
   bool GridKey(int key);
+  void BindEditing();
+  bool EditingKey(QObject* watched, QKeyEvent* key);
+  int EntryColumn(QObject* object) const;
 
   RecordStore& store_;
   std::unique_ptr<MeasurementGridLogic> logic_;
   GridWidgets w_;
   EditableTableModel* model_ = nullptr;
+  QUndoStack* undo_ = nullptr;
+  QAction* copy_ = nullptr;
+  QAction* paste_ = nullptr;
 };
 
 }  // namespace vek

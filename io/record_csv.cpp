@@ -4,50 +4,13 @@
 
 #include "core/encoding.h"
 #include "io/csv_text.h"
+#include "io/record_csv_labels.h"
 
 namespace vek {
 
 namespace {
 
 bool IsNumber(const TextField& t) { return IsNumericText(t) > 0; }
-
-struct LabelledField {
-  const char* label;  // UTF-8
-  int field;
-};
-
-// Header values of a test, in the order of the heading block.
-constexpr LabelledField kTestHeader[] = {
-    {"調査名", hf::SurveyName},
-    {"ボーリングNo.", hf::BoringNo},
-    {"測定深度 (GL. m)", hf::TestDepth},
-    {"担当者", hf::Engineer},
-    {"土質名", hf::SoilName},
-    {"N値", hf::NValue},
-    {"孔内水位 (GL. m)", hf::BoreholeWaterLevel},
-    {"ポアソン比", hf::PoissonRatio},
-    {"初期スタンドパイプの水位 (cm)", hf::StandpipeInitialLevel},
-    {"挿入後スタンドパイプの水位 (cm)", hf::StandpipeInsertedLevel},
-    {"ゾンデ ro (cm)", hf::SondeRadius},
-    {"ゾンデ L (cm)", hf::SondeLength},
-    {"スタンドパイプ断面積 Ac (cm2)", hf::StandpipeArea},
-    {"キャリブレーションファイル", hf::CalFileName},
-    {"圧力補正値 (kN/㎡)", hf::PressureOffset},
-};
-
-constexpr LabelledField kTestResults[] = {
-    {"Po 段階", hf::PoPoint},         {"Py’ 段階", hf::PyPoint},       {"Pl’ 段階", hf::PlPoint},
-    {"Po (kN/㎡)", hf::Po},           {"Py (kN/㎡)", hf::PyNet},       {"Pl (kN/㎡)", hf::PlNet},
-    {"K (MN/m3)", hf::KValue},        {"rm (cm)", hf::MeanRadius},     {"E (MN/㎡)", hf::EModulus},
-};
-
-constexpr LabelledField kCalibrationHeader[] = {
-    {"調査名", hf::SurveyName},
-    {"No.", hf::BoringNo},
-    {"担当者", hf::Engineer},
-    {"初期スタンドパイプの水位 (cm)", hf::StandpipeInitialLevel},
-    {"挿入後スタンドパイプの水位 (cm)", hf::StandpipeInsertedLevel},
-};
 
 template <size_t N>
 void AppendFields(CsvText& csv, const Record& record, const LabelledField (&fields)[N]) {
@@ -56,10 +19,9 @@ void AppendFields(CsvText& csv, const Record& record, const LabelledField (&fiel
 
 // Date, curve kind and the five coefficients: what both records carry.
 void AppendCurve(CsvText& csv, const Record& record) {
-  csv.Pair(Sjis("キャリブレーション曲線"),
-           Sjis(std::atoi(record.Header(hf::CalCurveType).c_str()) != 0 ? "回帰曲線" : "直線近似"));
-  static const char* const kNames[] = {"係数 c0", "係数 c1", "係数 c2", "係数 c3", "係数 c4"};
-  for (int i = 0; i < 5; ++i) csv.Pair(Sjis(kNames[i]), record.Header(hf::CalCoefficient1 + i));
+  csv.Pair(Sjis(kCsvCurveLabel),
+           Sjis(std::atoi(record.Header(hf::CalCurveType).c_str()) != 0 ? kCsvCurveRegression : kCsvCurveLinear));
+  for (int i = 0; i < 5; ++i) csv.Pair(Sjis(kCsvCoefficientLabels[i]), record.Header(hf::CalCoefficient1 + i));
 }
 
 void AppendTestSteps(CsvText& csv, const Record& test) {
@@ -91,21 +53,21 @@ std::string RecordCsv(const RecordStore& store, int sheet) {
   CsvText csv;
   if (sheet == kCalibrationSheet) {
     const Record& cal = store.calibration;
-    csv.Pair(Sjis("種類"), Sjis("キャリブレーション"));
-    AppendFields(csv, cal, kCalibrationHeader);
-    csv.Pair(Sjis("試験日"), DateText(cal));
+    csv.Pair(Sjis(kCsvKindLabel), Sjis(kCsvKindCalibration));
+    AppendFields(csv, cal, kCsvCalibrationHeader);
+    csv.Pair(Sjis(kCsvDateLabel), DateText(cal));
     AppendCurve(csv, cal);
     csv.EmptyRow();
     AppendCalibrationRows(csv, cal);
     return csv.Cp932();
   }
   const Record& test = store.test;
-  csv.Pair(Sjis("種類"), Sjis("孔内水平載荷試験"));
-  AppendFields(csv, test, kTestHeader);
-  csv.Pair(Sjis("試験日"), DateText(test));
+  csv.Pair(Sjis(kCsvKindLabel), Sjis(kCsvKindTest));
+  AppendFields(csv, test, kCsvTestHeader);
+  csv.Pair(Sjis(kCsvDateLabel), DateText(test));
   AppendCurve(csv, test);
   csv.EmptyRow();
-  AppendFields(csv, test, kTestResults);
+  AppendFields(csv, test, kCsvTestResults);
   csv.EmptyRow();
   AppendTestSteps(csv, test);
   return csv.Cp932();

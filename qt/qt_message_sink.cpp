@@ -28,4 +28,9 @@ bool QtMessageSink::AskYesNo(const std::string& text) {
                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+bool QtMessageSink::AskYesNoDefaultNo(const std::string& text) {
+  return QMessageBox::question(Owner(parent_.data()), Caption(), QString::fromStdString(text),
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
 }  // namespace vek

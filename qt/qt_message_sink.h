@@ -14,6 +14,7 @@ class QtMessageSink : public MessageSink {
 
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
+  bool AskYesNoDefaultNo(const std::string& text) override;
 
  private:
   QPointer<QWidget> parent_;

@@ -22,6 +22,7 @@ class CalibrationKind final : public GridKind {
     static constexpr GridLayout kLayout{kMaxCalRows, 3, kCalFieldCount, 1, "圧力", cf::Pressure, cf::H, false};
     return kLayout;
   }
+  DataKind FileKind() const override { return DataKind::Calibration; }
   Record& RecordOf(RecordStore& store) const override { return store.calibration; }
   TextField& Cell(Record& record, int line, int column) const override { return record.Cal(line, column); }
   bool IsColumnEditable(int column, bool) const override { return column == cf::Pressure || column == cf::Reading; }
@@ -53,6 +54,7 @@ class VekKind final : public GridKind {
     static constexpr GridLayout kLayout{kMaxTestRows, 6, kTestFieldCount, 2, "深度", tf::R, tf::Pe, true};
     return kLayout;
   }
+  DataKind FileKind() const override { return DataKind::Test; }
   Record& RecordOf(RecordStore& store) const override { return store.test; }
   TextField& Cell(Record& record, int line, int column) const override { return record.Test(line, column); }
   bool IsColumnEditable(int column, bool uses120) const override { return column != tf::Reading120 || uses120; }

@@ -8,6 +8,7 @@
 
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
+#include "io/data_file_format.h"
 
 namespace vek {
 
@@ -41,6 +42,8 @@ class GridKind {
  public:
   virtual ~GridKind() = default;
   virtual const GridLayout& Layout() const = 0;
+  // The kind of data file whose table the grid shows (what a pasted table is read as).
+  virtual DataKind FileKind() const = 0;
 
   // The record whose table the grid shows, and one cell of that table.
   virtual Record& RecordOf(RecordStore& store) const = 0;

@@ -150,6 +150,7 @@ void MeasurementGridLogic::FillAutoIncrements(int newLine) {
 bool MeasurementGridLogic::Add() {
   touched_ = 0;
   if (!CheckEntries()) return false;
+  GridTableCells before = TableCells();
   const int used = UsedLineCount();
   if (used >= Layout().lines) {
     sink_.Show(msg::MaxRows);
@@ -163,6 +164,7 @@ bool MeasurementGridLogic::Add() {
   const int line = used + 1;
   WriteEntriesInto(line);
   RecomputeLine(line);
+  NoteEdit(GridEdit::Add, std::move(before));
   touched_ = line;
   changed_ = true;
   FillAutoIncrements(line + 1);
@@ -189,8 +191,10 @@ bool MeasurementGridLogic::Overwrite() {
     return false;
   }
   entries_[1] = FormatDouble("%.2f", Atof(entries_[1]));
+  GridTableCells before = TableCells();
   WriteEntriesInto(line);
   RecomputeLine(line);
+  NoteEdit(GridEdit::Overwrite, std::move(before));
   touched_ = line;
   changed_ = true;
   selected_ = 0;
@@ -200,6 +204,7 @@ bool MeasurementGridLogic::Overwrite() {
 
 void MeasurementGridLogic::DeleteSelectedLine() {
   if (selected_ == 0) return;
+  GridTableCells before = TableCells();
   // The lines below move up and an empty line comes in at the end.
   const int lines = Layout().lines;
   for (int line = selected_; line <= lines; ++line) {
@@ -207,6 +212,7 @@ void MeasurementGridLogic::DeleteSelectedLine() {
       CellRef(line, c) = line < lines ? Cell(line + 1, c) : TextField();
     }
   }
+  NoteEdit(GridEdit::Delete, std::move(before));
   entries_ = {};
   selected_ = 0;
   changed_ = true;
@@ -219,10 +225,13 @@ void MeasurementGridLogic::LeaveEntry(int column) {
   if (!IsBlank(lineP) && (!IsNumber(entries_[1]) || std::fabs(Atof(lineP) - Atof(entries_[1])) >= kSameLinePressure)) {
     return;
   }
+  GridTableCells before = TableCells();
   WriteEntriesInto(selected_);
-  if (!kind_.LeavingRecomputes(column, uses120_)) return;
-  RecomputeLine(selected_);
-  RefreshEntriesFrom(selected_);
+  if (kind_.LeavingRecomputes(column, uses120_)) {
+    RecomputeLine(selected_);
+    RefreshEntriesFrom(selected_);
+  }
+  NoteEdit(GridEdit::CellEdit, std::move(before));
 }
 
 TextField MeasurementGridLogic::BeginCellEdit(int line, int column) {
@@ -234,8 +243,10 @@ TextField MeasurementGridLogic::BeginCellEdit(int line, int column) {
 
 void MeasurementGridLogic::SetCellText(int line, int column, const TextField& text) {
   if (line < 1 || line > Layout().lines || column < 1 || column > Layout().columns) return;
+  GridTableCells before = TableCells();
   CellRef(line, column) = text;
   if (kind_.EditRecomputes(column, uses120_)) RecomputeLine(line);
+  NoteEdit(GridEdit::CellEdit, std::move(before));
   selected_ = line;
   RefreshEntriesFrom(line);
   touched_ = line;

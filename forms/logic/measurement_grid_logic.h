@@ -4,17 +4,29 @@
 // pressure order on OK, and the commit of the copy into the document's store. The differences
 // between the calibration and the test grid come from a GridKind.
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/form_outcome.h"
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
 #include "forms/logic/editable_table.h"
+#include "forms/logic/grid_edit_step.h"
 #include "forms/logic/grid_kind.h"
+#include "forms/logic/step_paste_plan.h"
 
 namespace vek {
 
 class MessageSink;
+
+// What Enter in an entry edit did.
+enum class EntryEnter {
+  PassOn,   // not the grid's: the form's Enter-key rule applies
+  Added,    // the step was added as "データ追加" adds it
+  Refused,  // the add was refused with its message; the form stays as it was
+};
 
 class MeasurementGridLogic final : public EditableTable {
  public:
@@ -75,6 +87,29 @@ class MeasurementGridLogic final : public EditableTable {
   // line's P is empty or equal to the entry's.
   void LeaveEntry(int column);
 
+  // One key per step: Enter in the last enabled entry adds the step as "データ追加" does, unless
+  // EnterKeyMode is 2 (Enter only confirms) or a line is selected (adding is off then). Enter in
+  // another entry is left to the form's Enter-key rule.
+  EntryEnter EnterInEntry(int column, int enterKeyMode);
+  int LastEnabledEntry() const;
+
+  // Undo: every change of the table (add, overwrite, delete, an edit in place or through the
+  // entries, a paste) leaves one step, which the form takes after the action; restoring one of its
+  // tables undoes or redoes it (selection and entries cleared, the first differing line touched).
+  std::optional<GridEditStep> TakeEditStep();
+  GridTableCells TableCells() const;
+  void RestoreTable(const GridTableCells& cells);
+
+  // Paste of spreadsheet rows (UTF-8, tab- or comma-separated): planned against the used lines,
+  // refused cells shown (nothing changes), otherwise applied after the user confirmed what will
+  // happen. Each line is recomputed as after an add. True when the grid changed.
+  PastePlan PlanPaste(std::string_view utf8) const;
+  bool Paste(std::string_view utf8);
+  // Applies a plan whole (false and no change when it holds a refusal or nothing to apply).
+  bool ApplyPaste(const PastePlan& plan);
+  // Copy: the grid columns of `lines` as tab-separated rows, one per line (CP932); empty lines skipped.
+  std::string CopyLines(const std::vector<int>& lines) const;
+
   // In-place editing (EditableTable): the grid's lines and columns.
   int RowCount() const override { return Layout().lines; }
   int ColumnCount() const override { return Layout().columns; }
@@ -111,6 +146,8 @@ class MeasurementGridLogic final : public EditableTable {
   void RecomputeLine(int line);
   TextField AutoIncremented(int column, int beforeLine) const;
   void FillAutoIncrements(int newLine);
+  // Keeps the change since `before` as an undo step (nothing when the table did not change).
+  void NoteEdit(GridEdit edit, GridTableCells before);
 
   const GridKind& kind_;
   RecordStore copy_;
@@ -129,6 +166,7 @@ class MeasurementGridLogic final : public EditableTable {
   // The option fields as the record held them: OK leaves a field as it was unless its choice changed.
   std::array<TextField, 3> optionTexts_;
   GraphScale scale_;
+  std::optional<GridEditStep> editStep_;
 };
 
 }  // namespace vek

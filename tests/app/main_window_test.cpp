@@ -96,7 +96,7 @@ TEST_F(MainWindowTest, MenusFollowTheCommandTable) {
   const auto menus = frame->menuBar()->actions();
   EXPECT_EQ(MenuTexts(menus[0]->menu()),
             QStringList({U("新規作成(&N)\tCtrl+N"), U("開く(&O)...\tCtrl+O"), U("上書き保存(&S)\tCtrl+S"),
-                         U("名前を付けて保存(&A)..."), U("CSV出力(&C)..."), "-", U("印刷(&P)...\tCtrl+P"), U("印刷ﾌﾟﾚﾋﾞｭｰ(&V)"),
+                         U("名前を付けて保存(&A)..."), U("CSV出力(&C)..."), U("CSV読込(&I)..."), "-", U("印刷(&P)...\tCtrl+P"), U("印刷ﾌﾟﾚﾋﾞｭｰ(&V)"),
                          U("まとめて印刷(&B)..."), U("ﾌﾟﾘﾝﾀの設定(&R)..."), "-", U("最近使ったﾌｧｲﾙ"), "-", U("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)")}));
   EXPECT_EQ(MenuTexts(menus[2]->menu()),
             QStringList({U("見出し(&M)"), U("データ(&A)"), U("解析/目盛り(&N)"), "-", U("ページ(&P)"), "-",
