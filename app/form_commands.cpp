@@ -61,14 +61,6 @@ FormOutcome CalHeader(CMainFrame& f, QWidget* p) {
 
 // The test header and data forms reduce the test on an OK that changed it; the stored analysis
 // then follows the new reduction, and the status bar says what became of it.
-FormOutcome RefreshAnalysisAfter(CMainFrame& frame, FormOutcome outcome) {
-  if (!outcome.changed) return outcome;
-  CVekDoc& doc = frame.Document();
-  const std::string note = AnalysisRefreshNote(RefreshTestAnalysis(doc.Store(), doc.Settings()));
-  if (!note.empty()) frame.statusBar()->showMessage(QString::fromStdString(note));
-  return outcome;
-}
-
 FormOutcome TestHeader(CMainFrame& f, QWidget* p) {
   CVekDoc& doc = f.Document();
   return RefreshAnalysisAfter(f, RunDialog<CTestHeaderDlg>(p, doc.Store(), doc.Settings(), f.Chooser(), &doc.Sink()));

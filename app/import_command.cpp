@@ -77,7 +77,7 @@ int RunImportCsv(const CommandLineOptions& o, MessageSink& sink) {
   }
   if (const int rc = ApplyBatchOptions(o, store, settings, csvSink); rc != 0) return rc;
   if (const auto unstorable = FindUnstorableValue(store, *kind)) {
-    csvSink.ShowMessage("--import-csv: " + *unstorable + " cannot be stored in the file; " + o.output + " not written");
+    csvSink.ShowMessage("--import-csv: " + DescribeUnstorable(*unstorable) + " cannot be stored in the file; " + o.output + " not written");
     return 1;
   }
   errno = 0;
