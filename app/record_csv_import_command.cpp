@@ -50,8 +50,7 @@ CsvImportCommandResult ImportCsvIntoCurrentRecord(RecordStore& store, const Shee
     return {};
   }
   if (const auto unstorable = FindUnstorableValue(imported, kind)) {
-    sink.ShowMessage("CSVファイルを読み込めません。記録は変更していません。\nファイルに保存できない値があります: " +
-                     *unstorable);
+    sink.ShowMessage("CSVファイルを読み込めません。記録は変更していません。\n" + UnstorableMessage(*unstorable));
     return {};
   }
   if (const int held = StepsHeld(store, kind); held > 0) {
