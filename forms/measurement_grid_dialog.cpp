@@ -55,15 +55,15 @@ void MeasurementGridDialog::Bind(const GridWidgets& widgets, const std::vector<i
   editor_ = new QLineEdit(grid->viewport());
   editor_->setObjectName(QStringLiteral("cellEditor"));
   editor_->setAccessibleName(QStringLiteral("セル"));
-  LimitToCp932(editor_, kCellBytes, TextSlot::TableCell);
+  LimitToCp932(editor_, kCellBytes, TextSlot::NumberCell);
   editor_->hide();
   editor_->installEventFilter(this);
 
   for (int c = 1; c <= static_cast<int>(w_.entries.size()); ++c) {
     QLineEdit* entry = w_.entries[c - 1];
-    LimitToCp932(entry, kCellBytes, TextSlot::TableCell);
+    LimitToCp932(entry, kCellBytes, TextSlot::NumberCell);
     entry->installEventFilter(this);
-    connect(entry, &QLineEdit::textEdited, this, [this, c](const QString& text) {
+    connect(entry, &QLineEdit::textChanged, this, [this, c](const QString& text) {
       logic_->SetEntry(c, ToCp932Accepted(text));
     });
   }

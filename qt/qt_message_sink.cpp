@@ -23,9 +23,14 @@ void QtMessageSink::ShowMessage(const std::string& text) {
   QMessageBox::information(Owner(parent_.data()), Caption(), QString::fromStdString(text), QMessageBox::Ok);
 }
 
-bool QtMessageSink::AskYesNo(const std::string& text) {
+bool QtMessageSink::Ask(const std::string& text, bool defaultYes) {
   return QMessageBox::question(Owner(parent_.data()), Caption(), QString::fromStdString(text),
-                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+                               QMessageBox::Yes | QMessageBox::No,
+                               defaultYes ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes;
 }
+
+bool QtMessageSink::AskYesNo(const std::string& text) { return Ask(text, true); }
+
+bool QtMessageSink::AskBeforeLoss(const std::string& text) { return Ask(text, false); }
 
 }  // namespace vek

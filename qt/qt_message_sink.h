@@ -14,8 +14,11 @@ class QtMessageSink : public MessageSink {
 
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
+  bool AskBeforeLoss(const std::string& text) override;
 
  private:
+  bool Ask(const std::string& text, bool defaultYes);
+
   QPointer<QWidget> parent_;
 };
 

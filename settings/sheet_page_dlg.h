@@ -18,6 +18,8 @@ class CSheetPageDlg : public FormDialog {
 
  protected:
   bool CommitForm() override;
+  // Something typed or chosen since the form opened: Cancel asks first.
+  bool HasChanges() const override { return ShownValues() != opened_; }
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -28,6 +30,7 @@ class CSheetPageDlg : public FormDialog {
     QLineEdit* preview;
   };
   RowWidgets Row(FooterRow row) const;
+  SheetPageValues ShownValues() const;
   void PullFromWidgets();
   void PushToWidgets();
   // Runs a rule of the form on the texts as they stand on the screen and shows the outcome.
@@ -39,6 +42,7 @@ class CSheetPageDlg : public FormDialog {
   }
 
   SheetPageForm& form_;
+  SheetPageValues opened_;
   bool recordChanged_ = false;
 };
 

@@ -38,25 +38,6 @@ std::optional<int> ParseIntegerEntry(std::string_view text) {
   return static_cast<int>(value);
 }
 
-std::optional<double> ParseNumberEntry(std::string_view text) {
-  text = TrimBlanks(text);
-  // Only decimal notation: strtod would also take hexadecimal, "inf" and "nan".
-  bool sawDigit = false;
-  for (char c : text) {
-    if (IsDigit(c)) {
-      sawDigit = true;
-    } else if (c != '+' && c != '-' && c != '.' && c != 'e' && c != 'E') {
-      return std::nullopt;
-    }
-  }
-  if (!sawDigit) return std::nullopt;
-  const std::string copy(text);
-  char* end = nullptr;
-  const double value = std::strtod(copy.c_str(), &end);
-  if (end != copy.c_str() + copy.size() || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
-
 bool CheckIntegerInRange(std::string_view text, int lo, int hi, MessageSink& sink) {
   const std::optional<int> value = ParseIntegerEntry(text);
   if (!value) {

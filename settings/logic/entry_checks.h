@@ -6,16 +6,13 @@
 #include <string_view>
 
 #include "core/messages.h"
+#include "core/number_entry.h"
 
 namespace vek {
 
 // The whole text as a decimal integer that fits an int: blanks around it, an optional sign and at
 // least one digit, nothing else. nullopt otherwise ("", "1.5", "1e2", "12a", "0x10", overflow).
 std::optional<int> ParseIntegerEntry(std::string_view text);
-
-// The whole text as a finite decimal number ("4", "-0.5", ".5", "1e3", blanks around it).
-// nullopt for anything else, including hexadecimal, "inf" and "nan".
-std::optional<double> ParseNumberEntry(std::string_view text);
 
 // An integer from lo to hi: 61712 when the text is not an integer, 61714 with lo and hi when it
 // lies outside. True when acceptable; otherwise the message has been shown.
