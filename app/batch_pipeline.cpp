@@ -6,6 +6,8 @@
 
 #include "app/file_naming_sink.h"
 #include "app/suggest_command.h"
+#include "app/terminal_check.h"
+#include "app/terminal_progress.h"
 #include "core/messages.h"
 #include "io/data_file_reader.h"
 #include "io/data_file_writer.h"
@@ -132,7 +134,10 @@ int LoadAndProcessForBatch(const CommandLineOptions& o, const std::string& input
   return 0;
 }
 
-int RunConvert(const CommandLineOptions& o, MessageSink& sink) {
+int RunConvert(const CommandLineOptions& o, MessageSink& plainSink) {
+  // One progress line on a terminal for a long batch; the messages pass through it.
+  TerminalProgress progress(plainSink, StderrIsTerminal());
+  MessageSink& sink = progress;
   const fs::path out(o.output);
   std::error_code ec;
   const bool intoFolder = fs::is_directory(out, ec);
@@ -156,7 +161,9 @@ int RunConvert(const CommandLineOptions& o, MessageSink& sink) {
   SheetSettings settings;
   AtomicWriteBatch batch;
   int status = 0;
-  for (const std::string& input : o.inputs) {
+  for (size_t i = 0; i < o.inputs.size(); ++i) {
+    const std::string& input = o.inputs[i];
+    progress.Step(i, o.inputs.size(), "files");
     RecordStore store;
     const int rc = LoadAndProcessForBatch(o, input, store, settings, sink,
                                           intoFolder ? TestOnlyOptions::LeaveOutWithNote : TestOnlyOptions::Refuse);

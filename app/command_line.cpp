@@ -68,6 +68,9 @@ std::string UsageText() {
          "                                   one row per test, sorted by boring and depth\n"
          "  vek --summary-pdf OUT.pdf FILE...\n"
          "                                   E, Py and Pl against depth, one series per boring\n"
+         "  vek --report OUT.pdf FILE... [--paper A4|A3|B4|B5|Letter] [--fit]\n"
+         "                                   one report: contents, summary, every test's sheet by\n"
+         "                                   boring and depth, the calibration sheets they name\n"
          "  vek --check FILE...              data checks; exit status 3 when something was found\n"
          "  vek --program-folder             print the program folder (settings, lists, fonts)\n"
          "  vek --init-settings              write the factory settings files where they are missing\n"
@@ -84,7 +87,7 @@ std::string UsageText() {
          "\n"
          "  Into OUTDIR, --attach-cal and --analyse leave calibrations out with a note.\n"
          "\n"
-         "  --fit               scale a sheet that does not fit the paper onto it (exports)\n"
+         "  --fit               scale a sheet that does not fit the paper onto it (exports, --report)\n"
          "\n"
          "Without a display the window cannot open: use --export-pdf or --export-png.\n"
          "\n"
@@ -133,10 +136,11 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       if (!next(o.output)) return fail(a + " needs an output");
     } else if (a == "--suggest") {
       if (!setMode(CommandLineOptions::Mode::Suggest)) return fail("only one mode at a time");
-    } else if (a == "--export-csv" || a == "--summary" || a == "--summary-pdf") {
-      auto m = a == "--export-csv" ? CommandLineOptions::Mode::ExportCsv
-               : a == "--summary"  ? CommandLineOptions::Mode::Summary
-                                   : CommandLineOptions::Mode::SummaryPdf;
+    } else if (a == "--export-csv" || a == "--summary" || a == "--summary-pdf" || a == "--report") {
+      auto m = a == "--export-csv"    ? CommandLineOptions::Mode::ExportCsv
+               : a == "--summary"     ? CommandLineOptions::Mode::Summary
+               : a == "--summary-pdf" ? CommandLineOptions::Mode::SummaryPdf
+                                      : CommandLineOptions::Mode::Report;
       if (!setMode(m)) return fail("only one mode at a time");
       if (!next(o.output)) return fail(a + " needs an output");
     } else if (a == "--check") {
@@ -177,7 +181,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
   using M = CommandLineOptions::Mode;
   const bool batch =
       o.mode == M::Convert || o.mode == M::ExportPdf || o.mode == M::ExportPng || o.mode == M::ExportCsv;
-  const bool manyFiles = o.mode == M::Summary || o.mode == M::SummaryPdf || o.mode == M::Check;
+  const bool manyFiles = o.mode == M::Summary || o.mode == M::SummaryPdf || o.mode == M::Check || o.mode == M::Report;
   if ((batch || manyFiles || o.mode == M::Suggest) && o.inputs.empty()) return fail("no input file");
   if (o.mode == M::Suggest && (o.analyse || o.pages)) return fail("--suggest takes --attach-cal and --reduce only");
   if ((o.mode == M::ExportPdf || o.mode == M::ExportPng || o.mode == M::ExportCsv) && o.inputs.size() > 1)
@@ -185,7 +189,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
   if (o.encoding && o.mode != M::ExportCsv && o.mode != M::Summary)
     return fail("--encoding goes with --export-csv or --summary");
   if (o.mode == M::Window && o.inputs.size() > 1) return fail("the window opens one file");
-  if (o.fit && o.mode != M::ExportPdf && o.mode != M::ExportPng) return fail("--fit goes with --export-pdf or --export-png");
+  if (o.fit && o.mode != M::ExportPdf && o.mode != M::ExportPng && o.mode != M::Report)
+    return fail("--fit goes with --export-pdf, --export-png or --report");
   if (!batch && o.mode != M::Suggest && (o.attachCal || o.reduce || o.analyse || o.pages))
     return fail("--attach-cal, --reduce, --analyse and --pages go with --convert or --export-*");
   if (o.pages && o.mode == M::ExportCsv) return fail("--pages goes with --export-pdf or --export-png");

@@ -15,11 +15,11 @@ struct AnalyseOption {
 struct CommandLineOptions {
   enum class Mode {
     Window, Help, Version, ProgramFolder, InitSettings, Convert, ExportPdf, ExportPng,
-    ExportCsv, Summary, SummaryPdf, Check, Suggest
+    ExportCsv, Summary, SummaryPdf, Check, Suggest, Report
   };
   Mode mode = Mode::Window;
   std::string output;               // --convert OUT, --export-pdf OUT.pdf, --export-png OUTDIR, --export-csv,
-                                    // --summary OUT.csv, --summary-pdf OUT.pdf
+                                    // --summary OUT.csv, --summary-pdf OUT.pdf, --report OUT.pdf
   std::vector<std::string> inputs;  // FILE (several for --convert into a folder)
   std::optional<std::string> attachCal;
   bool reduce = false;

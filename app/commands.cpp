@@ -20,6 +20,8 @@ constexpr CommandInfo kCommands[] = {
     {kCmdFileExportCsv, "CSV出力(&C)...", nullptr, "開いている記録をCSVファイルに出力\nCSV出力", S::Keep, false},
     {kCmdFilePrint, "印刷(&P)...\tCtrl+P", "Ctrl+P", "作業中のﾌｧｲﾙを印刷\n印刷", S::Keep, false},
     {kCmdFilePrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", nullptr, "ﾌﾙ ﾍﾟｰｼﾞ表示\n印刷ﾌﾟﾚﾋﾞｭｰ", S::Keep, false},
+    {kCmdFileReportPrint, "まとめて印刷(&B)...", nullptr,
+     "複数の試験をまとめて報告書として印刷（目次、結果一覧、各試験、キャリブレーション）\nまとめて印刷", S::Keep, false},
     {kCmdFilePrintSetup, "ﾌﾟﾘﾝﾀの設定(&R)...", nullptr, "ﾌﾟﾘﾝﾀおよびﾌﾟﾘﾝﾀ接続の変更\n印刷設定", S::Keep,
      false},
     {kCmdFileMru1, "", nullptr, "指定のﾌｧｲﾙを開く", S::Keep, false},
@@ -58,7 +60,8 @@ constexpr CommandInfo kCommands[] = {
 };
 
 constexpr int kFileMenu[] = {kCmdFileNew,   kCmdFileOpen,         kCmdFileSave,       kCmdFileSaveAs, kCmdFileExportCsv, kCmdNone,
-                             kCmdFilePrint, kCmdFilePrintPreview, kCmdFilePrintSetup, kCmdNone,       kCmdFileMru1,
+                             kCmdFilePrint, kCmdFilePrintPreview, kCmdFileReportPrint, kCmdFilePrintSetup, kCmdNone,
+                             kCmdFileMru1,
                              kCmdNone,      kCmdAppExit};
 constexpr int kCalMenu[] = {kCmdCalHeader, kCmdCalData, kCmdNone, kCmdCalPage};
 constexpr int kTestMenu[] = {kCmdTestHeader, kCmdTestData, kCmdTestAnalysis, kCmdNone, kCmdTestPage, kCmdNone,

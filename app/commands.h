@@ -21,6 +21,7 @@ enum CommandId : int {
   kCmdFilePrintPreview = 57609,
   kCmdFileMru1 = 57616,  // recent files: kCmdFileMru1 ... kCmdFileMru1 + 3
   kCmdFileExportCsv = 32810,
+  kCmdFileReportPrint = 32812,
   kCmdAppAbout = 57664,
   kCmdAppExit = 57665,
   // CAL menu.

@@ -7,6 +7,8 @@
 
 #include "app/batch_pipeline.h"
 #include "app/export_command.h"
+#include "app/terminal_check.h"
+#include "app/terminal_progress.h"
 #include "core/encoding.h"
 #include "core/messages.h"
 #include "core/record_store.h"
@@ -45,10 +47,15 @@ struct SummaryInput {
   int status = kExitOk;
 };
 
-SummaryInput CollectSummary(const CommandLineOptions& o, MessageSink& sink) {
+SummaryInput CollectSummary(const CommandLineOptions& o, MessageSink& plainSink) {
+  // One progress line on a terminal while many files are read; the messages pass through it.
+  TerminalProgress progress(plainSink, StderrIsTerminal());
+  MessageSink& sink = progress;
   SummaryInput in;
   auto store = std::make_unique<RecordStore>();
-  for (const std::string& input : o.inputs) {
+  for (size_t i = 0; i < o.inputs.size(); ++i) {
+    const std::string& input = o.inputs[i];
+    progress.Step(i, o.inputs.size(), "files");
     const int rc = LoadAndProcessForBatch(o, input, *store, in.settings, sink);
     if (rc != kExitOk) {
       in.status = rc == kExitUsage ? kExitUsage : kExitFailed;

@@ -16,12 +16,15 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
+#include <memory>
 #include <system_error>
 
 #include "app/batch_pipeline.h"
 #include "app/command_line.h"
 #include "app/file_naming_sink.h"
 #include "app/sheet_fit.h"
+#include "app/terminal_check.h"
+#include "app/terminal_progress.h"
 #include "qt/qt_draw_device.h"
 #include "core/messages.h"
 #include "core/record_store.h"
@@ -82,8 +85,8 @@ std::optional<std::pair<int, int>> ResolvePageRange(const std::optional<std::pai
   return std::make_pair(first, last);
 }
 
-bool WritePdf(const std::filesystem::path& out, const ExportPaper& paper, int pages,
-              const std::function<void(DrawDevice& device, int page)>& draw, double scale) {
+bool WritePdfPages(const std::filesystem::path& out, const ExportPaper& paper, int pages, const QString& title,
+                   const std::function<bool(QPainter& painter, int page)>& draw) {
   QByteArray pdf;
   {
     QBuffer buffer(&pdf);
@@ -91,36 +94,53 @@ bool WritePdf(const std::filesystem::path& out, const ExportPaper& paper, int pa
     QPdfWriter writer(&buffer);
     writer.setResolution(kExportPdfDpi);
     writer.setCreator(QStringLiteral("Vek"));
-    writer.setTitle(QString::fromStdString(out.filename().string()));
+    writer.setTitle(title);
     // Sheets are measured from the top-left corner of the printable area: the whole page here.
     writer.setPageLayout(QPageLayout(QPageSize(paper.id), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                                      QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&writer)) return false;
-    if (scale != 1.0) painter.scale(scale, scale);
-    QtDrawDevice device(painter);
     for (int page = 1; page <= pages; ++page) {
       if (page != 1 && !writer.newPage()) return false;
-      draw(device, page);
+      if (!draw(painter, page)) return false;
     }
     if (!painter.end()) return false;
   }
   return !pdf.isEmpty() && WriteFileAtomically(out, Bytes(pdf));
 }
 
+bool WritePdf(const std::filesystem::path& out, const ExportPaper& paper, int pages,
+              const std::function<void(DrawDevice& device, int page)>& draw, double scale) {
+  std::unique_ptr<QtDrawDevice> device;
+  return WritePdfPages(out, paper, pages, QString::fromStdString(out.filename().string()),
+                       [&](QPainter& painter, int page) {
+                         if (!device) {
+                           if (scale != 1.0) painter.scale(scale, scale);
+                           device = std::make_unique<QtDrawDevice>(painter);
+                         }
+                         draw(*device, page);
+                         device->EndDraw();  // before the painter ends with the last page
+                         return true;
+                       });
+}
+
 bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const SheetSettings& settings,
                ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
-               double scale) {
+               double scale, Progress* progress) {
   UsePaper(view, paper);
+  const int count = pages.second - pages.first + 1;
   return WritePdf(
-      out, paper, pages.second - pages.first + 1,
-      [&](DrawDevice& device, int page) { DrawPrintedPage(device, store, settings, view, sink, pages.first + page - 1); },
+      out, paper, count,
+      [&](DrawDevice& device, int page) {
+        if (progress) progress->Step(static_cast<size_t>(page - 1), static_cast<size_t>(count), "pages");
+        DrawPrintedPage(device, store, settings, view, sink, pages.first + page - 1);
+      },
       scale);
 }
 
 bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, const SheetSettings& settings,
                ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
-               int dpi, double scale) {
+               int dpi, double scale, Progress* progress) {
   UsePaper(view, paper);
   std::error_code ec;
   std::filesystem::create_directories(out_dir, ec);
@@ -130,6 +150,8 @@ bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, c
   const int height = static_cast<int>(std::lround(mm.height() * dpi / 25.4));
   const int dots_per_metre = static_cast<int>(std::lround(dpi / 0.0254));
   for (int page = pages.first; page <= pages.second; ++page) {
+    if (progress)
+      progress->Step(static_cast<size_t>(page - pages.first), static_cast<size_t>(pages.second - pages.first + 1), "pages");
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) return false;
     image.fill(Qt::white);
@@ -154,7 +176,10 @@ bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, c
   return true;
 }
 
-int RunExportCommand(const CommandLineOptions& o, MessageSink& sink) {
+int RunExportCommand(const CommandLineOptions& o, MessageSink& plainSink) {
+  // One progress line on a terminal for a long export; the messages pass through it.
+  TerminalProgress progress(plainSink, StderrIsTerminal());
+  MessageSink& sink = progress;
   const bool pdf = o.mode == CommandLineOptions::Mode::ExportPdf;
   const auto paper = PaperByName(o.paper);
   if (!paper || o.inputs.size() != 1 || o.output.empty()) {
@@ -194,11 +219,12 @@ int RunExportCommand(const CommandLineOptions& o, MessageSink& sink) {
 
   const std::filesystem::path out(o.output);
   errno = 0;
-  const bool ok = pdf ? ExportPdf(out, store, settings, view, sink, *pages, *paper, scale)
-                      : ExportPng(out, store, settings, view, sink, *pages, *paper, o.dpi, scale);
+  const bool ok = pdf ? ExportPdf(out, store, settings, view, sink, *pages, *paper, scale, &progress)
+                      : ExportPng(out, store, settings, view, sink, *pages, *paper, o.dpi, scale, &progress);
+  const int writeError = errno;
+  progress.Finish();
   if (!ok) {
-    const int error = errno;
-    FileNamingSink(sink, o.output).ShowMessage(WriteFailureText(error));
+    FileNamingSink(sink, o.output).ShowMessage(WriteFailureText(writeError));
     return kExitFailed;
   }
   const int n = pages->second - pages->first + 1;

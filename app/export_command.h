@@ -11,11 +11,15 @@
 #include "render/printed_width_device.h"
 #include "render/view_state.h"
 
+class QPainter;
+class QString;
+
 namespace vek {
 
 struct CommandLineOptions;
 class DrawDevice;
 class MessageSink;
+class Progress;
 
 // Printing, PDF and PNG export draw at this resolution unless told otherwise.
 constexpr int kExportPdfDpi = kPrinterDpi;
@@ -37,6 +41,13 @@ std::optional<std::pair<int, int>> ResolvePageRange(const std::optional<std::pai
                                                     int page_count, std::string& note,
                                                     std::string& error);
 
+// Writes a PDF of `pages` pages at kExportPdfDpi on `paper` (portrait, no margins) titled `title`:
+// `draw` draws page 1 ... pages on the painter, in device units from the page's top-left corner.
+// When `draw` returns false (the user stopped the work) the PDF is dropped. False (file untouched)
+// when the PDF was dropped or cannot be made or written. The file is replaced only when complete.
+bool WritePdfPages(const std::filesystem::path& out, const ExportPaper& paper, int pages, const QString& title,
+                   const std::function<bool(QPainter& painter, int page)>& draw);
+
 // Writes a PDF of `pages` pages at kExportPdfDpi on `paper` (portrait, no margins): `draw` draws
 // page 1 ... pages on the device, scaled by `scale`. False (file untouched) when the PDF cannot be
 // made or written.
@@ -47,15 +58,16 @@ bool WritePdf(const std::filesystem::path& out, const ExportPaper& paper, int pa
 // The view's paper size follows the paper. False (file untouched) when the PDF cannot be made or
 // written.
 // `scale` below 1 shrinks the sheet onto the paper (--fit).
+// `progress`, when given, hears of every page.
 bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const SheetSettings& settings,
                ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
-               double scale = 1.0);
+               double scale = 1.0, Progress* progress = nullptr);
 
 // Writes pages first ... last as page-N.png (N the page number) into `out_dir`, created when
 // missing, at `dpi` on a white background. False when a file cannot be written.
 bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, const SheetSettings& settings,
                ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
-               int dpi, double scale = 1.0);
+               int dpi, double scale = 1.0, Progress* progress = nullptr);
 
 // The whole command: loads FILE through the batch pipeline (settings, file, --attach-cal,
 // --reduce, --analyse), then exports. Exit status 0 success, 1 reading or writing failed, 2 usage

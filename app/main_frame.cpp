@@ -18,7 +18,9 @@
 #include "app/about_dialog.h"
 #include "app/commands.h"
 #include "app/program_icons.h"
-#include "app/record_tools.h"
+#include "app/csv_export_command.h"
+#include "app/data_check_dialog.h"
+#include "app/report_print.h"
 #include "qt/file_dialogs.h"
 #include "qt/qt_message_sink.h"
 #include "app/vek_doc.h"
@@ -331,8 +333,8 @@ void CMainFrame::RunForm(int id) {
   const CommandInfo* info = FindCommand(id);
   if (info && info->sheet == SheetBefore::Calibration) store_.currentSheet = kCalibrationSheet;
   if (info && info->sheet == SheetBefore::Test) store_.currentSheet = kTestSheet;
-  // A form edits the record of the sheet it shows.
-  if (form->second(this)) doc_->SetModified(doc_->ShownKind(), true);
+  // The record forms show their record's sheet (set above); a real change marks that record.
+  if (form->second(this).changed) doc_->SetModified(doc_->ShownKind(), true);
   view_->RedrawView();
 }
 
@@ -351,6 +353,7 @@ void CMainFrame::RunCommand(int id) {
     case kCmdFilePrint: view_->OnFilePrint(); break;
     case kCmdFilePrintPreview: view_->OnFilePrintPreview(); break;
     case kCmdFilePrintSetup: view_->OnFilePrintSetup(); break;
+    case kCmdFileReportPrint: RunReportPrint(this, settings_, *chooser_, *sink_, view_->Printing()); break;
     case kCmdAppExit: close(); break;
     case kCmdAppAbout: ShowAbout(); break;
     case kCmdViewToolBar: toolBar_->setVisible(!toolBar_->isVisibleTo(this)); break;

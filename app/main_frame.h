@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/recent_files.h"
+#include "core/form_outcome.h"
 #include "io/document_commands.h"
 
 class QAction;
@@ -61,9 +62,9 @@ class CMainFrame : public QMainWindow {
   bool OpenDocumentFile(const std::filesystem::path& path);
 
   // A form command: the frame sets the command's sheet, runs the form and redraws the view when it
-  // closes. Registering enables the menu item. The handler returns true when the form changed its
-  // record; the document is then marked modified.
-  using FormHandler = std::function<bool(QWidget* parent)>;
+  // closes. Registering enables the menu item. The handler answers {accepted, record changed}; only
+  // a changed record marks the document modified.
+  using FormHandler = std::function<FormOutcome(QWidget* parent)>;
   void RegisterFormCommand(int commandId, FormHandler handler);
 
   // Runs a command as its menu item or button does.

@@ -222,12 +222,16 @@ void PrintController::PaintPreview(QPrinter* printer) {
 
 void PrintController::Preview(QWidget* parent) {
   QueryPaperSize();
+  PreviewDrawing([this](QPrinter* p) { PaintPreview(p); }, parent);
+}
+
+void PrintController::PreviewDrawing(const std::function<void(QPrinter*)>& paint, QWidget* parent) {
   QPrinter& printer = Printer();
   // A range left over from an earlier print job must not shorten the preview.
   printer.setPrintRange(QPrinter::AllPages);
   printer.setFromTo(0, 0);
   printer.setResolution(kPrintDpi);
-  preview_(printer, [this](QPrinter* p) { PaintPreview(p); }, parent);
+  preview_(printer, paint, parent);
 }
 
 void PrintController::SetDocumentName(const QString& name, const QString& pdfPath) {

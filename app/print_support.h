@@ -83,6 +83,9 @@ class PrintController {
   bool Print(QWidget* parent);
   // File Print Preview: the pages 1 ... PageCount as they are printed.
   void Preview(QWidget* parent);
+  // The print preview of another drawing on the printer of the print jobs: `paint` draws every
+  // refresh of the preview and the print that the preview window starts.
+  void PreviewDrawing(const std::function<void(QPrinter*)>& paint, QWidget* parent);
   // File Printer Setup.
   void Setup(QWidget* parent);
   // The draw of every preview refresh (all pages of the current sheet), and of the print that the

@@ -17,18 +17,25 @@ std::string WholeMm(double mm) { return std::to_string(static_cast<long>(std::lr
 
 }  // namespace
 
-SheetExtent MeasureSheet(const RecordStore& store, const SheetSettings& settings, ViewState& view,
-                         std::pair<int, int> pages, int dpi) {
+SheetExtent MeasureDrawing(std::pair<int, int> pages, int dpi,
+                           const std::function<void(DrawDevice& device, int page)>& draw) {
   SheetExtent extent;
-  NullMessageSink quiet;  // the draw's own messages belong to the real print or export
   const double unitsPerMm = dpi / 25.4;
   for (int page = pages.first; page <= pages.second; ++page) {
     ExtentDrawDevice device(dpi, dpi);
-    DrawPrintedPage(device, store, settings, view, quiet, page);
+    draw(device, page);
     extent.widthMm = std::max(extent.widthMm, device.Right() / unitsPerMm);
     extent.heightMm = std::max(extent.heightMm, device.Bottom() / unitsPerMm);
   }
   return extent;
+}
+
+SheetExtent MeasureSheet(const RecordStore& store, const SheetSettings& settings, ViewState& view,
+                         std::pair<int, int> pages, int dpi) {
+  NullMessageSink quiet;  // the draw's own messages belong to the real print or export
+  return MeasureDrawing(pages, dpi, [&](DrawDevice& device, int page) {
+    DrawPrintedPage(device, store, settings, view, quiet, page);
+  });
 }
 
 bool SheetFits(const SheetExtent& extent, double widthMm, double heightMm) {

@@ -2,11 +2,13 @@
 // Whether the pages of a sheet fit on a paper, and the scale that brings them onto it. The sheets
 // are laid out in millimetres from the top-left corner of the printable area; on a smaller paper
 // (B5, Letter, landscape) their right or bottom part would be cut off without a word.
+#include <functional>
 #include <string>
 #include <utility>
 
 namespace vek {
 
+class DrawDevice;
 struct RecordStore;
 struct SheetSettings;
 struct ViewState;
@@ -22,6 +24,10 @@ struct SheetExtent {
 // text is measured in the fonts the drawing will use. The view's current page is left as it was.
 SheetExtent MeasureSheet(const RecordStore& store, const SheetSettings& settings, ViewState& view,
                          std::pair<int, int> pages, int dpi);
+
+// The largest extent of pages first ... last drawn by `draw` on a measuring device at `dpi`.
+SheetExtent MeasureDrawing(std::pair<int, int> pages, int dpi,
+                           const std::function<void(DrawDevice& device, int page)>& draw);
 
 // True when the extent lies inside an area of `widthMm` x `heightMm` (half a millimetre of slack
 // for the rounding of text extents).

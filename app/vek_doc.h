@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "forms/logic/grid_kind.h"
 #include "io/document_commands.h"
 
 namespace vek {
@@ -23,6 +24,8 @@ class CVekDoc : public QObject, public DocumentHost {
   RecordStore& Store() { return store_; }
   SheetSettings& Settings() { return settings_; }
   MessageSink& Sink() { return sink_; }
+  // The grid forms' auto-increment boxes, remembered for the rest of the run.
+  AutoIncrementMemory& AutoIncrements() { return autoIncrements_; }
 
   // File New: the record of the current sheet and the file name are cleared; the views update.
   void OnNewDocument();
@@ -65,6 +68,7 @@ class CVekDoc : public QObject, public DocumentHost {
 
   RecordStore& store_;
   SheetSettings& settings_;
+  AutoIncrementMemory autoIncrements_;
   MessageSink& sink_;
   std::unique_ptr<DocumentCommands> commands_;
 };

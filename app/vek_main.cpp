@@ -10,6 +10,7 @@
 #include "app/data_commands.h"
 #include "app/export_command.h"
 #include "app/program_folder_command.h"
+#include "app/report_command.h"
 #include "app/suggest_command.h"
 #include "app/window_mode.h"
 #include "core/messages.h"
@@ -60,6 +61,8 @@ int RunVek(int argc, char** argv) {
       StderrMessageSink sink;
       return o.mode == M::ExportCsv ? RunExportCsv(o, sink) : o.mode == M::Summary ? RunSummary(o, sink) : RunCheck(o, sink);
     }
+    case M::Report:
+      return RunInOffscreenApp(argc, argv, [&](MessageSink& sink) { return RunReportCommand(o, sink); });
     case M::SummaryPdf:
       return RunInOffscreenApp(argc, argv, [&](MessageSink& sink) { return RunSummaryPdf(o, sink); });
   }

@@ -164,13 +164,16 @@ double EvalCalPolynomial(double h, const std::array<double, 5>& c) {
   return h2 * (c[3] * h + c[2]) + h2 * h2 * c[4] + c[1] * h + c[0];
 }
 
+void RecomputeCalRowH(Record& calibration, int row) {
+  const TextField& reading = calibration.Cal(row, cf::Reading);
+  calibration.Cal(row, cf::H) =
+      IsNumber(reading)
+          ? FormatDouble("%g", TextToDouble(reading) - TextToDouble(calibration.Header(hf::StandpipeInitialLevel)))
+          : TextField();
+}
+
 void RecomputeCalH(Record& calibration) {
-  const double h0 = TextToDouble(calibration.Header(hf::StandpipeInitialLevel));
-  for (int r = 1; r <= kMaxCalRows; ++r) {
-    const TextField& reading = calibration.Cal(r, cf::Reading);
-    if (!IsNumber(reading)) break;
-    calibration.Cal(r, cf::H) = FormatDouble("%g", TextToDouble(reading) - h0);
-  }
+  for (int r = 1; r <= kMaxCalRows && IsNumber(calibration.Cal(r, cf::Reading)); ++r) RecomputeCalRowH(calibration, r);
 }
 
 }  // namespace vek

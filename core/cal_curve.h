@@ -48,8 +48,12 @@ class CalLineTable {
 // c0 + c1 H + c2 H^2 + c3 H^3 + c4 H^4, evaluated as H^2 (c3 H + c2) + H^4 c4 + c1 H + c0.
 double EvalCalPolynomial(double h, const std::array<double, 5>& c);
 
-// Column 3 of the calibration rows = atof(column 2) - atof(header field 4), "%g", from row 1 up to
-// the first row whose column 2 is not number-like (later rows are left as they are).
+// Column 3 of one calibration row = atof(column 2) - atof(header field 4), "%g"; empty when column 2
+// is not number-like.
+void RecomputeCalRowH(Record& calibration, int row);
+
+// Column 3 of the calibration rows as RecomputeCalRowH, from row 1 up to the first row whose column 2
+// is not number-like (later rows are left as they are).
 void RecomputeCalH(Record& calibration);
 
 }  // namespace vek

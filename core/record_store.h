@@ -43,6 +43,8 @@ struct Record {
   const TextField& Cal(int row, int field) const { return CalRows[row][field]; }
   TextField& Test(int row, int field) { return TestRows[row][field]; }
   const TextField& Test(int row, int field) const { return TestRows[row][field]; }
+
+  bool operator==(const Record&) const = default;
 };
 
 struct RecordStore {

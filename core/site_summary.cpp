@@ -75,13 +75,13 @@ int CompareNatural(const std::string& a, const std::string& b) {
   return 0;
 }
 
-void SortSummaryRows(std::vector<SummaryRow>& rows) {
-  std::stable_sort(rows.begin(), rows.end(), [](const SummaryRow& x, const SummaryRow& y) {
-    if (const int c = CompareNatural(x.boringNo, y.boringNo); c != 0) return c < 0;
-    if (x.hasDepth != y.hasDepth) return x.hasDepth;
-    if (x.depthBelowGround != y.depthBelowGround) return x.depthBelowGround < y.depthBelowGround;
-    return CompareNatural(x.file, y.file) < 0;
-  });
+bool SummaryRowBefore(const SummaryRow& x, const SummaryRow& y) {
+  if (const int c = CompareNatural(x.boringNo, y.boringNo); c != 0) return c < 0;
+  if (x.hasDepth != y.hasDepth) return x.hasDepth;
+  if (x.depthBelowGround != y.depthBelowGround) return x.depthBelowGround < y.depthBelowGround;
+  return CompareNatural(x.file, y.file) < 0;
 }
+
+void SortSummaryRows(std::vector<SummaryRow>& rows) { std::stable_sort(rows.begin(), rows.end(), SummaryRowBefore); }
 
 }  // namespace vek

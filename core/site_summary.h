@@ -30,6 +30,8 @@ TextField DateText(const Record& record);
 // Borings in natural order ("B-2" before "B-10"), within a boring by depth (tests without a depth
 // last), then by file name.
 void SortSummaryRows(std::vector<SummaryRow>& rows);
+// The order of SortSummaryRows: true when `x` comes before `y`.
+bool SummaryRowBefore(const SummaryRow& x, const SummaryRow& y);
 
 // Natural order of two texts: runs of digits compare by their value, everything else byte by byte.
 // Negative, zero or positive.

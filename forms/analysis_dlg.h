@@ -23,6 +23,7 @@ class CAnalysisDlg : public FormDialog {
   // After "経過式更新", or when a step, a line, the scale or "表示しない" differs from the opening.
   bool HasChanges() const override { return form_.Changed() || Shown() != opened_; }
   bool CommitForm() override;
+  bool AfterClose(bool accepted) override { return form_.Finish(accepted).changed; }
   void showEvent(QShowEvent* event) override;
 
  private:

@@ -8,7 +8,8 @@ namespace vek {
 class CCalDataDlg : public MeasurementGridDialog {
   Q_OBJECT
  public:
-  CCalDataDlg(QWidget* parent, RecordStore& store, const SheetSettings& settings, MessageSink* sink = nullptr);
+  CCalDataDlg(QWidget* parent, RecordStore& store, const SheetSettings& settings, AutoIncrementMemory& memory,
+              MessageSink* sink = nullptr);
 
   Ui::CCalDataDlg ui;
 };

@@ -20,11 +20,4 @@ bool CCalHeaderDlg::CommitForm() {
   return true;
 }
 
-bool RunCalHeaderForm(QWidget* parent, RecordStore& store, const SheetSettings& settings, MessageSink& sink) {
-  CCalHeaderDlg form(parent, store, settings, &sink);
-  const bool accepted = form.exec() == QDialog::Accepted;
-  form.Logic().Finish(accepted, sink);
-  return accepted;
-}
-
 }  // namespace vek

@@ -18,14 +18,12 @@ class CCalHeaderDlg : public FormDialog {
  protected:
   bool CommitForm() override;
   bool HasChanges() const override { return binding_.Differs(logic_); }
+  bool AfterClose(bool accepted) override { return logic_.Finish(accepted, Sink()).changed; }
 
  private:
   Ui::CCalHeaderDlg ui{};
   CalHeaderLogic logic_;
   HeaderFieldBinding binding_;
 };
-
-// The calibration header command: runs the form and its after-step. True on OK.
-bool RunCalHeaderForm(QWidget* parent, RecordStore& store, const SheetSettings& settings, MessageSink& sink);
 
 }  // namespace vek

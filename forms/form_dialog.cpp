@@ -26,6 +26,11 @@ FormDialog::FormDialog(QWidget* parent, int enterKeyMode, MessageSink* sink)
 
 FormDialog::~FormDialog() = default;
 
+FormOutcome FormDialog::Run() {
+  const bool accepted = exec() == QDialog::Accepted;
+  return {accepted, AfterClose(accepted)};
+}
+
 void FormDialog::accept() {
   if (CommitForm()) QDialog::accept();
 }

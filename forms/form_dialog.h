@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <memory>
 
+#include "core/form_outcome.h"
 #include "core/messages.h"
 
 namespace vek {
@@ -20,6 +21,10 @@ class FormDialog : public QDialog {
   MessageSink& Sink() { return *sink_; }
   int EnterKeyMode() const { return enterKeyMode_; }
 
+  // Runs the form modally, then its after-step (AfterClose): whether OK closed it and whether that
+  // changed the form's record.
+  FormOutcome Run();
+
   // OK: CommitForm() decides; the form stays open when it refuses.
   void accept() override;
   // Cancel, Esc or the window's close button: with changes, question 132 decides.
@@ -31,6 +36,9 @@ class FormDialog : public QDialog {
   // Runs the logic's OK. False keeps the form open; the form then calls FocusField for the
   // refused field.
   virtual bool CommitForm() { return true; }
+  // The form's after-step once it has closed (the working copy back on OK, the recomputation).
+  // True when the form's record changed; forms that edit no record keep the default.
+  virtual bool AfterClose(bool /*accepted*/) { return false; }
   // Gives the form a first look at Enter (an in-place editor commits on it). True when consumed.
   virtual bool HandleEnterFirst(QObject* /*receiver*/) { return false; }
 

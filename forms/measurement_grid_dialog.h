@@ -1,28 +1,30 @@
 #pragma once
 // The dialog half of both measurement grids: binds the widgets of a grid form (.ui of the
-// calibration or the test data form) to MeasurementGrid, places the in-place editor over a cell and
-// routes its keys, and repaints the grid, the entries and the small graph after every action.
-#include <QPointer>
+// calibration or the test data form) to MeasurementGridLogic, shows its working copy through an
+// EditableTableModel in the form's CellGridView, and repaints the grid, the entries and the small
+// graph after every action.
+#include <QStringList>
 #include <array>
 #include <memory>
 #include <vector>
 
 #include "forms/form_dialog.h"
-#include "forms/logic/measurement_grid.h"
+#include "forms/logic/measurement_grid_logic.h"
 
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QTableWidget;
 
 namespace vek {
 
+class CellGridView;
 class DrawFrame;
+class EditableTableModel;
 
 // The widgets a grid form hands to the shared binding.
 struct GridWidgets {
-  QTableWidget* grid = nullptr;
+  CellGridView* grid = nullptr;
   std::vector<QLineEdit*> entries;        // grid columns 1..n
   std::vector<QCheckBox*> autoIncrement;  // P, then gas pressure
   QPushButton* add = nullptr;
@@ -63,22 +65,22 @@ class MeasurementGridDialog : public FormDialog {
  public:
   ~MeasurementGridDialog() override;
 
-  MeasurementGrid& Logic() { return *logic_; }
-  // The in-place editor (hidden while no cell is edited).
-  QLineEdit* CellEditor() const { return editor_; }
+  MeasurementGridLogic& Logic() { return *logic_; }
+  CellGridView& Grid() const { return *w_.grid; }
 
-  // After the dialog closed: Cancel puts the snapshot back; the after-steps run with their
-  // messages to `sink`. True when OK changed the record.
-  bool Finish(MessageSink& sink);
+  // After the dialog closed: OK commits the working copy into the store the form was opened on,
+  // Cancel drops it; the record's own steps run with their messages to `sink`.
+  FormOutcome Finish(MessageSink& sink);
 
  protected:
-  MeasurementGridDialog(QWidget* parent, RecordStore& store, const SheetSettings& settings, GridKind kind,
-                        MessageSink* sink);
-  // Called by the form once its .ui is set up.
-  void Bind(const GridWidgets& widgets, const std::vector<int>& columnWidths);
+  MeasurementGridDialog(QWidget* parent, RecordStore& store, const SheetSettings& settings, const GridKind& kind,
+                        AutoIncrementMemory& memory, MessageSink* sink);
+  // Called by the form once its .ui is set up: the widgets, and the grid's column headings and widths.
+  void Bind(const GridWidgets& widgets, const QStringList& headings, const std::vector<int>& columnWidths);
 
   bool HasChanges() const override;
   bool CommitForm() override;
+  bool AfterClose(bool accepted) override;
   bool HandleEnterFirst(QObject* receiver) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -87,18 +89,12 @@ class MeasurementGridDialog : public FormDialog {
   void RefreshGrid();
   void RefreshEntries();
   void AfterAction(bool changed);
-  void OnCellClicked(int row);
-  void OnCellDoubleClicked(int row, int column);
-  void ShowEditor();
-  void HideEditor();
-  void EditorKey(MeasurementGrid::EditorKey key);
-  void CommitOpenEditor();
   bool GridKey(int key);
 
-  std::unique_ptr<MeasurementGrid> logic_;
+  RecordStore& store_;
+  std::unique_ptr<MeasurementGridLogic> logic_;
   GridWidgets w_;
-  QLineEdit* editor_ = nullptr;
-  bool placing_ = false;  // the dialog itself moves the editor or scrolls the grid
+  EditableTableModel* model_ = nullptr;
 };
 
 }  // namespace vek

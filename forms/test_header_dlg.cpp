@@ -80,12 +80,4 @@ bool CTestHeaderDlg::CommitForm() {
   return true;
 }
 
-bool RunTestHeaderForm(QWidget* parent, RecordStore& store, const SheetSettings& settings, FileChooser& chooser,
-                       MessageSink& sink) {
-  CTestHeaderDlg form(parent, store, settings, chooser, &sink);
-  const bool accepted = form.exec() == QDialog::Accepted;
-  form.Logic().Finish(accepted, sink);
-  return accepted;
-}
-
 }  // namespace vek

@@ -19,6 +19,7 @@ class CTestHeaderDlg : public FormDialog {
  protected:
   bool HasChanges() const override { return logic_.HasChanges() || binding_.Differs(logic_); }
   bool CommitForm() override;
+  bool AfterClose(bool accepted) override { return logic_.Finish(accepted, Sink()).changed; }
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -31,9 +32,5 @@ class CTestHeaderDlg : public FormDialog {
   FileChooser& chooser_;
   HeaderFieldBinding binding_;
 };
-
-// The test header command: runs the form and its after-step. True on OK.
-bool RunTestHeaderForm(QWidget* parent, RecordStore& store, const SheetSettings& settings, FileChooser& chooser,
-                       MessageSink& sink);
 
 }  // namespace vek

@@ -13,6 +13,7 @@
 #include "core/sheet_settings.h"
 #include "io/data_file_format.h"
 #include "io/data_file_losses.h"
+#include "io/file_chooser.h"
 
 namespace vek {
 
@@ -36,30 +37,6 @@ inline constexpr std::string_view kSaveCalibrationFilter =
     "CALデータ(*.CDW)|*.cdw;|CAL(*.CDW) VEKﾃﾞｰﾀ(*.VDW)|*.cdw;*.vdw;|すべて(*.*)|*.*||";
 inline constexpr std::string_view kSaveTestFilter =
     "VEKデータ(*.VDW)|*.vdw;|VEKﾃﾞｰﾀ(*.VDW) CAL(*.CDW)|*.cdw;*.vdw;|すべて(*.*)|*.*||";
-
-// One entry of a filter string: its description and its patterns ("*.vdw"), empty patterns dropped.
-struct FileFilterEntry {
-  std::string description;
-  std::vector<std::string> patterns;
-};
-std::vector<FileFilterEntry> ParseFilterString(std::string_view filter);
-
-// What a file chooser is asked for.
-struct FileChooserRequest {
-  std::string_view filter;              // see ParseFilterString
-  std::string defaultExtension;         // appended by the chooser when the user types none; "" for none
-  std::filesystem::path initialFolder;  // open chooser: start folder; empty for the platform's default
-  std::filesystem::path startName;      // save chooser: proposed name (may be a pattern such as "*.vdw")
-  bool overwritePrompt = false;         // save chooser asks before replacing a file
-};
-
-class FileChooser {
- public:
-  virtual ~FileChooser() = default;
-  // The chosen path, or nothing when the user cancels.
-  virtual std::optional<std::filesystem::path> ChooseOpenFile(const FileChooserRequest& request) = 0;
-  virtual std::optional<std::filesystem::path> ChooseSaveFile(const FileChooserRequest& request) = 0;
-};
 
 // The parts of the window the commands notify.
 class DocumentHost {

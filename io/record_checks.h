@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "io/data_checks.h"
+#include "core/data_checks.h"
 
 namespace vek {
 

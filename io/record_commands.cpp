@@ -5,6 +5,7 @@
 #include "core/analysis.h"
 #include "core/cal_curve.h"
 #include "core/messages.h"
+#include "core/number_format.h"
 #include "core/step_reduction.h"
 #include "core/text_field.h"
 #include "io/document_commands.h"
@@ -18,6 +19,20 @@ void RefitCalibration(RecordStore& store, MessageSink& sink) {
 void RecomputeCalibration(RecordStore& store, MessageSink& sink) {
   RecomputeCalH(store.calibration);
   RefitCalibration(store, sink);
+}
+
+void RecomputeCalLine(RecordStore& store, int line) { RecomputeCalRowH(store.calibration, line); }
+
+void ReduceTestLineProvisionally(RecordStore& store, int line, const SheetSettings& settings) {
+  ReduceTestStep(store, line, TextToDouble(store.test.Header(hf::StandpipeInitialLevel)));
+  ProvisionalPeR(store, line, settings.DefaultSondeRadius, settings.DefaultSondeLength, settings.DefaultStandpipeArea);
+}
+
+void CompleteCalibrationH(Record& cal) {
+  RecomputeCalH(cal);
+  int line = 1;
+  while (line <= kMaxCalRows && IsNumericText(cal.Cal(line, cf::Reading)) > 0) ++line;
+  for (; line <= kMaxCalRows; ++line) cal.Cal(line, cf::H).clear();
 }
 
 bool HasUsableCalibrationCopy(const RecordStore& store) {

@@ -22,6 +22,16 @@ void RefitCalibration(RecordStore& store, MessageSink& sink);
 // calibration file).
 void RecomputeCalibration(RecordStore& store, MessageSink& sink);
 
+// The derived columns of one grid line after it changed: the calibration's H from its H'; the test's
+// columns 7-10 and a provisional Pe and r (without the pressure offset, default probe dimensions),
+// which the test data form shows until OK runs the whole reduction.
+void RecomputeCalLine(RecordStore& store, int line);
+void ReduceTestLineProvisionally(RecordStore& store, int line, const SheetSettings& settings);
+
+// The calibration table after the data form's OK: H of the rows from row 1 while H' is a number,
+// every later row's H emptied (a row after a gap in the readings has no H).
+void CompleteCalibrationH(Record& calibration);
+
 // True when row 1 of the test's calibration copy holds a number-like P and H, i.e. the reduction has
 // a curve to work with.
 bool HasUsableCalibrationCopy(const RecordStore& store);

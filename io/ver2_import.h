@@ -6,14 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/legacy_origin.h"
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
 #include "io/data_file_format.h"
 
 namespace vek {
-
-// Text written into header field 80 of an imported record.
-inline constexpr std::string_view kLegacyOriginMark = "300 KARUM";
 
 // The conversion factor: atof of the settings' SiFactor.
 double SiFactorOf(const SheetSettings& settings);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QToolTip>
 
 #include "io/storable_text.h"
@@ -81,11 +82,19 @@ Cp932Validator::Cp932Validator(int maxBytes, TextSlot slot, QLineEdit* edit)
 
 QValidator::State Cp932Validator::validate(QString& input, int&) const {
   if (IsAcceptableEntry(input, maxBytes_, slot_)) return Acceptable;
-  // Only a field the user is working in shows the refusal; a check run from code stays quiet.
+  // Only a field the user is working in shows the refusal, and only when the edit really turned the
+  // text away: a text set from code keeps an invalid text (the validator is asked about it all the
+  // same), which is looked at once the edit has settled.
   if (edit_ != nullptr && edit_->hasFocus()) {
-    const QString reason = RefusalReason(input, maxBytes_, slot_);
-    ShowRefusal(edit_, reason);
-    emit refused(reason);
+    QMetaObject::invokeMethod(
+        edit_,
+        [edit = edit_, validator = QPointer<const Cp932Validator>(this), input,
+         reason = RefusalReason(input, maxBytes_, slot_)] {
+          if (!validator || edit->text() == input) return;
+          ShowRefusal(edit, reason);
+          emit validator->refused(reason);
+        },
+        Qt::QueuedConnection);
   }
   return Invalid;
 }

@@ -55,13 +55,27 @@ QStringList QtNameFilters(std::string_view filter) {
   return filters;
 }
 
-std::optional<std::filesystem::path> QtFileChooser::ChooseOpenFile(const FileChooserRequest& request) {
-  QFileDialog dialog(parent_.data());
+void QtFileChooser::PrepareOpen(QFileDialog& dialog, const FileChooserRequest& request) {
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilters(QtNameFilters(request.filter));
   if (!request.initialFolder.empty()) dialog.setDirectory(PathToQString(request.initialFolder));
+}
+
+std::optional<std::filesystem::path> QtFileChooser::ChooseOpenFile(const FileChooserRequest& request) {
+  QFileDialog dialog(parent_.data());
+  PrepareOpen(dialog, request);
+  dialog.setFileMode(QFileDialog::ExistingFile);
   return Run(dialog);
+}
+
+std::vector<std::filesystem::path> QtFileChooser::ChooseOpenFiles(const FileChooserRequest& request) {
+  QFileDialog dialog(parent_.data());
+  PrepareOpen(dialog, request);
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  std::vector<std::filesystem::path> chosen;
+  if (dialog.exec() != QDialog::Accepted) return chosen;
+  for (const QString& file : dialog.selectedFiles()) chosen.push_back(QStringToPath(file));
+  return chosen;
 }
 
 std::optional<std::filesystem::path> QtFileChooser::ChooseSaveFile(const FileChooserRequest& request) {

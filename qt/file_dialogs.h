@@ -7,7 +7,9 @@
 #include <QWidget>
 #include <string_view>
 
-#include "io/document_commands.h"
+#include "io/file_chooser.h"
+
+class QFileDialog;
 
 namespace vek {
 
@@ -26,8 +28,10 @@ class QtFileChooser : public FileChooser {
 
   std::optional<std::filesystem::path> ChooseOpenFile(const FileChooserRequest& request) override;
   std::optional<std::filesystem::path> ChooseSaveFile(const FileChooserRequest& request) override;
+  std::vector<std::filesystem::path> ChooseOpenFiles(const FileChooserRequest& request) override;
 
  private:
+  static void PrepareOpen(QFileDialog& dialog, const FileChooserRequest& request);
   QPointer<QWidget> parent_;
 };
 

@@ -17,12 +17,9 @@ namespace {
 // Page geometry in millimetres from the margins: three panels side by side under the title.
 constexpr double kLeftMargin = 15.0;
 constexpr double kTopMargin = 12.0;
-constexpr double kPanelTop = 42.0;
-constexpr double kPanelBottom = 232.0;
 constexpr double kFirstPanelLeft = 16.0;
 constexpr double kPanelWidth = 50.0;
 constexpr double kPanelGap = 9.0;
-constexpr double kLegendTop = 245.0;
 constexpr double kMarkerMm = 1.3;
 constexpr int kMaxDivisions = 6;
 
@@ -81,12 +78,13 @@ double LargestValue(const std::vector<SummarySeries>& series) {
 
 // One panel: frame, grid and ticks of the value axis on top, the series.
 void DrawPanel(SheetCanvas& c, double left, const Quantity& q, const std::vector<SummarySeries>& series,
-               const NiceAxis& depth, bool depthLabels) {
+               const NiceAxis& depth, bool depthLabels, const SummaryPlotArea& area) {
+  const double top = area.panelTop, bottom = area.panelBottom;
   const SheetSettings& s = c.settings;
   const double right = left + kPanelWidth;
   const NiceAxis value = MakeNiceAxis(LargestValue(series));
   auto xOf = [&](double v) { return Interpolate(v, 0.0, value.top, left, right); };
-  auto yOf = [&](double d) { return Interpolate(d, 0.0, depth.top, kPanelTop, kPanelBottom); };
+  auto yOf = [&](double d) { return Interpolate(d, 0.0, depth.top, top, bottom); };
 
   SelectRoleFont(c, 4);
   const double h = CurrentFontHeightMm(c);
@@ -101,18 +99,18 @@ void DrawPanel(SheetCanvas& c, double left, const Quantity& q, const std::vector
   SetTextAlign(c, HAlign::Centre, VAlign::Bottom);
   for (double v = 0.0; v <= value.top + value.step * 1e-6; v += value.step) {
     const double x = xOf(v);
-    if (v > 0.0 && v < value.top - value.step * 1e-6) DrawGridLineMm(c, x, kPanelTop, x, kPanelBottom);
-    DrawTextMm(c, x, kPanelTop - 1.0, TickText(v));
+    if (v > 0.0 && v < value.top - value.step * 1e-6) DrawGridLineMm(c, x, top, x, bottom);
+    DrawTextMm(c, x, top - 1.0, TickText(v));
   }
   SelectRoleFont(c, 3);
   SetTextAlign(c, HAlign::Centre, VAlign::Bottom);
-  DrawTextMm(c, 0.5 * (left + right), kPanelTop - 2.0 - h, Sjis(q.axisName));
+  DrawTextMm(c, 0.5 * (left + right), top - 2.0 - h, Sjis(q.axisName));
 
   const int frame = s.FrameLineWidth;
-  DrawLineMm(c, left, kPanelTop, right, kPanelTop, PenStyle::Solid, frame, kBlack);
-  DrawLineMm(c, left, kPanelBottom, right, kPanelBottom, PenStyle::Solid, frame, kBlack);
-  DrawLineMm(c, left, kPanelTop, left, kPanelBottom, PenStyle::Solid, frame, kBlack);
-  DrawLineMm(c, right, kPanelTop, right, kPanelBottom, PenStyle::Solid, frame, kBlack);
+  DrawLineMm(c, left, top, right, top, PenStyle::Solid, frame, kBlack);
+  DrawLineMm(c, left, bottom, right, bottom, PenStyle::Solid, frame, kBlack);
+  DrawLineMm(c, left, top, left, bottom, PenStyle::Solid, frame, kBlack);
+  DrawLineMm(c, right, top, right, bottom, PenStyle::Solid, frame, kBlack);
 
   for (size_t i = 0; i < series.size(); ++i) {
     const SeriesStyle style = StyleOf(i);
@@ -128,7 +126,7 @@ void DrawPanel(SheetCanvas& c, double left, const Quantity& q, const std::vector
 }
 
 // Boring names with their marker, in rows across the page width.
-void DrawLegend(SheetCanvas& c, const std::vector<SummarySeries>& series) {
+void DrawLegend(SheetCanvas& c, const std::vector<SummarySeries>& series, double legendTop) {
   SelectRoleFont(c, 3);
   const double h = CurrentFontHeightMm(c);
   SetTextAlign(c, HAlign::Left, VAlign::Top);
@@ -136,7 +134,7 @@ void DrawLegend(SheetCanvas& c, const std::vector<SummarySeries>& series) {
   constexpr int kPerRow = 4;
   for (size_t i = 0; i < series.size(); ++i) {
     const double x = kFirstPanelLeft + kEntryWidth * static_cast<double>(i % kPerRow);
-    const double y = kLegendTop + (h + 2.0) * static_cast<double>(i / kPerRow);
+    const double y = legendTop + (h + 2.0) * static_cast<double>(i / kPerRow);
     const SeriesStyle style = StyleOf(i);
     DrawLineMm(c, x, y + 0.5 * h, x + 8.0, y + 0.5 * h, PenStyle::Solid, c.settings.RLineWidth, style.colour);
     DrawMarker(c, x + 4.0, y + 0.5 * h, style.marker, c.settings.SymbolLineWidth, style.colour);
@@ -174,10 +172,14 @@ std::vector<SummarySeries> SeriesOf(const std::vector<SummaryRow>& rows, TextFie
   return out;
 }
 
-void DrawSummaryPage(SheetCanvas& c, const std::vector<SummaryRow>& rows, const TextField& title) {
+void UseSummaryMargins(SheetCanvas& c) {
   c.placement.leftMargin = kLeftMargin;
   c.placement.topMargin = kTopMargin;
   c.placement.blockOffset = 0.0;
+}
+
+void DrawSummaryPage(SheetCanvas& c, const std::vector<SummaryRow>& rows, const TextField& title) {
+  UseSummaryMargins(c);
 
   SelectRoleFont(c, 5);
   SetTextAlign(c, HAlign::Centre, VAlign::Top);
@@ -185,7 +187,10 @@ void DrawSummaryPage(SheetCanvas& c, const std::vector<SummaryRow>& rows, const 
   SelectRoleFont(c, 1);
   DrawTextMm(c, 90.0, 2.0 + RoleFontHeightMm(c, 5),
              Sjis("深度方向の分布（") + FormatText("%d", static_cast<int>(rows.size())) + Sjis(" 試験）"));
+  DrawSummaryPlot(c, rows, SummaryPlotArea{});
+}
 
+void DrawSummaryPlot(SheetCanvas& c, const std::vector<SummaryRow>& rows, const SummaryPlotArea& area) {
   double deepest = 0.0;
   for (const SummaryRow& row : rows)
     if (row.hasDepth) deepest = std::max(deepest, row.depthBelowGround);
@@ -194,16 +199,16 @@ void DrawSummaryPage(SheetCanvas& c, const std::vector<SummaryRow>& rows, const 
   double left = kFirstPanelLeft;
   bool first = true;
   for (const Quantity& q : kQuantities) {
-    DrawPanel(c, left, q, SeriesOf(rows, q.member), depth, first);
+    DrawPanel(c, left, q, SeriesOf(rows, q.member), depth, first, area);
     left += kPanelWidth + kPanelGap;
     first = false;
   }
   // The depth axis name reads upwards beside the first panel's labels.
   SelectRoleFont(c, 3, 90);
   SetTextAlign(c, HAlign::Centre, VAlign::Bottom);
-  DrawTextMm(c, kFirstPanelLeft - 9.0, 0.5 * (kPanelTop + kPanelBottom), Sjis("深度 GL-(m)"));
+  DrawTextMm(c, kFirstPanelLeft - 9.0, 0.5 * (area.panelTop + area.panelBottom), Sjis("深度 GL-(m)"));
   // Every boring has a series in every panel (perhaps without points): their order is the legend's.
-  DrawLegend(c, SeriesOf(rows, kQuantities[0].member));
+  DrawLegend(c, SeriesOf(rows, kQuantities[0].member), area.legendTop);
   SetTextAlign(c, HAlign::Left, VAlign::Top);
 }
 

@@ -28,7 +28,22 @@ struct SummarySeries {
 // number are left out; borings appear in the order of `rows` (sort them first).
 std::vector<SummarySeries> SeriesOf(const std::vector<SummaryRow>& rows, TextField SummaryRow::*quantity);
 
+// Where the three panels and the legend lie, in mm below the page's top margin (12 mm). The
+// defaults fill the page under the title; a report puts the summary table above a shorter plot.
+struct SummaryPlotArea {
+  double panelTop = 42.0;
+  double panelBottom = 232.0;
+  double legendTop = 245.0;
+};
+
+// Draws the three panels and the legend of `rows` on a prepared canvas (PrepareDraw done), with the
+// page's margins (15 mm left, 12 mm top).
+void DrawSummaryPlot(SheetCanvas& c, const std::vector<SummaryRow>& rows, const SummaryPlotArea& area);
+
 // Draws the whole page on a prepared canvas (PrepareDraw done). `title` goes at the top (CP932).
 void DrawSummaryPage(SheetCanvas& c, const std::vector<SummaryRow>& rows, const TextField& title);
+
+// The page margins of the summary page: 15 mm left, 12 mm top, block offset 0.
+void UseSummaryMargins(SheetCanvas& c);
 
 }  // namespace vek

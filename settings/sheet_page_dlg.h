@@ -20,6 +20,7 @@ class CSheetPageDlg : public FormDialog {
   bool CommitForm() override;
   // Something typed or chosen since the form opened: Cancel asks first.
   bool HasChanges() const override { return ShownValues() != opened_; }
+  bool AfterClose(bool accepted) override { return accepted && recordChanged_; }
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

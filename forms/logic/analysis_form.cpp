@@ -37,7 +37,7 @@ bool ParseNumberText(const std::string& text, double& out) {
 }  // namespace
 
 AnalysisForm::AnalysisForm(RecordStore& store, const SheetSettings& settings, MessageSink& sink)
-    : store_(store), settings_(settings), sink_(sink) {
+    : copy_(store, kTestSheet), store_(copy_.Work()), settings_(settings), sink_(sink) {
   const Record& test = store_.test;
   n_ = AnalysableRowCount(store_);
   chosen_ = DefaultAnalysisRows(store_, n_);
@@ -189,6 +189,7 @@ AnalysisForm::Field AnalysisForm::Commit() {
   AnalysisResult stored = result_;
   stored.rows = chosen_;
   StoreAnalysis(store_, stored);
+  recordChanged_ = copy_.Commit();
   return Field::None;
 }
 

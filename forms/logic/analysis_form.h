@@ -2,14 +2,17 @@
 // The analysis form ("解析・計算経過式・目盛り") as plain C++: the three chosen steps (Po, Py', Pl')
 // moved with the arrows, by a click on the graph or by the suggestion, the calculation text
 // updated from them, the Pe scale of the result graph, and what OK writes back to the test record.
+// The form works on a copy of the test record; only Finish after OK puts it back.
 #include <array>
 #include <string>
 
 #include "core/analysis.h"
+#include "core/form_outcome.h"
 #include "core/messages.h"
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
 #include "forms/logic/analysis_graph.h"
+#include "forms/logic/record_working_copy.h"
 
 namespace vek {
 
@@ -26,6 +29,9 @@ class AnalysisForm {
   // Opens on the test record: N, the initial chosen steps, the formula lines, "表示しない", the Pe
   // scale and the results as stored. The graph is not drawn until Redraw().
   AnalysisForm(RecordStore& store, const SheetSettings& settings, MessageSink& sink);
+  // The form refers to its own copy: it is not copied.
+  AnalysisForm(const AnalysisForm&) = delete;
+  AnalysisForm& operator=(const AnalysisForm&) = delete;
 
   int Analysable() const { return n_; }
   const AnalysisRows& Chosen() const { return chosen_; }
@@ -84,9 +90,13 @@ class AnalysisForm {
   AnalysisGraphView GraphView() const;
 
   // OK: checks the Pe scale (numbers; the step within 0.001-10000), then writes the formula lines,
-  // "表示しない", the Pe scale, the chosen steps and the results into the test record. Returns the
-  // refused field (the record untouched) or Field::None.
+  // "表示しない", the Pe scale, the chosen steps and the results into the form's copy of the test
+  // record and the copy into the record when they differ. Returns the refused field (nothing
+  // written) or Field::None.
   Field Commit();
+
+  // After the form has closed: whether OK closed it and changed the test record.
+  FormOutcome Finish(bool accepted) const { return {accepted, accepted && recordChanged_}; }
 
  private:
   static int Index(int type) { return type - 1; }
@@ -95,6 +105,8 @@ class AnalysisForm {
   void ShowStepValues(int type, int row);
   void MoveCursorTo(int row);
 
+  RecordWorkingCopy copy_;
+  // The copy as a store: everything the form reads and writes.
   RecordStore& store_;
   const SheetSettings& settings_;
   MessageSink& sink_;
@@ -104,6 +116,7 @@ class AnalysisForm {
   int cursor_ = 0;
   int sign_ = 1;
   bool changed_ = false;
+  bool recordChanged_ = false;
   bool drawn_ = false;
   AnalysisResult result_;
   std::array<std::string, 3> stepR_, stepPe_;

@@ -18,14 +18,15 @@ constexpr int kCalFormFields[] = {
 }  // namespace
 
 CalHeaderLogic::CalHeaderLogic(RecordStore& store, const SheetSettings& settings)
-    : HeaderFormLogic(store, settings, store.calibration, kCalHeaderLineBytes) {}
+    : HeaderFormLogic(store, settings, kCalibrationSheet, kCalHeaderLineBytes) {}
 
-void CalHeaderLogic::Finish(bool accepted, MessageSink& sink) {
-  if (accepted) {
-    CopyBack(store_.calibration, kCalFormFields);
-    RecomputeCalH(store_.calibration);
-  }
+std::span<const int> CalHeaderLogic::FormFields() const { return kCalFormFields; }
+
+FormOutcome CalHeaderLogic::Finish(bool accepted, MessageSink& sink) {
+  const bool changed = accepted && CommitCopy();
+  if (changed) RecomputeCalH(store_.calibration);
   RefitCalibration(store_, sink);
+  return {accepted, changed};
 }
 
 }  // namespace vek

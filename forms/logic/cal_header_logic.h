@@ -9,9 +9,12 @@ class CalHeaderLogic : public HeaderFormLogic {
   // Copies the calibration header in and reads the engineer list (59 bytes a line).
   CalHeaderLogic(RecordStore& store, const SheetSettings& settings);
 
-  // On OK the form's fields go back and column 3 (H) is recomputed from H' and the initial level;
-  // on OK and on Cancel alike the calibration curve is refitted.
-  void Finish(bool accepted, MessageSink& sink) override;
+  // On OK the form's fields go back and, when they changed the record, column 3 (H) is recomputed
+  // from H' and the initial level; on OK and on Cancel alike the calibration curve is refitted.
+  FormOutcome Finish(bool accepted, MessageSink& sink) override;
+
+ protected:
+  std::span<const int> FormFields() const override;
 };
 
 }  // namespace vek

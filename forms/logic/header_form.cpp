@@ -18,18 +18,25 @@ TextField WithGlSign(const TextField& text, bool* changed) {
   return sign ? "-" + text : text;
 }
 
-HeaderFormLogic::HeaderFormLogic(RecordStore& store, const SheetSettings& settings, const Record& record,
+HeaderFormLogic::HeaderFormLogic(RecordStore& store, const SheetSettings& settings, int sheet,
                                  size_t engineerLineBytes)
-    : store_(store), settings_(settings), fields_(record.HeaderFields) {
-  if (fields_[hf::TableTitle].empty()) fields_[hf::TableTitle] = settings.SystemTableTitle;
-  if (fields_[hf::GraphTitle].empty()) fields_[hf::GraphTitle] = settings.SystemGraphTitle;
-  curveType_ = std::atoi(fields_[hf::CalCurveType].c_str());
+    : copy_(store, sheet), store_(store), settings_(settings) {
+  Record& record = copy_.Copy();
+  if (record.Header(hf::TableTitle).empty()) record.Header(hf::TableTitle) = settings.SystemTableTitle;
+  if (record.Header(hf::GraphTitle).empty()) record.Header(hf::GraphTitle) = settings.SystemGraphTitle;
+  curveType_ = std::atoi(record.Header(hf::CalCurveType).c_str());
   engineers_ = ReadListLines(MasterListHostPath(settings, MasterListKind::Engineers), engineerLineBytes);
 }
 
-void HeaderFormLogic::CopyBack(Record& record, std::span<const int> fields) const {
-  for (int n : fields) record.Header(n) = fields_[n];
-  record.Header(hf::CalCurveType).assign(1, curveType_ >= 1 ? '1' : '0');
+void HeaderFormLogic::SetField(int n, TextField text) {
+  for (int field : FormFields()) {
+    if (field == n) copy_.Copy().Header(n) = std::move(text);
+  }
+}
+
+bool HeaderFormLogic::CommitCopy() {
+  copy_.Copy().Header(hf::CalCurveType).assign(1, curveType_ >= 1 ? '1' : '0');
+  return copy_.Commit();
 }
 
 }  // namespace vek

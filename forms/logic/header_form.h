@@ -1,13 +1,14 @@
 #pragma once
-// What the calibration header form and the test header form share: the working copy of the header
-// fields, the curve-type choice, the era presets, the engineer list and the copy back of a form's
-// own field set.
+// What the calibration header form and the test header form share: the working copy of the record,
+// the curve-type choice, the era presets, the engineer list and the commit of the copy on OK.
 #include <span>
 #include <string>
 #include <vector>
 
+#include "core/form_outcome.h"
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
+#include "forms/logic/record_working_copy.h"
 
 namespace vek {
 
@@ -29,9 +30,13 @@ class HeaderFormLogic {
  public:
   virtual ~HeaderFormLogic() = default;
 
-  // The form's text of header field n (CP932, as typed).
-  const TextField& Field(int n) const { return fields_[n]; }
-  void SetField(int n, TextField text) { fields_[n] = std::move(text); }
+  // The form's text of header field n (CP932, as typed). Only the form's own fields take a text;
+  // the others keep the record's.
+  const TextField& Field(int n) const { return copy_.Copy().Header(n); }
+  void SetField(int n, TextField text);
+
+  // The form's copy of the store, as the form has changed it so far.
+  const RecordStore& Working() const { return copy_.Work(); }
 
   // Method radio: 0 "直線近似", 1 "回帰曲線　".
   int CurveType() const { return curveType_; }
@@ -40,22 +45,26 @@ class HeaderFormLogic {
   // Names offered by the engineer combo (CP932, list order).
   const std::vector<std::string>& Engineers() const { return engineers_; }
 
-  // The form's after-step, run by its command when the form has closed.
-  virtual void Finish(bool accepted, MessageSink& sink) = 0;
+  // The form's after-step, run by its command when the form has closed: on OK the copy goes back
+  // when it differs from the record (only then is the record recomputed), and the outcome says so.
+  virtual FormOutcome Finish(bool accepted, MessageSink& sink) = 0;
 
  protected:
-  HeaderFormLogic(RecordStore& store, const SheetSettings& settings, const Record& record,
-                  size_t engineerLineBytes);
+  // Copies the record of `sheet` (both its header and its rows) and reads the engineer list.
+  HeaderFormLogic(RecordStore& store, const SheetSettings& settings, int sheet, size_t engineerLineBytes);
 
-  // Copies the given fields back into the record; field 21 becomes "1" for a radio index of 1 or
-  // more, else "0".
-  void CopyBack(Record& record, std::span<const int> fields) const;
+  // The header fields the form shows and edits (field 21 is the radio).
+  virtual std::span<const int> FormFields() const = 0;
 
+  // OK: field 21 becomes "1" for a radio index of 1 or more, else "0", and the copy replaces the
+  // record when it differs. True when the record changed.
+  bool CommitCopy();
+
+  RecordWorkingCopy copy_;
   RecordStore& store_;
   const SheetSettings& settings_;
 
  private:
-  std::array<TextField, kHeaderSlots> fields_;
   int curveType_ = 0;
   std::vector<std::string> engineers_;
 };

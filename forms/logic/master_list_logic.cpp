@@ -10,6 +10,7 @@ MasterListLogic::MasterListLogic(const SheetSettings& settings, MasterListKind k
       oldPath_(PreviousGenerationListPath(settings, kind)) {
   size_t loaded = 0;
   rows_ = LoadMasterList(path_, &loaded);
+  loadedRows_ = rows_;
   canImport_ = std::ifstream(oldPath_).is_open();
   if (loaded < rows_.size()) current_ = loaded + 1;
 }
@@ -22,31 +23,19 @@ std::string MasterListLogic::ColumnHeading() const {
   return kind_ == MasterListKind::Engineers ? "技術者(担当者)" : "土質名";
 }
 
-void MasterListLogic::BeginEdit(size_t row) {
-  if (row < 1 || row > rows_.size()) return;
-  editRow_ = row;
-  current_ = row;
+bool MasterListLogic::IsCellEditable(int row, int column) const {
+  return column == 1 && row >= 1 && static_cast<size_t>(row) <= rows_.size();
+}
+
+TextField MasterListLogic::BeginCellEdit(int row, int column) {
+  if (!IsCellEditable(row, column)) return {};
+  current_ = static_cast<size_t>(row);
   modified_ = true;
+  return rows_[current_ - 1];
 }
 
-void MasterListLogic::EndEdit(const std::string& text) {
-  if (editRow_ == 0) return;
-  rows_[editRow_ - 1] = text;
-  editRow_ = 0;
-}
-
-size_t MasterListLogic::EditorKeyPressed(EditorKey key, const std::string& text) {
-  const size_t row = editRow_;
-  EndEdit(text);
-  if (row == 0) return 0;
-  switch (key) {
-    case EditorKey::Enter:
-    case EditorKey::Down: return row < rows_.size() ? row + 1 : 0;
-    case EditorKey::Up: return row >= 2 ? row - 1 : 0;
-    case EditorKey::Tab:
-    case EditorKey::Escape: return 0;
-  }
-  return 0;
+void MasterListLogic::SetCellText(int row, int column, const TextField& text) {
+  if (IsCellEditable(row, column)) rows_[static_cast<size_t>(row) - 1] = text;
 }
 
 bool MasterListLogic::DeleteCurrent() {
@@ -76,11 +65,7 @@ int MasterListLogic::ImportOldList(MessageSink& sink) {
   return added;
 }
 
-bool MasterListLogic::Save(MessageSink& sink, const std::string& editorText) {
-  if (IsEditing()) {
-    EndEdit(editorText);
-    return false;
-  }
+bool MasterListLogic::Save(MessageSink& sink) {
   return SaveMasterList(path_, rows_, sink).written;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // The master-list form ("マスタファイル") for the engineer list (M.mst) or the soil-name list
-// (D.mst): rows, the in-place editor, the row commands, the previous generation's names and saving.
+// (D.mst): its working list of rows (edited in place through EditableTable), the row commands, the
+// previous generation's names and saving.
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "core/sheet_settings.h"
+#include "forms/logic/editable_table.h"
 #include "io/master_list.h"
 
 namespace vek {
@@ -15,7 +17,7 @@ class MessageSink;
 // The widest name the list readers keep (a line of 79 bytes with its line end).
 constexpr int kMasterNameBytes = static_cast<int>(kMasterFormLineBytes) - 1;
 
-class MasterListLogic {
+class MasterListLogic final : public EditableTable {
  public:
   // Reads the list (every name of the file, at least 80 rows) and looks for the previous
   // generation's list. The first empty row after the names is current when there is one.
@@ -29,23 +31,20 @@ class MasterListLogic {
 
   // Rows in CP932, 1-based access.
   const std::vector<std::string>& Rows() const { return rows_; }
-  size_t RowCount() const { return rows_.size(); }
   const std::string& Row(size_t row) const { return rows_[row - 1]; }
 
   // The current (selected) row, 0 for none.
   size_t CurrentRow() const { return current_; }
   void SelectRow(size_t row) { current_ = row <= rows_.size() ? row : 0; }
 
-  // The in-place editor: opening it on a row marks the list modified; closing stores its text.
-  void BeginEdit(size_t row);
-  bool IsEditing() const { return editRow_ != 0; }
-  size_t EditRow() const { return editRow_; }
-  void EndEdit(const std::string& text);
-
-  // A key in the open editor: the text is stored and the editor closed; the result is the row the
-  // editor opens on next (Enter and Down: the next row, Up: the previous one), 0 for none.
-  enum class EditorKey { Enter, Up, Down, Tab, Escape };
-  size_t EditorKeyPressed(EditorKey key, const std::string& text);
+  // In-place editing (EditableTable): one column of names. Opening an editor on a row makes it
+  // current and marks the list modified; the editor's text replaces the name.
+  int RowCount() const override { return static_cast<int>(rows_.size()); }
+  int ColumnCount() const override { return 1; }
+  const TextField& CellText(int row, int) const override { return rows_[static_cast<size_t>(row) - 1]; }
+  bool IsCellEditable(int row, int column) const override;
+  TextField BeginCellEdit(int row, int column) override;
+  void SetCellText(int row, int column, const TextField& text) override;
 
   // "削除", "↑", "↓" on the current row. False when nothing changed.
   bool DeleteCurrent();
@@ -55,12 +54,13 @@ class MasterListLogic {
   // "Ver.4 追加": messages 804 / 805; -1 when the old list cannot be read.
   int ImportOldList(MessageSink& sink);
 
+  // The modified flag (Cancel asks question 132), and whether the rows differ from those read.
   bool HasChanges() const { return modified_; }
+  bool RowsChanged() const { return rows_ != loadedRows_; }
 
-  // OK. With the editor open the edit ends (text stored) and the form stays open. Otherwise the
-  // list is written with its duplicate report; when it cannot be written the message is shown and
-  // the form stays open, so the edits are not lost. True when the form may close.
-  bool Save(MessageSink& sink, const std::string& editorText = {});
+  // OK: the list is written with its duplicate report; when it cannot be written the message is
+  // shown and the form stays open, so the edits are not lost. True when the form may close.
+  bool Save(MessageSink& sink);
 
  private:
   MasterListKind kind_;
@@ -68,8 +68,8 @@ class MasterListLogic {
   std::filesystem::path oldPath_;
   bool canImport_ = false;
   std::vector<std::string> rows_;
+  std::vector<std::string> loadedRows_;
   size_t current_ = 0;
-  size_t editRow_ = 0;
   bool modified_ = false;
 };
 

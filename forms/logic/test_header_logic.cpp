@@ -4,6 +4,7 @@
 
 #include "core/encoding.h"
 #include "core/messages.h"
+#include "io/document_commands.h"
 #include "io/file_v.h"
 #include "io/master_list.h"
 #include "io/record_commands.h"
@@ -32,10 +33,7 @@ constexpr Colour kPreviewGrey = 0x808080;
 }  // namespace
 
 TestHeaderLogic::TestHeaderLogic(RecordStore& store, const SheetSettings& settings)
-    : HeaderFormLogic(store, settings, store.test, kMasterFormLineBytes),
-      savedCalRows_(store.TestCalRows()),
-      savedCoefficients_(store.testCoefficients) {
-  for (int i = 0; i < 5; ++i) savedCoefficientFields_[i] = store.test.Header(hf::CalCoefficient1 + i);
+    : HeaderFormLogic(store, settings, kTestSheet, kMasterFormLineBytes) {
   const std::filesystem::path soilList = MasterListHostPath(settings, MasterListKind::SoilNames);
   std::error_code ec;
   if (std::filesystem::is_regular_file(soilList, ec)) {
@@ -45,6 +43,8 @@ TestHeaderLogic::TestHeaderLogic(RecordStore& store, const SheetSettings& settin
   }
   RecountPreview();
 }
+
+std::span<const int> TestHeaderLogic::FormFields() const { return kTestFormFields; }
 
 bool TestHeaderLogic::CopySystemTitle(int field, MessageSink& sink) {
   const TextField& title = field == hf::GraphTitle   ? settings_.SystemGraphTitle
@@ -77,7 +77,7 @@ FileChooserRequest TestHeaderLogic::AttachRequest() const {
 std::optional<AttachResult> TestHeaderLogic::OpenCalibration(FileChooser& chooser, MessageSink& sink) {
   const std::optional<std::filesystem::path> chosen = chooser.ChooseOpenFile(AttachRequest());
   if (!chosen) return std::nullopt;
-  const AttachResult result = AttachCalibration(store_, *chosen, sink, false);
+  const AttachResult result = AttachCalibration(copy_.Work(), *chosen, sink, false);
   if (result == AttachResult::Attached) {
     const TextField name = PathToField(*chosen);
     if (name.size() > 1) {
@@ -91,17 +91,19 @@ std::optional<AttachResult> TestHeaderLogic::OpenCalibration(FileChooser& choose
 
 int TestHeaderLogic::RecountPreview() {
   previewRows_ = 0;
-  while (previewRows_ < kMaxCalRows && IsNumericText(store_.test.Cal(previewRows_ + 1, cf::Pressure)) == 1 &&
-         IsNumericText(store_.test.Cal(previewRows_ + 1, cf::H)) == 1) {
+  const Record& test = copy_.Copy();
+  while (previewRows_ < kMaxCalRows && IsNumericText(test.Cal(previewRows_ + 1, cf::Pressure)) == 1 &&
+         IsNumericText(test.Cal(previewRows_ + 1, cf::H)) == 1) {
     ++previewRows_;
   }
   return previewRows_;
 }
 
 void TestHeaderLogic::DrawPreview(DrawDevice& device, int width, int height) const {
+  const Record& test = copy_.Copy();
   for (int r = 1; r <= previewRows_; ++r) {
-    const double p = std::atof(store_.test.Cal(r, cf::Pressure).c_str());
-    const double h = std::atof(store_.test.Cal(r, cf::H).c_str());
+    const double p = std::atof(test.Cal(r, cf::Pressure).c_str());
+    const double h = std::atof(test.Cal(r, cf::H).c_str());
     const int x = static_cast<int>((p - kPreviewPMin) / (kPreviewPMax - kPreviewPMin) * width);
     const int y = static_cast<int>((h - kPreviewHMin) / (kPreviewHMax - kPreviewHMin) * height);
     DrawCircle(device, x, height - y, 2, PenStyle::Solid, 2, kPreviewGrey);
@@ -115,15 +117,10 @@ void TestHeaderLogic::Accept(MessageSink& sink) {
   if (level < -kWaterLevelLimit || level > kWaterLevelLimit) sink.Show(msg::BadWaterLevel);
 }
 
-void TestHeaderLogic::Finish(bool accepted, MessageSink& sink) {
-  if (!accepted) {
-    store_.TestCalRows() = savedCalRows_;
-    for (int i = 0; i < 5; ++i) store_.test.Header(hf::CalCoefficient1 + i) = savedCoefficientFields_[i];
-    store_.testCoefficients = savedCoefficients_;
-    return;
-  }
-  Record& test = store_.test;
-  CopyBack(test, kTestFormFields);
+FormOutcome TestHeaderLogic::Finish(bool accepted, MessageSink& sink) {
+  if (!accepted) return {};
+  const bool changed = CommitCopy();
+  const Record& test = store_.test;
   bool warnBadCalibration = false;
   if (test.Header(hf::CalFileName).size() <= 1) {
     sink.Show(msg::NoCalFile);
@@ -132,7 +129,13 @@ void TestHeaderLogic::Finish(bool accepted, MessageSink& sink) {
     if (!initial.empty() && IsNumericText(initial) < 1) sink.Show(msg::BadStandpipe);
     warnBadCalibration = true;
   }
-  ReduceTestRecord(store_, settings_, sink, warnBadCalibration);
+  // The checks speak on every OK; the reduction runs only on a record that changed.
+  if (changed) {
+    ReduceTestRecord(store_, settings_, sink, warnBadCalibration);
+  } else if (warnBadCalibration && !HasUsableCalibrationCopy(store_)) {
+    sink.Show(msg::BadCalData);
+  }
+  return {true, changed};
 }
 
 }  // namespace vek

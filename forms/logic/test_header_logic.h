@@ -6,7 +6,7 @@
 
 #include "forms/logic/header_form.h"
 #include "io/data_file_attach.h"
-#include "io/document_commands.h"
+#include "io/file_chooser.h"
 
 namespace vek {
 
@@ -17,9 +17,8 @@ inline constexpr std::string_view kAttachCalFilter = "キャリブレーショ�
 
 class TestHeaderLogic : public HeaderFormLogic {
  public:
-  // Copies the test header in, reads the engineer and soil lists (79 bytes a line; the soil list
-  // falls back to "シルト", "粘土", "砂") and remembers the calibration the test holds now, so that
-  // Cancel can put it back.
+  // Copies the test record in and reads the engineer and soil lists (79 bytes a line; the soil list
+  // falls back to "シルト", "粘土", "砂").
   TestHeaderLogic(RecordStore& store, const SheetSettings& settings);
 
   const std::vector<std::string>& Soils() const { return soils_; }
@@ -34,8 +33,9 @@ class TestHeaderLogic : public HeaderFormLogic {
 
   // What "開く" asks the chooser for: the filter above, "cdw", the folder of FileV.ndx line 1.
   FileChooserRequest AttachRequest() const;
-  // "開く": chooser, then the calibration file taken over into the test record. The file name goes
-  // into field 20 and the preview is recounted when it was taken over. Nothing when cancelled.
+  // "開く": chooser, then the calibration file taken over into the form's copy of the test record.
+  // The file name goes into field 20 and the preview is recounted when it was taken over. Nothing
+  // when cancelled.
   std::optional<AttachResult> OpenCalibration(FileChooser& chooser, MessageSink& sink);
 
   // Calibration preview: rows from 1 whose P (column 1) and H (column 3) are both number-like.
@@ -51,19 +51,19 @@ class TestHeaderLogic : public HeaderFormLogic {
   // (the form still closes). Call before Finish(true).
   void Accept(MessageSink& sink);
 
-  // OK: fields 1-13, 15-24, 45-48 go back, the checks 4013 / 4011 / 4010 warn, the reduction runs.
-  // Cancel: the calibration rows, fields 25-29 and coefficients are put back as they were when the
-  // form opened, so the test never keeps the rows of one calibration under the name of another.
-  void Finish(bool accepted, MessageSink& sink) override;
+  // OK: the copy (fields 1-13, 15-24, 45-48 and a calibration taken over by "開く") goes back, the
+  // checks 4013 / 4011 / 4010 warn and, when the record changed, the reduction runs. Cancel drops the
+  // copy, a calibration taken over with it, so the test never keeps the rows of one calibration
+  // under the name of another.
+  FormOutcome Finish(bool accepted, MessageSink& sink) override;
+
+ protected:
+  std::span<const int> FormFields() const override;
 
  private:
   std::vector<std::string> soils_;
   bool changed_ = false;
   int previewRows_ = 0;
-  // The calibration of the test when the form opened.
-  std::array<CalRow, kCalRowSlots> savedCalRows_;
-  std::array<TextField, 5> savedCoefficientFields_;
-  std::array<double, 5> savedCoefficients_;
 };
 
 }  // namespace vek

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QSettings>
 #include <deque>
+#include <functional>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -34,6 +37,13 @@ class ScriptedChooser : public FileChooser {
     saveRequests.push_back(Copy(r));
     return Next(saveAnswers);
   }
+  std::vector<std::filesystem::path> ChooseOpenFiles(const FileChooserRequest& r) override {
+    openManyRequests.push_back(Copy(r));
+    if (openManyAnswers.empty()) return {};
+    auto a = openManyAnswers.front();
+    openManyAnswers.pop_front();
+    return a;
+  }
   struct Request {
     std::string filter;
     std::filesystem::path initialFolder;
@@ -41,7 +51,8 @@ class ScriptedChooser : public FileChooser {
     bool overwritePrompt;
   };
   std::deque<std::optional<std::filesystem::path>> openAnswers, saveAnswers;
-  std::vector<Request> openRequests, saveRequests;
+  std::vector<Request> openRequests, saveRequests, openManyRequests;
+  std::deque<std::vector<std::filesystem::path>> openManyAnswers;
 
  private:
   static Request Copy(const FileChooserRequest& r) {
@@ -121,6 +132,19 @@ class FrameTest : public ::testing::Test {
     frame->show();
     QApplication::processEvents();
     QApplication::processEvents();
+  }
+  // Runs `trigger`, which opens a modal form, and closes the form with OK (accept) or Cancel as
+  // soon as it shows. Returns the form's title (empty when no form opened).
+  QString Closing(const std::function<void()>& trigger, bool accept) {
+    QString title;
+    QTimer::singleShot(0, [&] {
+      auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!form) return;
+      title = form->windowTitle();
+      accept ? form->accept() : form->reject();
+    });
+    trigger();
+    return title;
   }
   // How many times the page was painted because of `action` (the window must be shown).
   template <typename F>

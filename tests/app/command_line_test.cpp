@@ -34,6 +34,17 @@ TEST(CommandLine, RejectsMalformedUsage) {
   EXPECT_FALSE(ParseCommandLine({"--version", "--help"}).ok);
 }
 
+TEST(CommandLine, ReportTakesManyFilesPaperAndFitButNoRecordOptions) {
+  auto r = ParseCommandLine({"--report", "site.pdf", "a.vdw", "b.vdw", "--paper", "A3", "--fit"});
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_EQ(r.options.mode, M::Report);
+  EXPECT_EQ(r.options.inputs.size(), 2u);
+  EXPECT_TRUE(r.options.fit);
+  EXPECT_FALSE(ParseCommandLine({"--report", "site.pdf"}).ok);  // no input
+  EXPECT_FALSE(ParseCommandLine({"--report", "site.pdf", "a.vdw", "--reduce"}).ok);
+  EXPECT_FALSE(ParseCommandLine({"--summary-pdf", "s.pdf", "a.vdw", "--fit"}).ok);
+}
+
 TEST(CommandLine, ExportDefaultsAndWindowFile) {
   auto r = ParseCommandLine({"--export-png", "dir", "t.vdw", "--pages", "2-4"});
   ASSERT_TRUE(r.ok);

@@ -10,7 +10,8 @@
 #include "app/app_fixture.h"
 #include "app/batch_pipeline.h"
 #include "app/commands.h"
-#include "app/record_tools.h"
+#include "app/csv_export_command.h"
+#include "app/data_check_dialog.h"
 #include "io/data_file_reader.h"
 
 namespace vek {

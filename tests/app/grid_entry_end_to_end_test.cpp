@@ -11,7 +11,7 @@
 #include "core/header_fields.h"
 #include "core/number_format.h"
 #include "forms/cal_data_dialog.h"
-#include "forms/test_data_dialog.h"
+#include "forms/vek_data_dialog.h"
 #include "io/record_commands.h"
 
 namespace vek {
@@ -97,7 +97,7 @@ class GridEntryEndToEnd : public testing::FrameTest {
 };
 
 TEST_F(GridEntryEndToEnd, TypedRecordsSaveAsTheReducedConversion) {
-  RunAutoIncrementMemory() = {};
+  AutoIncrementMemory memory;  // the boxes start unticked
   // The measurements written as files, converted with --reduce.
   RecordStore raw;
   FillHeader(raw.calibration, false);
@@ -126,11 +126,11 @@ TEST_F(GridEntryEndToEnd, TypedRecordsSaveAsTheReducedConversion) {
   ASSERT_TRUE(frame->StartWithFile(home / "cal-header.cdw"));
   sink.shown.clear();  // start-up without settings files says so
   {
-    CCalDataDlg d(frame.get(), store, settings, &sink);
+    CCalDataDlg d(frame.get(), store, settings, memory, &sink);
     d.show();
     TypeSteps(d, {d.ui.editP, d.ui.editReading}, cal);
     PressOk(d);
-    EXPECT_TRUE(d.Finish(sink));
+    EXPECT_TRUE(d.Finish(sink).changed);
   }
   SaveAs(home / "cal-typed.cdw");
   EXPECT_EQ(ReadFileBytes(home / "cal-typed.cdw"), ReadFileBytes(calExpected));
@@ -138,14 +138,14 @@ TEST_F(GridEntryEndToEnd, TypedRecordsSaveAsTheReducedConversion) {
   ASSERT_TRUE(frame->OpenDocumentFile(home / "test-header.vdw"));
   ASSERT_EQ(AttachCalibration(store, calExpected, sink, true), AttachResult::Attached);
   {
-    CTestDataDlg d(frame.get(), store, settings, &sink);
+    CTestDataDlg d(frame.get(), store, settings, memory, &sink);
     d.show();
     // The 120" readings can be typed while dH is taken from them; dH stays on 60" for the test.
     d.ui.radio120->click();
     TypeSteps(d, {d.ui.editP, d.ui.editGas, d.ui.edit15, d.ui.edit30, d.ui.edit60, d.ui.edit120}, test);
     d.ui.radio60->click();
     PressOk(d);
-    EXPECT_TRUE(d.Finish(sink));
+    EXPECT_TRUE(d.Finish(sink).changed);
   }
   SaveAs(home / "test-typed.vdw");
   EXPECT_EQ(ReadFileBytes(home / "test-typed.vdw"), ReadFileBytes(testExpected));

@@ -35,6 +35,41 @@ TEST_F(HeaderCommandsTest, TheFourCommandsAreEnabled) {
     EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
 }
 
+// OK without an edit leaves every record form's record as it was and the document unmarked; an
+// edit typed into the copy marks it.
+TEST_F(HeaderCommandsTest, OkWithoutAnEditChangesNothingAndMarksNothing) {
+  const fs::path samples(VEK_SAMPLES_DIR);
+  StartNew();
+  RegisterFormCommands(*frame);
+  const std::pair<const char*, std::vector<int>> files[] = {
+      {"cal-sample.cdw", {kCmdCalHeader, kCmdCalData, kCmdCalPage}},
+      {"test-sample.vdw", {kCmdTestHeader, kCmdTestData, kCmdTestAnalysis, kCmdTestPage}}};
+  for (const auto& [file, commands] : files) {
+    ASSERT_TRUE(frame->OpenDocumentFile(samples / file));
+    // The samples have no footer position: the page form's first OK stores the standard one.
+    Closing([&] { frame->RunCommand(commands.back()); }, true);
+    frame->Document().SetModified(false);
+    const RecordStore before = store;
+    for (int id : commands) {
+      EXPECT_FALSE(Closing([&] { frame->RunCommand(id); }, true).isEmpty()) << id;
+      EXPECT_FALSE(frame->Document().IsModified()) << id;
+      EXPECT_EQ(store.test, before.test) << id;
+      EXPECT_EQ(store.calibration, before.calibration) << id;
+    }
+  }
+
+  auto typeMemo = [] {
+    auto* form = qobject_cast<CTestHeaderDlg*>(QApplication::activeModalWidget());
+    if (!form) return;
+    form->Widgets().memoEdit->setText(QStringLiteral("memo"));
+    form->accept();
+  };
+  QTimer::singleShot(0, typeMemo);
+  frame->RunCommand(kCmdTestHeader);
+  EXPECT_TRUE(frame->Document().IsModified());
+  EXPECT_EQ(store.test.Header(hf::Memo), "memo");
+}
+
 // What the user types, by control, and the field it ends up in as stored.
 struct Typed {
   const char* control;

@@ -97,7 +97,7 @@ TEST_F(MainWindowTest, MenusFollowTheCommandTable) {
   EXPECT_EQ(MenuTexts(menus[0]->menu()),
             QStringList({U("新規作成(&N)\tCtrl+N"), U("開く(&O)...\tCtrl+O"), U("上書き保存(&S)\tCtrl+S"),
                          U("名前を付けて保存(&A)..."), U("CSV出力(&C)..."), "-", U("印刷(&P)...\tCtrl+P"), U("印刷ﾌﾟﾚﾋﾞｭｰ(&V)"),
-                         U("ﾌﾟﾘﾝﾀの設定(&R)..."), "-", U("最近使ったﾌｧｲﾙ"), "-", U("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)")}));
+                         U("まとめて印刷(&B)..."), U("ﾌﾟﾘﾝﾀの設定(&R)..."), "-", U("最近使ったﾌｧｲﾙ"), "-", U("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)")}));
   EXPECT_EQ(MenuTexts(menus[2]->menu()),
             QStringList({U("見出し(&M)"), U("データ(&A)"), U("解析/目盛り(&N)"), "-", U("ページ(&P)"), "-",
                          U("データ点検(&K)")}));
@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, MenusFollowTheCommandTable) {
                  kCmdSetSetup, kCmdHelpForm})
     EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
   for (int id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFileSaveAs, kCmdFilePrint, kCmdFilePrintPreview,
-                 kCmdFilePrintSetup, kCmdAppExit, kCmdAppAbout, kCmdViewDataNumber})
+                 kCmdFileReportPrint, kCmdFilePrintSetup, kCmdAppExit, kCmdAppAbout, kCmdViewDataNumber})
     EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
 }
 
@@ -266,7 +266,7 @@ TEST_F(MainWindowTest, FormCommandsSetTheirSheetRunAndRedraw) {
   frame->RegisterFormCommand(kCmdCalHeader, [&](QWidget*) {
     ++calls;
     sheetSeen = store.currentSheet;
-    return false;
+    return FormOutcome{};
   });
   EXPECT_TRUE(frame->Action(kCmdCalHeader)->isEnabled());
   EXPECT_EQ(PaintsAfter([&] { frame->Action(kCmdCalHeader)->trigger(); }), 1);
@@ -277,7 +277,7 @@ TEST_F(MainWindowTest, FormCommandsSetTheirSheetRunAndRedraw) {
 
   frame->RegisterFormCommand(kCmdSetFormat, [&](QWidget*) {
     sheetSeen = store.currentSheet;
-    return true;
+    return FormOutcome{true, true};
   });
   frame->RunCommand(kCmdSetFormat);  // settings forms keep the sheet
   EXPECT_EQ(sheetSeen, kCalibrationSheet);

@@ -6,7 +6,6 @@
 
 #include "app/commands.h"
 #include "app/form_commands.h"
-#include "app/format_command.h"
 #include "app_fixture.h"
 
 namespace vek::testing {

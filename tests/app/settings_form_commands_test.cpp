@@ -27,17 +27,6 @@ class SettingsFormCommandsTest : public FrameTest {
   QString RunClosing(int id, bool accept) {
     return Closing([&] { frame->RunCommand(id); }, accept);
   }
-  QString Closing(const std::function<void()>& trigger, bool accept) {
-    QString title;
-    QTimer::singleShot(0, [&] {
-      auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      if (!form) return;
-      title = form->windowTitle();
-      accept ? form->accept() : form->reject();
-    });
-    trigger();
-    return title;
-  }
 };
 
 TEST_F(SettingsFormCommandsTest, EveryCommandOfTheseFormsIsEnabledAndF1OpensTheHelp) {

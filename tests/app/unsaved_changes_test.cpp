@@ -27,9 +27,9 @@ class UnsavedChangesTest : public FrameTest {
     ASSERT_TRUE(MakeFrame().StartWithFile(vdw));
     frame->RegisterFormCommand(kCmdTestHeader, [this](QWidget*) {
       store.test.Header(1) = "typed";
-      return true;
+      return FormOutcome{true, true};
     });
-    frame->RegisterFormCommand(kCmdTestAnalysis, [](QWidget*) { return false; });  // Cancel
+    frame->RegisterFormCommand(kCmdTestAnalysis, [](QWidget*) { return FormOutcome{}; });  // Cancel
   }
   void Edit() { frame->RunCommand(kCmdTestHeader); }
 
@@ -146,7 +146,7 @@ TEST_F(BothRecordsChangedTest, ExitSavesEachChangedRecordToItsOwnFile) {
   ASSERT_TRUE(frame->Document().LoadDocument(vdw));
   frame->RegisterFormCommand(kCmdCalHeader, [this](QWidget*) {
     store.calibration.Header(1) = "cal typed";
-    return true;
+    return FormOutcome{true, true};
   });
   ShowAndPaint();
   frame->RunCommand(kCmdCalHeader);

@@ -109,7 +109,7 @@ TEST_F(ViewNavigationTest, NavigationIsIgnoredWhilePrinting) {
 
 TEST_F(ViewNavigationTest, SheetChangeShowsPageOneOfTheOtherSheet) {
   StartWithRows(45);
-  frame->RegisterFormCommand(kCmdCalHeader, [](QWidget*) { return false; });
+  frame->RegisterFormCommand(kCmdCalHeader, [](QWidget*) { return FormOutcome{}; });
   frame->RunCommand(kCmdNextPage);
   frame->RunCommand(kCmdNextPage);
   ASSERT_EQ(Page(), 3);

@@ -97,6 +97,7 @@ TEST_F(AnalysisDlgTest, RefusedStepKeepsTheFormAndFocusesTheField) {
   QTest::keyClicks(ui.peStep, "50");
   ui.okButton->click();
   EXPECT_EQ(form->result(), QDialog::Accepted);
+  EXPECT_EQ(form->Logic().Finish(true), (FormOutcome{true, true}));
   EXPECT_EQ(store.test.Header(hf::PeScaleStep), "50");
   EXPECT_EQ(store.test.Header(hf::PyPoint), "6");
 }

@@ -6,13 +6,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <deque>
 
 #include "core/encoding.h"
 #include "forms/cal_header_dlg.h"
-#include "forms/master_file_dlg.h"
+#include "forms/cell_grid_view.h"
+#include "forms/master_list_dialog.h"
 #include "forms/test_header_dlg.h"
 #include "support/form_shots.h"
 #include "support/program_home.h"
@@ -100,7 +101,8 @@ TEST_F(HeaderDialogsTest, OpenShowsTheFileAndCancelPutsTheOldRowsBack) {
   Show(form);
   form.Widgets().openButton->click();
   EXPECT_EQ(form.Widgets().calFileEdit->text(), QString::fromStdString(cal.string()));
-  EXPECT_EQ(store.test.Cal(4, 1), "40");
+  EXPECT_EQ(form.Logic().Working().test.Cal(4, 1), "40");
+  EXPECT_TRUE(store.test.Cal(4, 1).empty());  // the record waits for OK
   testing::ShootForm(form, "test_header_after_open.png");
   sink.answers = {true};
   form.Widgets().cancelButton->click();
@@ -179,52 +181,31 @@ class MasterFileDlgTest : public HeaderDialogsTest {
   }
 };
 
-TEST_F(MasterFileDlgTest, EditorKeysStoreAndMoveAndOkSaves) {
-  CMasterFileDlg form(nullptr, home.settings, MasterListKind::SoilNames, &sink);
-  Show(form);
-  EXPECT_EQ(form.windowTitle(), QStringLiteral("土質名 登録編集"));
-  EXPECT_EQ(form.Widgets().listTable->rowCount(), 80);
-  EXPECT_EQ(form.Logic().CurrentRow(), 3u);  // the first free row
-  form.Widgets().listTable->setFocus();
-  QTest::keyClick(form.Widgets().listTable, Qt::Key_F2);
-  ASSERT_NE(form.Editor(), nullptr);
-  Type(form.Editor(), QStringLiteral("砂"));
-  QTest::keyClick(form.Editor(), Qt::Key_Return);
-  EXPECT_EQ(form.Widgets().listTable->item(2, 0)->text(), QStringLiteral("砂"));
-  ASSERT_NE(form.Editor(), nullptr);  // Enter moved the editor to row 4
-  EXPECT_EQ(form.Logic().EditRow(), 4u);
-  QTest::keyClick(form.Editor(), Qt::Key_Up);
-  EXPECT_EQ(form.Logic().EditRow(), 3u);
-  EXPECT_EQ(form.Editor()->text(), QStringLiteral("砂"));
-  int shownEditors = 0;
-  for (QLineEdit* e : form.Widgets().listTable->viewport()->findChildren<QLineEdit*>()) shownEditors += e->isVisible();
-  EXPECT_EQ(shownEditors, 1);
-  testing::ShootForm(form, "master_list_editing.png");
-  form.Widgets().okButton->click();  // ends the edit, stays open
-  EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(form.Editor(), nullptr);
-  form.Widgets().okButton->click();
-  EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(testing::ReadFileBytes(home.Folder() / "D.mst"),
-            Sjis("シルト") + "\r\n" + Sjis("粘土") + "\r\n" + Sjis("砂") + "\r\n");
-}
-
-TEST_F(MasterFileDlgTest, EscapeInTheEditorStoresThenAsksToCancel) {
+TEST_F(MasterFileDlgTest, OpensOnTheFirstFreeRowAndOkSavesTheList) {
   home.settings.EnterKeyMode = 1;
   CMasterFileDlg form(nullptr, home.settings, MasterListKind::SoilNames, &sink);
   Show(form);
-  form.EditRow(1);
-  form.Editor()->setText("x");
-  sink.answers = {false};
-  QTest::keyClick(form.Editor(), Qt::Key_Escape);
-  EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(form.Logic().Row(1), "x");
-  EXPECT_EQ(sink.asked, std::vector<std::string>{NumberedMessage(msg::DataChangedCancel)});
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("土質名 登録編集"));
+  CellGridView* list = form.Widgets().listTable;
+  EXPECT_EQ(list->model()->rowCount(), 80);
+  EXPECT_EQ(form.Logic().CurrentRow(), 3u);  // the first free row
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_F2);
+  ASSERT_NE(list->Editor(), nullptr);
+  EXPECT_EQ(list->EditedIndex().row(), 2);
+  Type(list->Editor(), QStringLiteral("砂"));
+  testing::ShootForm(form, "master_list_editing.png");
+  QTest::keyClick(list->Editor(), Qt::Key_Escape);
+  EXPECT_EQ(list->model()->index(2, 0).data().toString(), QStringLiteral("砂"));
   // Outside the editor Enter follows the mode: it moves on and never closes the form.
   form.Widgets().deleteButton->setFocus();
   QTest::keyClick(form.Widgets().deleteButton, Qt::Key_Return);
   EXPECT_TRUE(form.isVisible());
   EXPECT_NE(form.focusWidget(), form.Widgets().deleteButton);
+  form.Widgets().okButton->click();
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(testing::ReadFileBytes(home.Folder() / "D.mst"),
+            Sjis("シルト") + "\r\n" + Sjis("粘土") + "\r\n" + Sjis("砂") + "\r\n");
 }
 
 }  // namespace

@@ -137,10 +137,12 @@ TEST_F(AnalysisFormTest, UnusableScalesAreReplacedWithOneMessagePerDrawing) {
   EXPECT_EQ(sink.shown[0], "目盛りが異常です");
 
   store.test.Header(hf::SondeRadius) = "";  // both scales bad: still one message
-  form.Redraw();
+  AnalysisForm noRadius = Open();
+  noRadius.SetPeScaleText(AnalysisForm::kPeMax, "0.05");
+  noRadius.Redraw();
   EXPECT_EQ(sink.shown.size(), 2u);
-  EXPECT_DOUBLE_EQ(form.GraphView().rFrom, 4.0);
-  EXPECT_DOUBLE_EQ(form.GraphView().rTo, 7.0);
+  EXPECT_DOUBLE_EQ(noRadius.GraphView().rFrom, 4.0);
+  EXPECT_DOUBLE_EQ(noRadius.GraphView().rTo, 7.0);
 
   form.SetPeScaleText(AnalysisForm::kPeMin, "300");
   form.SetPeScaleText(AnalysisForm::kPeMax, "300");  // equal ends
@@ -287,6 +289,7 @@ TEST_F(AnalysisFormTest, OkWritesTheFieldsAndTheStepsAsChosen) {
   form.SetHidePl(true);
   form.SetPeScaleText(AnalysisForm::kPeMax, "800.50");
   ASSERT_EQ(form.Commit(), AnalysisForm::Field::None);
+  EXPECT_EQ(form.Finish(true), (FormOutcome{true, true}));
   const Record& t = store.test;
   EXPECT_EQ(t.Header(hf::PoPoint) + "," + t.Header(hf::PyPoint) + "," + t.Header(hf::PlPoint), "1,6,10");
   EXPECT_EQ(t.Header(hf::Po), "50");

@@ -152,9 +152,10 @@ TEST_F(HeaderFormsTest, OpenAcceptsEveryCalibrationVersionOnItsFirstLine) {
     TestHeaderLogic form(store, home.settings);
     const fs::path cal = WriteCal("v.cdw", magic, 3);
     EXPECT_EQ(Open(form, cal), AttachResult::Attached) << magic;
-    EXPECT_EQ(store.test.Cal(3, 1), "30");
-    EXPECT_EQ(store.test.Header(hf::CalCoefficient5), "0.5");
-    EXPECT_DOUBLE_EQ(store.testCoefficients[1], 0.2);
+    EXPECT_EQ(form.Working().test.Cal(3, 1), "30");
+    EXPECT_EQ(form.Working().test.Header(hf::CalCoefficient5), "0.5");
+    EXPECT_DOUBLE_EQ(form.Working().testCoefficients[1], 0.2);
+    EXPECT_TRUE(store.test.Cal(3, 1).empty());  // the record waits for OK
     EXPECT_EQ(form.Field(hf::CalFileName), cal.string());
     EXPECT_TRUE(store.test.Header(hf::CalFileName).empty());  // field 20 waits for OK
     EXPECT_TRUE(form.HasChanges());
@@ -181,8 +182,8 @@ TEST_F(HeaderFormsTest, OpenRefusesATestFileAndAMissingFileWithoutChangingAnythi
 TEST_F(HeaderFormsTest, OpenTakesAtMostFortyRows) {
   TestHeaderLogic form(store, home.settings);
   Open(form, WriteCal("big.cdw", "$$_VCKARUM304", 45));
-  EXPECT_EQ(store.test.Cal(40, 1), "400");
-  EXPECT_TRUE(store.test.Cal(41, 1).empty());
+  EXPECT_EQ(form.Working().test.Cal(40, 1), "400");
+  EXPECT_TRUE(form.Working().test.Cal(41, 1).empty());
   EXPECT_EQ(form.PreviewRows(), 40);
 }
 
@@ -196,13 +197,14 @@ TEST_F(HeaderFormsTest, OpenStartsInTheRememberedFolder) {
   EXPECT_EQ(chooser.extension, "cdw");
 }
 
-TEST_F(HeaderFormsTest, CancelAfterOpenPutsTheFormerCalibrationBack) {
+TEST_F(HeaderFormsTest, OpenFillsTheFormsCopyOnlyAndCancelDropsIt) {
   GiveTheTestSteps();
   const RecordStore before = store;
   TestHeaderLogic form(store, home.settings);
   Open(form, WriteCal("new.cdw", "$$_VCKARUM304", 6));
-  ASSERT_EQ(store.test.Cal(6, 1), "60");
-  form.Finish(false, sink);
+  EXPECT_EQ(form.PreviewRows(), 6);  // the preview shows the copy
+  EXPECT_EQ(store.test.CalRows, before.test.CalRows);
+  EXPECT_EQ(form.Finish(false, sink), FormOutcome{});
   EXPECT_EQ(store.test.CalRows, before.test.CalRows);
   EXPECT_EQ(store.test.HeaderFields, before.test.HeaderFields);
   EXPECT_EQ(store.testCoefficients, before.testCoefficients);
@@ -215,6 +217,39 @@ TEST_F(HeaderFormsTest, CancelAfterOpenPutsTheFormerCalibrationBack) {
   EXPECT_EQ(store.test.Header(hf::CalFileName), cal.string());
   EXPECT_EQ(store.test.Cal(6, 1), "60");
   EXPECT_EQ(store.test.Header(hf::CalCoefficient1), "0.1");
+}
+
+// OK compares the committed copy with the record: without an edit nothing is copied back and
+// nothing is recomputed (a stale reduced value stays); one typed field changes the record.
+TEST_F(HeaderFormsTest, OkWithoutAnEditChangesNothingAndAnEditRecomputes) {
+  GiveTheTestSteps();
+  for (Record* record : {&store.test, &store.calibration}) {
+    record->Header(hf::TableTitle) = "table";
+    record->Header(hf::GraphTitle) = "graph";
+    record->Header(hf::CalCurveType) = "0";
+  }
+  store.test.Test(1, tf::Pe) = "stale";
+  store.calibration.Cal(1, 2) = "13";
+  store.calibration.Cal(1, 3) = "stale";
+  const RecordStore before = store;
+
+  TestHeaderLogic test(store, home.settings);
+  test.Accept(sink);
+  EXPECT_EQ(test.Finish(true, sink), (FormOutcome{true, false}));
+  EXPECT_EQ(store.test, before.test);
+  CalHeaderLogic cal(store, home.settings);
+  EXPECT_EQ(cal.Finish(true, sink), (FormOutcome{true, false}));
+  EXPECT_EQ(store.calibration.CalRows, before.calibration.CalRows);
+
+  TestHeaderLogic edited(store, home.settings);
+  edited.SetField(hf::Memo, "m");
+  edited.Accept(sink);
+  EXPECT_EQ(edited.Finish(true, sink), (FormOutcome{true, true}));
+  EXPECT_NE(store.test.Test(1, tf::Pe), "stale");
+  CalHeaderLogic calEdited(store, home.settings);
+  calEdited.SetField(hf::Memo, "m");
+  EXPECT_EQ(calEdited.Finish(true, sink), (FormOutcome{true, true}));
+  EXPECT_EQ(store.calibration.Cal(1, 3), "13");
 }
 
 TEST_F(HeaderFormsTest, PreviewCountsRowsUpToTheFirstWithoutPAndH) {

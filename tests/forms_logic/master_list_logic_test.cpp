@@ -1,4 +1,4 @@
-// The master-list form: every name kept, the editor's keys, the row commands, the previous
+// The master-list form: every name kept, edits in place, the row commands, the previous
 // generation's names, the duplicate report and a list that cannot be written.
 #include <gtest/gtest.h>
 
@@ -12,7 +12,6 @@ namespace {
 
 using testing::ReadFileBytes;
 using testing::WriteFileBytes;
-using Key = MasterListLogic::EditorKey;
 
 class MasterListLogicTest : public ::testing::Test {
  protected:
@@ -28,52 +27,36 @@ TEST_F(MasterListLogicTest, EightyFiveNamesAreShownAndSavedWhole) {
   for (int i = 1; i <= 85; ++i) bytes += "name" + std::to_string(i) + "\r\n";
   WriteFileBytes(List(MasterListKind::Engineers), bytes);
   MasterListLogic form(home.settings, MasterListKind::Engineers);
-  EXPECT_EQ(form.RowCount(), 85u);
+  EXPECT_EQ(form.RowCount(), 85);
   EXPECT_EQ(form.Row(85), "name85");
   EXPECT_EQ(form.CurrentRow(), 0u);  // a full list has no free row to offer
   form.SelectRow(85);
   EXPECT_TRUE(form.MoveCurrentUp());
   ASSERT_TRUE(form.Save(sink));
   EXPECT_NE(ReadFileBytes(List(MasterListKind::Engineers)).find("name85\r\nname84\r\n"), std::string::npos);
-  EXPECT_EQ(MasterListLogic(home.settings, MasterListKind::Engineers).RowCount(), 85u);
+  EXPECT_EQ(MasterListLogic(home.settings, MasterListKind::Engineers).RowCount(), 85);
 }
 
 TEST_F(MasterListLogicTest, OpensWithTheFirstFreeRowCurrent) {
   WriteFileBytes(List(MasterListKind::SoilNames), "a\r\nb\r\n");
   MasterListLogic form(home.settings, MasterListKind::SoilNames);
-  EXPECT_EQ(form.RowCount(), 80u);
+  EXPECT_EQ(form.RowCount(), 80);
   EXPECT_EQ(form.CurrentRow(), 3u);
   EXPECT_FALSE(form.HasChanges());
   EXPECT_FALSE(form.CanImportOldList());
   EXPECT_EQ(form.ListPath(), List(MasterListKind::SoilNames));
 }
 
-TEST_F(MasterListLogicTest, EditorKeysStoreTheTextAndMoveTheEditor) {
+TEST_F(MasterListLogicTest, AnEditInPlaceMarksTheListAndReplacesTheName) {
+  WriteFileBytes(List(MasterListKind::Engineers), "a\r\n");
   MasterListLogic form(home.settings, MasterListKind::Engineers);
-  struct Step {
-    size_t row;
-    Key key;
-    const char* text;
-    size_t next;
-  };
-  const Step steps[] = {{1, Key::Enter, "a", 2}, {2, Key::Up, "b", 1},     {1, Key::Up, "c", 0},
-                        {79, Key::Down, "d", 80}, {80, Key::Down, "e", 0}, {80, Key::Enter, "f", 0},
-                        {5, Key::Tab, "g", 0},    {6, Key::Escape, "h", 0}};
-  for (const Step& s : steps) {
-    form.BeginEdit(s.row);
-    EXPECT_TRUE(form.HasChanges());
-    EXPECT_EQ(form.EditorKeyPressed(s.key, s.text), s.next) << s.row;
-    EXPECT_EQ(form.Row(s.row), s.text);
-    EXPECT_FALSE(form.IsEditing());
-  }
-}
-
-TEST_F(MasterListLogicTest, OkWithTheEditorOpenOnlyEndsTheEdit) {
-  MasterListLogic form(home.settings, MasterListKind::Engineers);
-  form.BeginEdit(1);
-  EXPECT_FALSE(form.Save(sink, Sjis("田中")));
-  EXPECT_EQ(form.Row(1), Sjis("田中"));
-  EXPECT_FALSE(std::filesystem::exists(List(MasterListKind::Engineers)));
+  EXPECT_FALSE(form.IsCellEditable(81, 1));
+  EXPECT_EQ(form.BeginCellEdit(1, 1), "a");
+  EXPECT_TRUE(form.HasChanges());  // opening the editor is enough for question 132
+  EXPECT_FALSE(form.RowsChanged());
+  EXPECT_EQ(form.CurrentRow(), 1u);
+  form.SetCellText(1, 1, Sjis("田中"));
+  EXPECT_TRUE(form.RowsChanged());
   EXPECT_TRUE(form.Save(sink));
   EXPECT_EQ(ReadFileBytes(List(MasterListKind::Engineers)), Sjis("田中") + "\r\n");
 }
@@ -81,8 +64,8 @@ TEST_F(MasterListLogicTest, OkWithTheEditorOpenOnlyEndsTheEdit) {
 TEST_F(MasterListLogicTest, AListThatCannotBeWrittenKeepsTheFormAndItsRows) {
   std::filesystem::create_directories(List(MasterListKind::Engineers));  // a folder in the file's place
   MasterListLogic form(home.settings, MasterListKind::Engineers);
-  form.BeginEdit(1);
-  form.EndEdit("x");
+  form.BeginCellEdit(1, 1);
+  form.SetCellText(1, 1, "x");
   EXPECT_FALSE(form.Save(sink));
   EXPECT_EQ(sink.shown, std::vector<std::string>{"マスタファイルは\n保存できませんでした"});
   EXPECT_EQ(form.Row(1), "x");
@@ -112,7 +95,7 @@ TEST_F(MasterListLogicTest, RowCommandsWorkOnTheCurrentRow) {
   EXPECT_TRUE(form.DeleteCurrent());
   EXPECT_EQ(form.CurrentRow(), 0u);
   EXPECT_EQ(form.Row(1), "c");
-  EXPECT_EQ(form.RowCount(), 80u);
+  EXPECT_EQ(form.RowCount(), 80);
   EXPECT_FALSE(form.DeleteCurrent());  // no row current
 }
 
@@ -125,7 +108,7 @@ TEST_F(MasterListLogicTest, OldNamesAreInsertedAtTheirLineNumbers) {
   // "x" is line 1, "b" (known) line 2, "**" line 3 is skipped, "y" line 4; the blank line counts not.
   EXPECT_EQ(std::vector<std::string>(form.Rows().begin(), form.Rows().begin() + 5),
             (std::vector<std::string>{"x", "a", "b", "y", "c"}));
-  EXPECT_EQ(form.RowCount(), 82u);
+  EXPECT_EQ(form.RowCount(), 82);
   EXPECT_TRUE(form.HasChanges());
   EXPECT_EQ(sink.shown.back(), NumberedMessage(msg::OldVersionDataAdded, "2"));
 

@@ -7,6 +7,7 @@
 
 #include "qt/cp932_text.h"
 #include "qt/cp932_validator.h"
+#include "support/form_shots.h"
 
 namespace vek {
 namespace {
@@ -64,12 +65,16 @@ TEST(Cp932ValidatorTest, RefusedTypingAndPastingAreShownAtTheField) {
   edit.setFocus();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&edit));
   QTest::keyClicks(&edit, QStringLiteral("28,9"));
+  QCoreApplication::processEvents();
   EXPECT_EQ(edit.text(), QStringLiteral("289"));
   ASSERT_EQ(spy.count(), 1);
   EXPECT_EQ(QToolTip::text(), spy.at(0).at(0).toString());
+  testing::ShootScreen("validator-comma-refused.png");
   edit.insert(QStringLiteral("😀"));  // a paste goes through the same check
+  QCoreApplication::processEvents();
   EXPECT_EQ(spy.count(), 2);
-  edit.setText(QStringLiteral("1,2"));  // set from code: not a refusal of the user's input
+  edit.setText(QStringLiteral("1,2"));  // set from code: kept, so no refusal is shown
+  QCoreApplication::processEvents();
   EXPECT_EQ(spy.count(), 2);
 }
 
