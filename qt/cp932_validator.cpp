@@ -53,7 +53,7 @@ QString RefusalReason(const QString& text, int maxBytes, TextSlot slot) {
   if (slot != TextSlot::Plain && (text.contains(u'\n') || text.contains(u'\r'))) {
     return QStringLiteral("改行は入力できません。");
   }
-  if (slot == TextSlot::HeaderText && text.contains(QStringLiteral("$$"))) {
+  if (slot != TextSlot::Plain && text.contains(QStringLiteral("$$"))) {
     return QStringLiteral("「$$」は入力できません。");
   }
   const bool cell = slot == TextSlot::TableCell || slot == TextSlot::NumberCell;

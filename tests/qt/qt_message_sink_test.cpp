@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "support/form_shots.h"
 
@@ -13,7 +14,7 @@ namespace {
 TEST(QtMessageSinkTest, AQuestionThatLosesDataDefaultsToNo) {
   const auto loss = MakeQuestionBox(nullptr, QStringLiteral("データが変更されましたが、キャンセルしてよいのですか？"), false);
   EXPECT_EQ(loss->standardButton(loss->defaultButton()), QMessageBox::No);
-  EXPECT_EQ(loss->standardButton(static_cast<QAbstractButton*>(loss->escapeButton())), QMessageBox::No);
+  EXPECT_EQ(loss->standardButton(loss->escapeButton()), QMessageBox::No);
   const auto plain = MakeQuestionBox(nullptr, QStringLiteral("縮小しますか？"), true);
   EXPECT_EQ(plain->standardButton(plain->defaultButton()), QMessageBox::Yes);
   loss->show();
