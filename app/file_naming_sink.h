@@ -12,7 +12,7 @@ class FileNamingSink : public MessageSink {
   FileNamingSink(MessageSink& inner, std::string file) : inner_(inner), file_(std::move(file)) {}
   void ShowMessage(const std::string& text) override { inner_.ShowMessage(file_ + ": " + text); }
   bool AskYesNo(const std::string& text) override { return inner_.AskYesNo(file_ + ": " + text); }
-  bool AskYesNoDefaultNo(const std::string& text) override { return inner_.AskYesNoDefaultNo(file_ + ": " + text); }
+  bool AskBeforeLoss(const std::string& text) override { return inner_.AskBeforeLoss(file_ + ": " + text); }
 
  private:
   MessageSink& inner_;

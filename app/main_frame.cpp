@@ -91,6 +91,7 @@ CMainFrame::CMainFrame(RecordStore& store, SheetSettings& settings, FrameService
   connect(doc_, &CVekDoc::ModifiedChanged, this, &CMainFrame::UpdateTitle);
   connect(doc_, &CVekDoc::UpdateViews, this, &CMainFrame::UpdateTitle);
   connect(view_, &CVekView::PagePainted, this, &CMainFrame::UpdateWhere);
+  connect(view_, &CVekView::PagePainted, this, &CMainFrame::UpdateTitle);
   connect(view_, &CVekView::ZoomChanged, this, &CMainFrame::UpdateWhere);
 
   setWindowIcon(ProgramIcon());
@@ -107,12 +108,18 @@ CMainFrame::CMainFrame(RecordStore& store, SheetSettings& settings, FrameService
 CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::UpdateTitle() {
-  // Qt shows "[*]" as the modified mark while the window is modified, and hides it otherwise.
-  const std::string title = doc_->Title();
+  // Qt shows "[*]" as the modified mark while the window is modified, and hides it otherwise. The
+  // title names the record on screen; the status bar names the other one while it holds changes.
+  const DataKind shown = doc_->ShownKind();
+  const DataKind other = shown == DataKind::Test ? DataKind::Calibration : DataKind::Test;
+  const std::string title = doc_->RecordTitle(shown);
   const QString stem = Utf8(kMainWindowTitle);
   setWindowTitle(title.empty() ? stem + QStringLiteral("[*]")
                                : QString::fromStdString(title) + QStringLiteral("[*] - ") + stem);
-  setWindowModified(doc_->IsModified());
+  setWindowModified(doc_->IsModified(shown));
+  otherChangedLabel_->setText(doc_->IsModified(other) ? Utf8(ChangedRecordNote(other, doc_->RecordTitle(other)))
+                                                      : QString());
+  otherChangedLabel_->setVisible(doc_->IsModified(other));
 }
 
 QString CMainFrame::WhereText() const { return whereLabel_->text(); }
@@ -276,6 +283,10 @@ void CMainFrame::BuildStatusBar() {
   idleLabel_ = new QLabel(Utf8(kIdleStatusText), this);
   idleLabel_->setObjectName(QStringLiteral("idleText"));
   statusBar()->addWidget(idleLabel_, 1);
+  otherChangedLabel_ = new QLabel(this);
+  otherChangedLabel_->setObjectName(QStringLiteral("otherRecordChanged"));
+  otherChangedLabel_->setVisible(false);
+  statusBar()->addPermanentWidget(otherChangedLabel_);
   whereLabel_ = new QLabel(this);
   whereLabel_->setObjectName(QStringLiteral("whereText"));
   statusBar()->addPermanentWidget(whereLabel_);
@@ -323,7 +334,8 @@ void CMainFrame::RunForm(int id) {
   const CommandInfo* info = FindCommand(id);
   if (info && info->sheet == SheetBefore::Calibration) store_.currentSheet = kCalibrationSheet;
   if (info && info->sheet == SheetBefore::Test) store_.currentSheet = kTestSheet;
-  if (form->second(this).changed) doc_->SetModified(true);
+  // The record forms show their record's sheet (set above); a real change marks that record.
+  if (form->second(this).changed) doc_->SetModified(doc_->ShownKind(), true);
   view_->RedrawView();
 }
 

@@ -121,6 +121,7 @@ class CMainFrame : public QMainWindow {
   QToolBar* toolBar_ = nullptr;
   QLabel* idleLabel_ = nullptr;
   QLabel* whereLabel_ = nullptr;
+  QLabel* otherChangedLabel_ = nullptr;
   QAction* zoomIn_ = nullptr;
   QAction* zoomOut_ = nullptr;
   QAction* actualSize_ = nullptr;

@@ -56,7 +56,7 @@ CsvImportCommandResult ImportCsvIntoCurrentRecord(RecordStore& store, const Shee
   if (const int held = StepsHeld(store, kind); held > 0) {
     const std::string question = "いまの測定データ " + std::to_string(held) + " 行を、CSVファイルの " +
                                  std::to_string(result.steps) + " 行で置き換えますか？";
-    if (!sink.AskYesNoDefaultNo(question)) return {};
+    if (!sink.AskBeforeLoss(question)) return {};
   }
   CsvImportCommandResult done;
   done.changed = true;

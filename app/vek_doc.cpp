@@ -1,5 +1,7 @@
 #include "app/vek_doc.h"
 
+#include <utility>
+
 #include "qt/file_dialogs.h"
 
 namespace vek {
@@ -16,11 +18,16 @@ CVekDoc::~CVekDoc() = default;
 
 namespace {
 
-// Runs a file command and reports a change of the modified mark it brought.
+std::pair<bool, bool> Marks(const CVekDoc& doc) {
+  return {doc.IsModified(DataKind::Calibration), doc.IsModified(DataKind::Test)};
+}
+
+// Runs a file command and reports a change of the modified marks it brought.
 template <typename Command>
-auto Tracked(CVekDoc& doc, bool before, Command command) {
+auto Tracked(CVekDoc& doc, bool, Command command) {
+  const std::pair<bool, bool> before = Marks(doc);
   auto result = command();
-  if (doc.IsModified() != before) emit doc.ModifiedChanged(doc.IsModified());
+  if (Marks(doc) != before) emit doc.ModifiedChanged(doc.IsModified());
   return result;
 }
 
@@ -43,6 +50,13 @@ bool CVekDoc::LoadDocument(const std::filesystem::path& path) {
 void CVekDoc::SetModified(bool modified) {
   Tracked(*this, IsModified(), [&] {
     commands_->SetModified(modified);
+    return true;
+  });
+}
+
+void CVekDoc::SetModified(DataKind kind, bool modified) {
+  Tracked(*this, IsModified(), [&] {
+    commands_->SetModified(kind, modified);
     return true;
   });
 }

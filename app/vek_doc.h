@@ -38,10 +38,17 @@ class CVekDoc : public QObject, public DocumentHost {
   bool LoadDocument(const std::filesystem::path& path);
 
   const std::filesystem::path& PathName() const { return commands_->PathName(); }
-  // Set when a form's OK changed a record; cleared by loading, saving and New.
+  // Each record's modified mark: set when a form's OK changed that record; cleared by loading,
+  // saving and New (see DocumentCommands). IsModified() is true when either record is changed;
+  // SetModified(bool) marks the shown record.
   bool IsModified() const { return commands_->IsModified(); }
+  bool IsModified(DataKind kind) const { return commands_->IsModified(kind); }
   void SetModified(bool modified);
-  // Asks whether to save a modified document before it is closed or replaced; see
+  void SetModified(DataKind kind, bool modified);
+  DataKind ShownKind() const { return commands_->ShownKind(); }
+  // The file name of a record's file, or empty when it has none.
+  std::string RecordTitle(DataKind kind) const { return commands_->RecordTitle(kind); }
+  // Asks about each changed record before the document is closed or replaced; see
   // DocumentCommands::SaveModified. True when the caller may go on.
   bool SaveModified(const std::function<SaveChoice(const std::string& question)>& ask);
   // The document's title: its file name, or empty before it has one.

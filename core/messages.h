@@ -45,14 +45,18 @@ class MessageSink {
   virtual void ShowMessage(const std::string& text) = 0;
   // A Yes/No question; true for Yes.
   virtual bool AskYesNo(const std::string& text) = 0;
-  // A Yes/No question before something that cannot be taken back: No is the default answer.
-  virtual bool AskYesNoDefaultNo(const std::string& text) { return AskYesNo(text); }
+  // A Yes/No question whose Yes gives data up (typed changes discarded, a file replaced): a window
+  // offers No as the default answer, so a stray Enter keeps the data.
+  virtual bool AskBeforeLoss(const std::string& text) { return AskYesNo(text); }
 
   void Show(int id, std::string_view arg1 = {}, std::string_view arg2 = {}) {
     ShowMessage(NumberedMessage(id, arg1, arg2));
   }
   bool Ask(int id, std::string_view arg1 = {}, std::string_view arg2 = {}) {
     return AskYesNo(NumberedMessage(id, arg1, arg2));
+  }
+  bool AskBeforeLoss(int id, std::string_view arg1 = {}, std::string_view arg2 = {}) {
+    return AskBeforeLoss(NumberedMessage(id, arg1, arg2));
   }
 };
 

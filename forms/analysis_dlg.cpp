@@ -27,8 +27,19 @@ CAnalysisDlg::CAnalysisDlg(QWidget* parent, RecordStore& store, const SheetSetti
     // A header line longer than a read of the file gives would come back split.
     LimitToCp932(edit, static_cast<int>(kFrameworkLineBytes), TextSlot::HeaderText);
   }
-  for (QLineEdit* edit : {ui.peMax, ui.peMin, ui.peStep}) LimitToCp932(edit, kScaleBytes, TextSlot::HeaderText);
+  for (QLineEdit* edit : {ui.peMax, ui.peMin, ui.peStep}) LimitToCp932(edit, kScaleBytes, TextSlot::NumberCell);
   Refresh();
+  opened_ = Shown();
+}
+
+QStringList CAnalysisDlg::Shown() const {
+  const AnalysisRows& rows = form_.Chosen();
+  QStringList shown = {QString::number(rows.po), QString::number(rows.py), QString::number(rows.pl),
+                       ui.hidePl->isChecked() ? QStringLiteral("1") : QStringLiteral("0")};
+  for (const QLineEdit* edit : {ui.formulaPl, ui.formulaPy, ui.formulaPo, ui.formulaK1, ui.formulaK2, ui.formulaE,
+                                ui.peMax, ui.peMin, ui.peStep})
+    shown << edit->text();
+  return shown;
 }
 
 void CAnalysisDlg::Bind() {
@@ -70,13 +81,13 @@ void CAnalysisDlg::Bind() {
   const std::pair<QLineEdit*, int> lines[] = {{ui.formulaPl, 0}, {ui.formulaPy, 1}, {ui.formulaPo, 2},
                                               {ui.formulaK1, 3}, {ui.formulaK2, 4}, {ui.formulaE, 5}};
   for (auto [edit, index] : lines) {
-    connect(edit, &QLineEdit::textEdited, this,
+    connect(edit, &QLineEdit::textChanged, this,
             [this, index](const QString& text) { form_.SetFormulaLine(index, ToCp932Accepted(text)); });
   }
   const std::pair<QLineEdit*, int> scales[] = {
       {ui.peMin, AnalysisForm::kPeMin}, {ui.peMax, AnalysisForm::kPeMax}, {ui.peStep, AnalysisForm::kPeStep}};
   for (auto [edit, which] : scales) {
-    connect(edit, &QLineEdit::textEdited, this,
+    connect(edit, &QLineEdit::textChanged, this,
             [this, which](const QString& text) { form_.SetPeScaleText(which, ToCp932Accepted(text)); });
   }
   // Leaving either end of the Pe scale draws the graph on the new scale.

@@ -1,5 +1,7 @@
 #pragma once
 // The analysis form "解析・計算経過式・目盛り": binds the widgets of analysis_dlg.ui to AnalysisForm.
+#include <QStringList>
+
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
 #include "forms/form_dialog.h"
@@ -18,7 +20,8 @@ class CAnalysisDlg : public FormDialog {
   Ui::CAnalysisDlg& Widgets() { return ui; }
 
  protected:
-  bool HasChanges() const override { return form_.Changed(); }
+  // After "経過式更新", or when a step, a line, the scale or "表示しない" differs from the opening.
+  bool HasChanges() const override { return form_.Changed() || Shown() != opened_; }
   bool CommitForm() override;
   bool AfterClose(bool accepted) override { return form_.Finish(accepted).changed; }
   void showEvent(QShowEvent* event) override;
@@ -28,9 +31,12 @@ class CAnalysisDlg : public FormDialog {
   // Puts the logic's state into the widgets and repaints the graph.
   void Refresh();
   void OnGraphKey(int key);
+  // What OK would store, as the form shows it: the chosen steps, the six lines, the scale and the box.
+  QStringList Shown() const;
 
   Ui::CAnalysisDlg ui;
   AnalysisForm form_;
+  QStringList opened_;
   bool firstShown_ = false;
 };
 

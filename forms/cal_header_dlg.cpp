@@ -12,6 +12,10 @@ CCalHeaderDlg::CCalHeaderDlg(QWidget* parent, RecordStore& store, const SheetSet
 }
 
 bool CCalHeaderDlg::CommitForm() {
+  if (QLineEdit* refused = binding_.RefusedNumberEdit(CalHeaderNumberFields(), Sink())) {
+    FocusField(refused);
+    return false;
+  }
   binding_.Take(logic_);
   return true;
 }

@@ -17,6 +17,7 @@ class CCalHeaderDlg : public FormDialog {
 
  protected:
   bool CommitForm() override;
+  bool HasChanges() const override { return binding_.Differs(logic_); }
   bool AfterClose(bool accepted) override { return logic_.Finish(accepted, Sink()).changed; }
 
  private:

@@ -36,7 +36,7 @@ void FormDialog::accept() {
 }
 
 void FormDialog::reject() {
-  if (HasChanges() && !sink_->Ask(msg::DataChangedCancel)) {
+  if (HasChanges() && !sink_->AskBeforeLoss(msg::DataChangedCancel)) {
     activateWindow();  // the question's box had the keyboard: back to the form
     return;
   }

@@ -21,6 +21,22 @@ void HeaderFieldBinding::AddCombo(QComboBox* combo, int field, const std::vector
   combos_.emplace_back(combo, field);
 }
 
+QLineEdit* HeaderFieldBinding::RefusedNumberEdit(std::span<const NumberField> fields, MessageSink& sink) const {
+  auto edit = [this](int field) -> QLineEdit* {
+    for (auto [e, f] : edits_)
+      if (f == field) return e;
+    return nullptr;
+  };
+  const auto textOf = [&](int field) {
+    QLineEdit* e = edit(field);
+    return e ? ToCp932Accepted(e->text()) : std::string();
+  };
+  const std::optional<NumberField> refused = FirstRefusedNumberField(fields, textOf);
+  if (!refused) return nullptr;
+  sink.ShowMessage(NumberFieldRefusal(*refused, textOf(refused->field)));
+  return edit(refused->field);
+}
+
 void HeaderFieldBinding::SetRadios(QRadioButton* line, QRadioButton* regression) {
   line_ = line;
   regression_ = regression;
@@ -42,6 +58,19 @@ void HeaderFieldBinding::Take(HeaderFormLogic& logic) const {
   if (line_ && regression_) {
     logic.SetCurveType(line_->isChecked() ? 0 : regression_->isChecked() ? 1 : -1);
   }
+}
+
+bool HeaderFieldBinding::Differs(const HeaderFormLogic& logic) const {
+  for (auto [edit, field] : edits_)
+    if (ToCp932Accepted(edit->text()) != logic.Field(field)) return true;
+  for (auto [combo, field] : combos_)
+    if (ToCp932Accepted(combo->currentText()) != logic.Field(field)) return true;
+  if (line_ && regression_) {
+    const int shown = line_->isChecked() ? 0 : regression_->isChecked() ? 1 : -1;
+    const int stored = logic.CurveType() == 0 || logic.CurveType() == 1 ? logic.CurveType() : -1;
+    if (shown != stored) return true;
+  }
+  return false;
 }
 
 void HeaderFieldBinding::TakeEdit(HeaderFormLogic& logic, QLineEdit* edit, int field) {

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "core/messages.h"
 #include "forms/logic/header_form.h"
+#include "forms/logic/number_fields.h"
 
 class QComboBox;
 class QLineEdit;
@@ -23,9 +25,15 @@ class HeaderFieldBinding {
   // Widgets from the logic, and back.
   void Show(const HeaderFormLogic& logic) const;
   void Take(HeaderFormLogic& logic) const;
+  // Whether the widgets show anything other than the logic's texts: something was typed or chosen
+  // that Cancel would discard.
+  bool Differs(const HeaderFormLogic& logic) const;
   // One edit's text into the logic, and the logic's text of its field back into the edit.
   static void TakeEdit(HeaderFormLogic& logic, QLineEdit* edit, int field);
   static void ShowEdit(const HeaderFormLogic& logic, QLineEdit* edit, int field);
+  // OK's number check: the first bound edit of `fields` whose text is refused gets its message
+  // shown and is returned (the form puts the focus there); nullptr when every text passes.
+  QLineEdit* RefusedNumberEdit(std::span<const NumberField> fields, MessageSink& sink) const;
 
  private:
   std::vector<std::pair<QLineEdit*, int>> edits_;

@@ -88,7 +88,7 @@ void MeasurementGridDialog::Bind(const GridWidgets& widgets, const QStringList& 
   CellGridView* grid = w_.grid;
   model_ = new EditableTableModel(g, headings, this);
   grid->SetTableModel(model_);
-  grid->SetEditorLimit(kCellBytes, TextSlot::TableCell);
+  grid->SetEditorLimit(kCellBytes, TextSlot::NumberCell);
   grid->SetOkButton(w_.ok);
   for (int c = 0; c < static_cast<int>(columnWidths.size()); ++c) grid->horizontalHeader()->resizeSection(c, columnWidths[c]);
   grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
@@ -103,9 +103,9 @@ void MeasurementGridDialog::Bind(const GridWidgets& widgets, const QStringList& 
 
   for (int c = 1; c <= static_cast<int>(w_.entries.size()); ++c) {
     QLineEdit* entry = w_.entries[c - 1];
-    LimitToCp932(entry, kCellBytes, TextSlot::TableCell);
+    LimitToCp932(entry, kCellBytes, TextSlot::NumberCell);
     entry->installEventFilter(this);
-    connect(entry, &QLineEdit::textEdited, this, [this, c](const QString& text) {
+    connect(entry, &QLineEdit::textChanged, this, [this, c](const QString& text) {
       logic_->SetEntry(c, ToCp932Accepted(text));
     });
   }
@@ -151,6 +151,8 @@ void MeasurementGridDialog::Bind(const GridWidgets& widgets, const QStringList& 
     grid->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
     grid->scrollTo(index);
   }
+  // The form opens ready to type the first value of a step (セル水圧).
+  w_.entries.front()->setFocus(Qt::OtherFocusReason);
 }
 
 void MeasurementGridDialog::BindEditing() {
@@ -264,6 +266,7 @@ void MeasurementGridDialog::AfterAction(bool changed) {
   // After a refused entry the focus stays where it was; after a change it goes where the next
   // value is typed.
   if (changed) w_.entries[logic_->FocusAfter() - 1]->setFocus(Qt::OtherFocusReason);
+  if (!changed && logic_->RefusedEntry() > 0) FocusField(w_.entries[logic_->RefusedEntry() - 1]);
 }
 
 bool MeasurementGridDialog::HandleEnterFirst(QObject* receiver) {

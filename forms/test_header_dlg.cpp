@@ -71,6 +71,10 @@ bool CTestHeaderDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CTestHeaderDlg::CommitForm() {
+  if (QLineEdit* refused = binding_.RefusedNumberEdit(TestHeaderNumberFields(), Sink())) {
+    FocusField(refused);
+    return false;
+  }
   binding_.Take(logic_);
   logic_.Accept(Sink());
   return true;

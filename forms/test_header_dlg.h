@@ -17,7 +17,7 @@ class CTestHeaderDlg : public FormDialog {
   Ui::CTestHeaderDlg& Widgets() { return ui; }
 
  protected:
-  bool HasChanges() const override { return logic_.HasChanges(); }
+  bool HasChanges() const override { return logic_.HasChanges() || binding_.Differs(logic_); }
   bool CommitForm() override;
   bool AfterClose(bool accepted) override { return logic_.Finish(accepted, Sink()).changed; }
   bool eventFilter(QObject* watched, QEvent* event) override;

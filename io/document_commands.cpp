@@ -16,21 +16,79 @@ namespace vek {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The record kind a file name's ending names, if any.
+std::optional<DataKind> KindOfName(const std::string& name) {
+  if (EndsWithNoCase(name, ".cdw")) return DataKind::Calibration;
+  if (EndsWithNoCase(name, ".vdw")) return DataKind::Test;
+  return std::nullopt;
+}
+
+}  // namespace
+
 std::string SaveChangesQuestion(const std::string& title) {
   return "「" + (title.empty() ? std::string(kUntitledTitle) : title) + "」への変更を保存しますか？";
 }
 
-bool DocumentCommands::SaveModified(const std::function<SaveChoice(const std::string& question)>& ask) {
-  if (!modified_) return true;
-  switch (ask(SaveChangesQuestion(Title()))) {
-    case SaveChoice::Save:
-      return Save();
-    case SaveChoice::Discard:
-      return true;
-    case SaveChoice::Cancel:
-      break;
+std::string ChangedRecordNote(DataKind kind, const std::string& title) {
+  return std::string(kind == DataKind::Calibration ? "キャリブレーション" : "ヴェクデータ") + "「" +
+         (title.empty() ? std::string(kUntitledTitle) : title) + "」は変更されています（未保存）";
+}
+
+DataKind DocumentCommands::ShownKind() const {
+  return store_.currentSheet == kCalibrationSheet ? DataKind::Calibration : DataKind::Test;
+}
+
+fs::path DocumentCommands::RecordPath(DataKind kind) const {
+  if (!pathName_.empty()) {
+    // The document's file belongs to the record its ending names; a file of another ending was
+    // read as the shown record.
+    const std::optional<DataKind> named = KindOfName(pathName_.filename().string());
+    if (named ? *named == kind : kind == ShownKind()) return pathName_;
   }
-  return false;
+  const TextField& field = kind == DataKind::Calibration ? store_.calFilePath : store_.testFilePath;
+  // A reader leaves a pattern ("*.vdw") when it knows no file for the record.
+  if (field.empty() || field.find('*') != std::string::npos) return {};
+  return FieldToPath(field);
+}
+
+bool DocumentCommands::SaveRecord(DataKind kind) {
+  const fs::path path = RecordPath(kind);
+  if (!path.empty() && KindOfName(path.filename().string()) == kind) {
+    if (!WriteDocument(path, kind)) return false;
+    if (kind == ShownKind()) SetPathName(path);
+    SetModified(kind, false);
+    return true;
+  }
+  if (kind == ShownKind()) return SaveAs();
+  // Save As works on the shown record: show this one for the chooser, then put the sheet and the
+  // document's name back.
+  const int sheet = store_.currentSheet;
+  const fs::path shownPath = pathName_;
+  store_.currentSheet = kind == DataKind::Calibration ? kCalibrationSheet : kTestSheet;
+  SaveAs();
+  store_.currentSheet = sheet;
+  if (pathName_ != shownPath) SetPathName(shownPath);
+  return !IsModified(kind);
+}
+
+bool DocumentCommands::SaveModified(const std::function<SaveChoice(const std::string& question)>& ask) {
+  const DataKind shown = ShownKind();
+  const DataKind other = shown == DataKind::Test ? DataKind::Calibration : DataKind::Test;
+  for (const DataKind kind : {shown, other}) {
+    if (!IsModified(kind)) continue;
+    switch (ask(SaveChangesQuestion(RecordTitle(kind)))) {
+      case SaveChoice::Save:
+        if (!SaveRecord(kind)) return false;
+        break;
+      case SaveChoice::Discard:
+        break;
+      case SaveChoice::Cancel:
+        return false;
+    }
+  }
+  return true;
 }
 
 TextField PathToField(const fs::path& path) { return Sjis(Utf8FromHostPath(path)); }
@@ -48,6 +106,9 @@ DocumentCommands::DocumentCommands(RecordStore& store, SheetSettings& settings, 
     : store_(store), settings_(settings), sink_(sink), chooser_(chooser), host_(host) {}
 
 void DocumentCommands::SetPathName(const fs::path& path) {
+  // The file shown until now stays the remembered file of the record its ending names.
+  if (const std::optional<DataKind> kind = KindOfName(pathName_.filename().string()); kind && pathName_ != path)
+    (*kind == DataKind::Calibration ? store_.calFilePath : store_.testFilePath) = PathToField(pathName_);
   pathName_ = path;
   host_.DocumentPathChanged(path);
 }
@@ -74,7 +135,7 @@ bool DocumentCommands::OpenPath(const fs::path& path) {
 
   host_.UpdateAllViews();
   SetPathName(path);
-  modified_ = false;
+  SetModified(outcome.kind, false);
   ReportLosses(outcome.losses, path);
   (store_.currentSheet == kCalibrationSheet ? store_.calFilePath : store_.testFilePath) = PathToField(path);
   // Remembering the folder is a convenience: a folder that cannot be written costs only that.
@@ -102,7 +163,7 @@ bool DocumentCommands::FrameworkLoad(const fs::path& path) {
   const LoadOutcome outcome = LoadDataBytesFramework(*bytes, store_, settings_, parser_, sink_);
   if (!outcome.ok()) return false;
   SetPathName(path);
-  modified_ = false;
+  SetModified(outcome.kind, false);
   host_.UpdateAllViews();
   ReportLosses(outcome.losses, path);
   return true;
@@ -164,12 +225,12 @@ bool DocumentCommands::SaveAs() {
     }
     std::error_code ec;
     if (target->extensionAdded && fs::exists(target->path, ec) &&
-        !sink_.AskYesNo(ReplaceFileQuestion(target->path)))
+        !sink_.AskBeforeLoss(ReplaceFileQuestion(target->path)))
       continue;
     if (!WriteDocument(target->path, target->kind)) continue;
     (target->kind == DataKind::Calibration ? store_.calFilePath : store_.testFilePath) = PathToField(target->path);
     SetPathName(target->path);
-    modified_ = false;
+    SetModified(target->kind, false);
     return true;
   }
 }
@@ -184,14 +245,18 @@ bool DocumentCommands::Save() {
     return SaveAs();
   if (!WriteDocument(pathName_, cdw ? DataKind::Calibration : DataKind::Test)) return false;
   SetPathName(pathName_);
-  modified_ = false;
+  SetModified(cdw ? DataKind::Calibration : DataKind::Test, false);
   return true;
 }
 
 void DocumentCommands::NewDocument() {
+  // The document's file may be the other record's: it stays that record's file.
+  const DataKind other = ShownKind() == DataKind::Test ? DataKind::Calibration : DataKind::Test;
+  if (!pathName_.empty() && RecordPath(other) == pathName_)
+    (other == DataKind::Calibration ? store_.calFilePath : store_.testFilePath) = PathToField(pathName_);
+  SetModified(ShownKind(), false);
   store_.NewDocument();
   pathName_.clear();
-  modified_ = false;
   host_.UpdateAllViews();
 }
 

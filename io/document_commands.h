@@ -24,6 +24,8 @@ enum class SaveChoice { Save, Discard, Cancel };
 
 // The question's text for a document title (its file name, or empty for a document never saved).
 std::string SaveChangesQuestion(const std::string& title);
+// The status-bar note naming a changed record that is not on screen.
+std::string ChangedRecordNote(DataKind kind, const std::string& title);
 // Title of a document that has no file yet.
 inline constexpr std::string_view kUntitledTitle = "無題";
 
@@ -84,15 +86,32 @@ class DocumentCommands {
   const std::filesystem::path& PathName() const { return pathName_; }
   // The document's title: the file name of its path.
   std::string Title() const { return pathName_.filename().string(); }
-  bool IsModified() const { return modified_; }
-  // A form's OK that changed a record marks the document; loading, saving and New clear the mark.
-  void SetModified(bool modified) { modified_ = modified; }
-  // Before the document is closed or replaced (exit, New, Open, a recent or dropped file): an
-  // unmodified document may go; a modified one asks `ask` and saves, discards or stays. True when
-  // the caller may go on (saved or discarded), false when the user cancelled or the save failed.
+
+  // The record of the sheet on screen.
+  DataKind ShownKind() const;
+  // The file a record was read from or last saved to; empty when it has none.
+  std::filesystem::path RecordPath(DataKind kind) const;
+  // The file name of RecordPath, or empty.
+  std::string RecordTitle(DataKind kind) const { return RecordPath(kind).filename().string(); }
+
+  // The calibration and the test carry a modified mark each. A form's OK that changed a record marks
+  // it; loading a file clears the mark of the record read, saving the mark of the record written,
+  // New the mark of the record it clears.
+  bool IsModified(DataKind kind) const { return modified_[Index(kind)]; }
+  void SetModified(DataKind kind, bool modified) { modified_[Index(kind)] = modified; }
+  // Either record changed / the shown record's mark.
+  bool IsModified() const { return modified_[0] || modified_[1]; }
+  void SetModified(bool modified) { SetModified(ShownKind(), modified); }
+  // Saves one record to its file, or through Save As when it has none. True when it was written.
+  bool SaveRecord(DataKind kind);
+  // Before the document is closed or replaced (exit, New, Open, a recent or dropped file): asks
+  // about each changed record in turn (the shown one first), naming its file, and saves, discards or
+  // stays. True when the caller may go on (every changed record saved or discarded), false when the
+  // user cancelled or a save failed.
   bool SaveModified(const std::function<SaveChoice(const std::string& question)>& ask);
 
  private:
+  static int Index(DataKind kind) { return kind == DataKind::Calibration ? 0 : 1; }
   bool WriteDocument(const std::filesystem::path& path, DataKind kind);
   void SetPathName(const std::filesystem::path& path);
   void ReportLosses(const DataFileLosses& losses, const std::filesystem::path& path);
@@ -105,7 +124,7 @@ class DocumentCommands {
   // The line parsers' section state belongs to this document: it persists across its loads.
   DataParserState parser_;
   std::filesystem::path pathName_;
-  bool modified_ = false;
+  bool modified_[2] = {false, false};
 };
 
 }  // namespace vek

@@ -23,14 +23,20 @@ void QtMessageSink::ShowMessage(const std::string& text) {
   QMessageBox::information(Owner(parent_.data()), Caption(), QString::fromStdString(text), QMessageBox::Ok);
 }
 
-bool QtMessageSink::AskYesNo(const std::string& text) {
-  return QMessageBox::question(Owner(parent_.data()), Caption(), QString::fromStdString(text),
-                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+std::unique_ptr<QMessageBox> MakeQuestionBox(QWidget* owner, const QString& text, bool defaultYes) {
+  auto box = std::make_unique<QMessageBox>(QMessageBox::Question, Caption(), text,
+                                           QMessageBox::Yes | QMessageBox::No, owner);
+  box->setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
+  box->setEscapeButton(QMessageBox::No);
+  return box;
 }
 
-bool QtMessageSink::AskYesNoDefaultNo(const std::string& text) {
-  return QMessageBox::question(Owner(parent_.data()), Caption(), QString::fromStdString(text),
-                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+bool QtMessageSink::Ask(const std::string& text, bool defaultYes) {
+  return MakeQuestionBox(Owner(parent_.data()), QString::fromStdString(text), defaultYes)->exec() == QMessageBox::Yes;
 }
+
+bool QtMessageSink::AskYesNo(const std::string& text) { return Ask(text, true); }
+
+bool QtMessageSink::AskBeforeLoss(const std::string& text) { return Ask(text, false); }
 
 }  // namespace vek

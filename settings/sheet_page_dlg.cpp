@@ -46,6 +46,7 @@ CSheetPageDlg::CSheetPageDlg(QWidget* parent, SheetPageForm& form, int enterKeyM
   connect(ui.okButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(ui.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
   PushToWidgets();
+  opened_ = ShownValues();
 }
 
 CSheetPageDlg::RowWidgets CSheetPageDlg::Row(FooterRow row) const {
@@ -53,8 +54,10 @@ CSheetPageDlg::RowWidgets CSheetPageDlg::Row(FooterRow row) const {
   return {ui.tablePrefix, ui.tablePage, ui.tableSuffix, ui.tablePreview};
 }
 
-void CSheetPageDlg::PullFromWidgets() {
-  SheetPageValues& v = form_.Values();
+void CSheetPageDlg::PullFromWidgets() { form_.Values() = ShownValues(); }
+
+SheetPageValues CSheetPageDlg::ShownValues() const {
+  SheetPageValues v = form_.Values();
   for (FooterRow row : kRows) {
     const RowWidgets w = Row(row);
     FooterRowTexts& texts = v.rows[static_cast<int>(row)];
@@ -67,6 +70,7 @@ void CSheetPageDlg::PullFromWidgets() {
   v.topMargin = ToCp932Accepted(ui.topMargin->text());
   v.nameOffset = ToCp932Accepted(ui.nameOffset->text());
   v.leftMargin = ToCp932Accepted(ui.leftMargin->text());
+  return v;
 }
 
 void CSheetPageDlg::PushToWidgets() {

@@ -18,6 +18,8 @@ class CSheetPageDlg : public FormDialog {
 
  protected:
   bool CommitForm() override;
+  // Something typed or chosen since the form opened: Cancel asks first.
+  bool HasChanges() const override { return ShownValues() != opened_; }
   bool AfterClose(bool accepted) override { return accepted && recordChanged_; }
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -29,6 +31,7 @@ class CSheetPageDlg : public FormDialog {
     QLineEdit* preview;
   };
   RowWidgets Row(FooterRow row) const;
+  SheetPageValues ShownValues() const;
   void PullFromWidgets();
   void PushToWidgets();
   // Runs a rule of the form on the texts as they stand on the screen and shows the outcome.
@@ -40,6 +43,7 @@ class CSheetPageDlg : public FormDialog {
   }
 
   SheetPageForm& form_;
+  SheetPageValues opened_;
   bool recordChanged_ = false;
 };
 

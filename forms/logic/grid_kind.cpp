@@ -19,7 +19,8 @@ class CalibrationKind final : public GridKind {
  public:
   using GridKind::Cell;
   const GridLayout& Layout() const override {
-    static constexpr GridLayout kLayout{kMaxCalRows, 3, kCalFieldCount, 1, "圧力", cf::Pressure, cf::H, false};
+    static constexpr GridLayout kLayout{kMaxCalRows, 3, kCalFieldCount, 1, "圧力", cf::Pressure, cf::H, false,
+                                        {"セル水圧", "Ｈ’ cm", "Ｈ cm"}};
     return kLayout;
   }
   DataKind FileKind() const override { return DataKind::Calibration; }
@@ -51,7 +52,8 @@ class VekKind final : public GridKind {
  public:
   using GridKind::Cell;
   const GridLayout& Layout() const override {
-    static constexpr GridLayout kLayout{kMaxTestRows, 6, kTestFieldCount, 2, "深度", tf::R, tf::Pe, true};
+    static constexpr GridLayout kLayout{kMaxTestRows, 6, kTestFieldCount, 2, "深度", tf::R, tf::Pe, true,
+                                        {"セル水圧P", "ガス圧", "15”", "30”", "60”", "120”"}};
     return kLayout;
   }
   DataKind FileKind() const override { return DataKind::Test; }

@@ -36,6 +36,7 @@ struct GridLayout {
   const char* sameEntryName;  // %1 of message 908
   int xColumn, yColumn;    // the columns a graph point is drawn from
   bool crosses;            // graph points get crosses
+  std::array<const char*, 6> entryNames;  // the entry edits' labels (UTF-8), named by refusals
 };
 
 class GridKind {

@@ -5,6 +5,7 @@
 
 #include "core/header_fields.h"
 #include "core/messages.h"
+#include "core/number_entry.h"
 #include "core/number_format.h"
 #include "forms/logic/pressure_order.h"
 
@@ -105,12 +106,28 @@ void MeasurementGridLogic::WriteEntriesInto(int line) {
   }
 }
 
+std::string MeasurementGridLogic::NotANumberMessage(int column) const {
+  return std::string(Layout().entryNames[column - 1]) + ": " + NumberedMessage(msg::EnterNumber);
+}
+
 void MeasurementGridLogic::RecomputeLine(int line) { kind_.RecomputeLine(copy_, line, settings_); }
 
 bool MeasurementGridLogic::CheckEntries() {
+  refusedEntry_ = 0;
   bool allEmpty = true;
   for (int c = 1; c <= Layout().columns; ++c) allEmpty = allEmpty && IsBlank(entries_[c]);
-  if (allEmpty || !IsNumber(entries_[1])) {
+  if (allEmpty) {
+    sink_.Show(msg::NoOrBadData);
+    return false;
+  }
+  // Every value typed must be a number as a whole: "28,9" or "2a89" is refused, not read as 28 or 2.
+  for (int c = 1; c <= Layout().columns; ++c) {
+    if (IsBlank(entries_[c]) || ParseNumberEntry(entries_[c])) continue;
+    sink_.ShowMessage(NotANumberMessage(c));
+    refusedEntry_ = c;
+    return false;
+  }
+  if (!IsNumber(entries_[1])) {
     sink_.Show(msg::NoOrBadData);
     return false;
   }
@@ -243,6 +260,11 @@ TextField MeasurementGridLogic::BeginCellEdit(int line, int column) {
 
 void MeasurementGridLogic::SetCellText(int line, int column, const TextField& text) {
   if (line < 1 || line > Layout().lines || column < 1 || column > Layout().columns) return;
+  if (!IsBlank(text) && !ParseNumberEntry(text)) {
+    // The cell keeps its value: a text that is no number never reaches the table.
+    sink_.ShowMessage(NotANumberMessage(column));
+    return;
+  }
   GridTableCells before = TableCells();
   CellRef(line, column) = text;
   if (kind_.EditRecomputes(column, uses120_)) RecomputeLine(line);

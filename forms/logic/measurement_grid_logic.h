@@ -81,6 +81,8 @@ class MeasurementGridLogic final : public EditableTable {
   bool Overwrite();
   void DeleteSelectedLine();
   int FocusAfter() const { return focusAfter_; }
+  // After a refused Add or Overwrite: the entry whose text is no number (the focus goes there), or 0.
+  int RefusedEntry() const { return refusedEntry_; }
   // The line an action wrote (to scroll it into view), 0 when none.
   int TouchedLine() const { return touched_; }
   // Leaving an entry edit while a line is selected writes the entries into that line when the
@@ -140,6 +142,8 @@ class MeasurementGridLogic final : public EditableTable {
   TextField& CellRef(int line, int column) { return kind_.Cell(GridRecord(), line, column); }
   bool LineIsEmpty(int line) const;
   bool CheckEntries();
+  // 61713 "数字を入力してください。" naming an entry column.
+  std::string NotANumberMessage(int column) const;
   int LineWithPressure(double p) const;
   void WriteEntriesInto(int line);
   void RefreshEntriesFrom(int line);
@@ -161,6 +165,7 @@ class MeasurementGridLogic final : public EditableTable {
   bool show120_ = false;
   int selected_ = 0;
   int focusAfter_ = 1;
+  int refusedEntry_ = 0;
   int touched_ = 0;
   bool changed_ = false;
   // The option fields as the record held them: OK leaves a field as it was unless its choice changed.

@@ -37,6 +37,7 @@ struct SheetPageValues {
   TextField leftMargin;    // "用紙左端から", mm
   TextField centreOffset;  // "用紙左右中央": half the paper width, shown only
 
+  bool operator==(const SheetPageValues&) const = default;
 };
 
 // The paper the view knows for the current printer, whole millimetres (A4 unless told).

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -126,6 +127,42 @@ TEST_F(UnsavedChangesTest, TheDataNumberToggleIsAChangeToSave) {
   StartOnFile();
   frame->RunCommand(kCmdViewDataNumber);
   EXPECT_TRUE(frame->isWindowModified());
+}
+
+}  // namespace
+}  // namespace vek::testing
+
+namespace vek::testing {
+namespace {
+
+// The test and the calibration both changed: exit asks about each by its file name, and saving both
+// keeps both files' changes. The title names the record shown, the status bar the other changed one.
+class BothRecordsChangedTest : public UnsavedChangesTest {};
+
+TEST_F(BothRecordsChangedTest, ExitSavesEachChangedRecordToItsOwnFile) {
+  const auto cdw = WriteCalFileTo(home / "c.cdw", 4);
+  StartOnFile();
+  ASSERT_TRUE(frame->Document().LoadDocument(cdw));
+  ASSERT_TRUE(frame->Document().LoadDocument(vdw));
+  frame->RegisterFormCommand(kCmdCalHeader, [this](QWidget*) {
+    store.calibration.Header(1) = "cal typed";
+    return FormOutcome{true, true};
+  });
+  ShowAndPaint();
+  frame->RunCommand(kCmdCalHeader);
+  Edit();
+  EXPECT_EQ(frame->windowTitle(), U("t.vdw[*] - ヴェク V5"));
+  EXPECT_TRUE(frame->isWindowModified());
+  auto* note = frame->findChild<QLabel*>(QStringLiteral("otherRecordChanged"));
+  ASSERT_NE(note, nullptr);
+  EXPECT_EQ(note->text(), U("キャリブレーション「c.cdw」は変更されています（未保存）"));
+
+  saveAnswers = {SaveChoice::Save, SaveChoice::Save};
+  frame->RunCommand(kCmdAppExit);
+  EXPECT_FALSE(frame->isVisible());
+  EXPECT_EQ(saveQuestions, (std::vector<std::string>{"「t.vdw」への変更を保存しますか？", "「c.cdw」への変更を保存しますか？"}));
+  EXPECT_NE(ReadFileBytes(vdw).find("$$Z\r\ntyped\r\n"), std::string::npos);
+  EXPECT_NE(ReadFileBytes(cdw).find("$$Z\r\ncal typed\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -135,5 +135,34 @@ TEST_F(AnalysisDlgTest, Screenshot) {
   EXPECT_TRUE(form->grab().save(QString::fromUtf8(dir) + QStringLiteral("/analysis-form.png")));
 }
 
+// A value that arrives without key presses (a screen reader's setText, an input method, a paste)
+// reaches the form's OK like a typed one; a scale field takes only a number.
+TEST_F(AnalysisDlgTest, ScaleSetWithoutKeysReachesTheRecord) {
+  auto form = Open();
+  form->Widgets().peMax->setText(QStringLiteral("800"));
+  form->Widgets().peStep->setText(QStringLiteral("200"));
+  form->accept();
+  EXPECT_EQ(form->result(), QDialog::Accepted);
+  EXPECT_EQ(store.test.Header(hf::PeScaleMax), "800");
+  EXPECT_EQ(store.test.Header(hf::PeScaleStep), "200");
+  form = Open();
+  form->Widgets().peMax->setFocus();
+  QTest::keyClicks(form->Widgets().peMax, QStringLiteral("9,5"));
+  EXPECT_EQ(form->Widgets().peMax->text(), QStringLiteral("80095"));
+}
+
+// A moved step or an edited line is not lost to Cancel without question 132.
+TEST_F(AnalysisDlgTest, CancelAsksAfterAStepOrALineChanged) {
+  auto form = Open();
+  form->reject();
+  EXPECT_TRUE(sink.asked.empty());
+  form = Open();
+  form->Widgets().formulaE->setText(QStringLiteral("E = 7.68"));
+  sink.answers = {false};
+  form->reject();
+  EXPECT_EQ(sink.asked.size(), 1u);
+  EXPECT_TRUE(form->isVisible());
+}
+
 }  // namespace
 }  // namespace vek

@@ -17,6 +17,7 @@
 #include "forms/cal_data_dialog.h"
 #include "forms/cell_grid_view.h"
 #include "forms/vek_data_dialog.h"
+#include "support/form_shots.h"
 
 namespace vek {
 namespace {
@@ -191,6 +192,31 @@ TEST_F(GridDialogTest, OkChangesTheRecordAndCancelDoesNot) {
   EXPECT_EQ(store.test.Header(hf::Show120Reading), "1");
   ASSERT_EQ(after.shown.size(), 1u);  // no calibration attached
   EXPECT_EQ(after.shown[0], NumberedMessage(msg::BadCalData));
+}
+
+// The grid opens ready to type P; a value set without key presses (a screen reader, an input
+// method, a paste) is added like a typed one; "28,9" never reaches the table.
+TEST_F(GridDialogTest, OpensOnTheFirstEntryAndTakesTextFromAnySource) {
+  auto& d = Show<CTestDataDlg>();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+  EXPECT_EQ(QApplication::focusWidget(), d.ui.editP);
+  d.ui.editP->setText(QStringLiteral("50"));
+  d.ui.edit15->setText(QStringLiteral("28.9"));
+  d.ui.buttonAdd->click();
+  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_EQ(Copy(d).test.Test(1, 1), "50.00");
+  EXPECT_EQ(Copy(d).test.Test(1, 3), "28.9");
+  d.ui.editP->setText(QStringLiteral("100"));
+  d.ui.edit15->setFocus();
+  QTest::keyClicks(d.ui.edit15, QStringLiteral("28,9"));
+  EXPECT_EQ(d.ui.edit15->text(), QStringLiteral("289"));  // the comma refused at the key, with a tooltip
+  testing::ShootScreen("grid-comma-refused.png");
+  d.ui.edit15->setText(QStringLiteral("28,9"));          // set from outside: refused at データ追加
+  d.ui.buttonAdd->click();
+  ASSERT_FALSE(sink.shown.empty());
+  EXPECT_EQ(sink.shown.back(), "15”: 数字を入力してください。");
+  EXPECT_EQ(QApplication::focusWidget(), d.ui.edit15);
+  EXPECT_EQ(d.Logic().UsedLineCount(), 1);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTableView>
 #include <QTest>
 #include <deque>
@@ -205,6 +206,62 @@ TEST_F(MasterFileDlgTest, OpensOnTheFirstFreeRowAndOkSavesTheList) {
   EXPECT_FALSE(form.isVisible());
   EXPECT_EQ(testing::ReadFileBytes(home.Folder() / "D.mst"),
             Sjis("シルト") + "\r\n" + Sjis("粘土") + "\r\n" + Sjis("砂") + "\r\n");
+}
+
+}  // namespace
+}  // namespace vek
+
+namespace vek {
+namespace {
+
+// A number field holding "0,35" or "7,25" is refused at OK with its name, the focus goes to it and
+// nothing reaches the record; a corrected value passes.
+TEST_F(HeaderDialogsTest, OkRefusesANumberFieldThatIsNoNumber) {
+  store.test.Header(hf::PoissonRatio) = "0.3";
+  CTestHeaderDlg form(nullptr, store, home.settings, chooser, &sink);
+  Show(form);
+  auto* poisson = form.findChild<QLineEdit*>("poissonEdit");
+  auto* depth = form.findChild<QLineEdit*>("depthEdit");
+  ASSERT_TRUE(poisson && depth);
+  depth->setText(QStringLiteral("7,25"));
+  poisson->setText(QStringLiteral("0,35"));
+  form.accept();
+  EXPECT_FALSE(form.isHidden() && form.result() == QDialog::Accepted);
+  ASSERT_FALSE(sink.shown.empty());
+  EXPECT_EQ(sink.shown.back(), "測定深度: 数字を入力してください。");
+  EXPECT_EQ(QApplication::focusWidget(), depth);
+  depth->setText(QStringLiteral("7.25"));
+  form.accept();
+  EXPECT_EQ(sink.shown.back(), "ポアソン比: 数字を入力してください。");
+  EXPECT_EQ(QApplication::focusWidget(), poisson);
+  testing::ShootForm(form, "header-refused-number.png");
+  poisson->setText(QStringLiteral("035"));
+  form.accept();
+  EXPECT_EQ(sink.shown.back(), "ポアソン比: 0 以上 0.5 未満の数字を入力してください。");
+  EXPECT_EQ(store.test.Header(hf::PoissonRatio), "0.3");
+  poisson->setText(QStringLiteral("0.35"));
+  form.accept();
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
+// Typed header text is not lost to Cancel or Esc without question 132; an untouched form closes at once.
+TEST_F(HeaderDialogsTest, CancelAsksOnlyWhenSomethingWasTyped) {
+  CCalHeaderDlg cal(nullptr, store, home.settings, &sink);
+  Show(cal);
+  cal.reject();
+  EXPECT_TRUE(sink.asked.empty());
+  CCalHeaderDlg typed(nullptr, store, home.settings, &sink);
+  Show(typed);
+  typed.findChild<QLineEdit*>("surveyNameEdit")->setText(QStringLiteral("調査"));
+  sink.answers = {false};
+  QTest::keyClick(&typed, Qt::Key_Escape);
+  EXPECT_EQ(sink.asked, std::vector<std::string>{NumberedMessage(msg::DataChangedCancel)});
+  EXPECT_TRUE(typed.isVisible());
+  CTestHeaderDlg test(nullptr, store, home.settings, chooser, &sink);
+  Show(test);
+  test.findChild<QLineEdit*>("poissonEdit")->setText(QStringLiteral("0.35"));
+  test.reject();
+  EXPECT_EQ(sink.asked.size(), 2u);
 }
 
 }  // namespace

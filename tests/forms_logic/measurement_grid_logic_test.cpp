@@ -20,18 +20,22 @@ TEST_F(GridTest, AddChecksTheEntriesWithTheirMessages) {
     const GridKind& kind;
     std::vector<std::string> entries;
     bool added;
-    int message;  // 0: none
+    std::string message;  // empty: none
   };
+  const std::string noData = NumberedMessage(msg::NoOrBadData);
   const Case cases[] = {
-      {CalibrationGridKind(), {"", "", ""}, false, msg::NoOrBadData},
-      {VekGridKind(), {" ", ""}, false, msg::NoOrBadData},
-      {VekGridKind(), {"", "12"}, false, msg::NoOrBadData},          // P missing
-      {VekGridKind(), {"abc", "12"}, false, msg::NoOrBadData},
-      {VekGridKind(), {"30000.01"}, false, msg::BadNumber},
-      {CalibrationGridKind(), {"-100.5", "3"}, false, msg::BadNumber},
-      {CalibrationGridKind(), {"-100", "3"}, true, 0},
-      {CalibrationGridKind(), {"20", ""}, true, msg::NoOrBadData},     // H' only warned about
-      {VekGridKind(), {"20", "", "x"}, true, 0},                      // only P is checked
+      {CalibrationGridKind(), {"", "", ""}, false, noData},
+      {VekGridKind(), {" ", ""}, false, noData},
+      {VekGridKind(), {"", "12"}, false, noData},          // P missing
+      {VekGridKind(), {"30000.01"}, false, NumberedMessage(msg::BadNumber)},
+      {CalibrationGridKind(), {"-100.5", "3"}, false, NumberedMessage(msg::BadNumber)},
+      {CalibrationGridKind(), {"-100", "3"}, true, ""},
+      {CalibrationGridKind(), {"20", ""}, true, noData},     // an empty H' only warned about
+      // A text that is no number is refused in any entry, naming it: never read as its first digits.
+      {VekGridKind(), {"abc", "12"}, false, "セル水圧P: 数字を入力してください。"},
+      {VekGridKind(), {"28,9"}, false, "セル水圧P: 数字を入力してください。"},
+      {VekGridKind(), {"20", "", "2a89"}, false, "15”: 数字を入力してください。"},
+      {CalibrationGridKind(), {"20", "x"}, false, "Ｈ’ cm: 数字を入力してください。"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.entries[0]);
@@ -40,9 +44,9 @@ TEST_F(GridTest, AddChecksTheEntriesWithTheirMessages) {
     Open(c.kind);
     EXPECT_EQ(Add(c.entries), c.added);
     EXPECT_EQ(grid_->UsedLineCount(), c.added ? 1 : 0);
-    if (c.message) {
+    if (!c.message.empty()) {
       ASSERT_EQ(sink.shown.size(), 1u);
-      EXPECT_EQ(sink.shown[0], NumberedMessage(c.message));
+      EXPECT_EQ(sink.shown[0], c.message);
     } else {
       EXPECT_TRUE(sink.shown.empty());
     }
@@ -53,12 +57,13 @@ TEST_F(GridTest, AddWritesTheNextLineOfTheWorkingCopyOnly) {
   store.calibration.Header(hf::StandpipeInitialLevel) = "3.0";
   Open(CalibrationGridKind());
   ASSERT_TRUE(Add({"10", "5.0"}));
-  ASSERT_TRUE(Add({"20.004", "x"}));
+  ASSERT_TRUE(Add({"20.004", ""}));
   EXPECT_EQ(Cal().Cal(1, 1), "10.00");
   EXPECT_EQ(Cal().Cal(1, 2), "5.0");
   EXPECT_EQ(Cal().Cal(1, 3), "2");       // H' - H0, "%g"
   EXPECT_EQ(Cal().Cal(2, 1), "20.00");
-  EXPECT_EQ(Cal().Cal(2, 3), "");        // H' not a number
+  EXPECT_EQ(Cal().Cal(2, 3), "");        // no H'
+
   EXPECT_EQ(grid_->TouchedLine(), 2);
   EXPECT_TRUE(grid_->DataChanged());
   EXPECT_EQ(store.calibration.Cal(1, 1), "");  // the document's record waits for OK
@@ -411,6 +416,17 @@ TEST(SmallPlotTest, AxisMappingAndReplacedRanges) {
   EXPECT_TRUE(bad.replaced);
   EXPECT_EQ(bad.to, 1600);
   EXPECT_FALSE(CheckedRange(0, 0.1, 0.1, 0, 1600).replaced);
+}
+
+TEST_F(GridTest, ACellTypedInPlaceKeepsItsValueWhenTheTextIsNoNumber) {
+  Open(VekGridKind());
+  ASSERT_TRUE(Add({"50", "", "28.9"}));
+  EditCell(1, 3, "28.9.1");
+  EXPECT_EQ(grid_->Cell(1, 3), "28.9");
+  ASSERT_FALSE(sink.shown.empty());
+  EXPECT_EQ(sink.shown.back(), "15”: 数字を入力してください。");
+  EditCell(1, 3, "");
+  EXPECT_EQ(grid_->Cell(1, 3), "");
 }
 
 }  // namespace

@@ -398,3 +398,67 @@ TEST_F(DocumentCommandsTest, LoadingReportsDroppedRows) {
 
 }  // namespace
 }  // namespace vek
+
+namespace vek {
+namespace {
+
+// Each record keeps its own mark: with the test and the calibration both changed, the question is
+// asked for each, naming its file, and saving writes each record to its own file.
+TEST_F(DocumentCommandsTest, EachChangedRecordIsAskedAboutAndSavedToItsOwnFile) {
+  ASSERT_TRUE(doc.FrameworkLoad(home / "data/c.cdw"));
+  ASSERT_TRUE(doc.FrameworkLoad(home / "data/t.vdw"));
+  EXPECT_EQ(doc.RecordTitle(DataKind::Calibration), "c.cdw");
+  EXPECT_EQ(doc.RecordTitle(DataKind::Test), "t.vdw");
+  store.test.Header(1) = "test changed";
+  doc.SetModified(DataKind::Test, true);
+  store.calibration.Header(1) = "cal changed";
+  doc.SetModified(DataKind::Calibration, true);
+
+  std::vector<std::string> asked;
+  auto answers = [&](std::vector<SaveChoice> script) {
+    asked.clear();
+    return [&asked, script](const std::string& q) {
+      asked.push_back(q);
+      return script[asked.size() - 1];
+    };
+  };
+  // Cancel at the second record keeps that record's mark; the first was already saved.
+  EXPECT_FALSE(doc.SaveModified(answers({SaveChoice::Discard, SaveChoice::Cancel})));
+  EXPECT_EQ(asked, (std::vector<std::string>{"「t.vdw」への変更を保存しますか？", "「c.cdw」への変更を保存しますか？"}));
+  EXPECT_TRUE(doc.IsModified(DataKind::Calibration));
+
+  EXPECT_TRUE(doc.SaveModified(answers({SaveChoice::Save, SaveChoice::Save})));
+  EXPECT_EQ(asked.size(), 2u);
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_NE(ReadFileBytes(home / "data/t.vdw").find("test changed"), std::string::npos);
+  EXPECT_NE(ReadFileBytes(home / "data/c.cdw").find("cal changed"), std::string::npos);
+  EXPECT_EQ(doc.PathName(), home / "data/t.vdw");
+}
+
+// A changed record without a file goes through Save As; the shown record's name stays on screen.
+TEST_F(DocumentCommandsTest, AChangedRecordWithoutAFileIsSavedAs) {
+  ASSERT_TRUE(doc.FrameworkLoad(home / "data/t.vdw"));
+  store.calibration.Header(1) = "typed calibration";
+  doc.SetModified(DataKind::Calibration, true);
+  EXPECT_EQ(doc.RecordTitle(DataKind::Calibration), "");
+  chooser.answers = {home / "data/new-cal"};
+  std::vector<std::string> asked;
+  EXPECT_TRUE(doc.SaveModified([&](const std::string& q) {
+    asked.push_back(q);
+    return SaveChoice::Save;
+  }));
+  EXPECT_EQ(asked, std::vector<std::string>{"「無題」への変更を保存しますか？"});
+  EXPECT_EQ(chooser.requests.back().filter, kSaveCalibrationFilter);
+  EXPECT_NE(ReadFileBytes(home / "data/new-cal.cdw").find("typed calibration"), std::string::npos);
+  EXPECT_EQ(store.currentSheet, kTestSheet);
+  EXPECT_EQ(doc.PathName(), home / "data/t.vdw");
+  EXPECT_EQ(doc.RecordTitle(DataKind::Calibration), "new-cal.cdw");
+  // Loading one record clears only its own mark.
+  doc.SetModified(DataKind::Calibration, true);
+  ASSERT_TRUE(doc.FrameworkLoad(home / "data/t.vdw"));
+  EXPECT_TRUE(doc.IsModified(DataKind::Calibration));
+  EXPECT_FALSE(doc.IsModified(DataKind::Test));
+}
+
+}  // namespace
+}  // namespace vek

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include "qt/cp932_text.h"
 #include "qt/cp932_validator.h"
+#include "support/form_shots.h"
 
 namespace vek {
 namespace {
@@ -40,6 +43,42 @@ TEST(Cp932ValidatorTest, TypingAndPastingStopAtTheLimit) {
   edit.clear();
   edit.insert(QStringLiteral("日本語です"));  // 10 bytes: refused whole
   EXPECT_EQ(edit.text(), QString());
+}
+
+TEST(Cp932ValidatorTest, ARefusalSaysWhy) {
+  EXPECT_EQ(RefusalReason(QStringLiteral("12.5"), 6, TextSlot::TableCell), QString());
+  EXPECT_TRUE(RefusalReason(QStringLiteral("吉𠮷"), 0, TextSlot::Plain).contains(QStringLiteral("𠮷")));
+  EXPECT_TRUE(RefusalReason(QStringLiteral("28,9"), 0, TextSlot::TableCell).contains(u','));
+  EXPECT_TRUE(RefusalReason(QStringLiteral("a$$"), 0, TextSlot::HeaderText).contains(QStringLiteral("$$")));
+  EXPECT_TRUE(RefusalReason(QStringLiteral("1234567"), 6, TextSlot::TableCell).contains(u'6'));
+  // A number cell takes what a number can hold while it is typed, and names what it refuses.
+  EXPECT_TRUE(IsAcceptableEntry(QStringLiteral("-1.5e"), 0, TextSlot::NumberCell));
+  EXPECT_TRUE(RefusalReason(QStringLiteral("2a89"), 0, TextSlot::NumberCell).contains(u'a'));
+  EXPECT_TRUE(RefusalReason(QStringLiteral("28,9"), 0, TextSlot::NumberCell).contains(u','));
+}
+
+TEST(Cp932ValidatorTest, RefusedTypingAndPastingAreShownAtTheField) {
+  QLineEdit edit;
+  LimitToCp932(&edit, 6, TextSlot::TableCell);
+  const auto* validator = qobject_cast<const Cp932Validator*>(edit.validator());
+  ASSERT_NE(validator, nullptr);
+  QSignalSpy spy(validator, &Cp932Validator::refused);
+  edit.show();
+  edit.activateWindow();
+  edit.setFocus();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&edit));
+  QTest::keyClicks(&edit, QStringLiteral("28,9"));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(edit.text(), QStringLiteral("289"));
+  ASSERT_EQ(spy.count(), 1);
+  EXPECT_EQ(QToolTip::text(), spy.at(0).at(0).toString());
+  testing::ShootScreen("validator-comma-refused.png");
+  edit.insert(QStringLiteral("😀"));  // a paste goes through the same check
+  QCoreApplication::processEvents();
+  EXPECT_EQ(spy.count(), 2);
+  edit.setText(QStringLiteral("1,2"));  // set from code: kept, so no refusal is shown
+  QCoreApplication::processEvents();
+  EXPECT_EQ(spy.count(), 2);
 }
 
 TEST(Cp932TextTest, RoundTripsRecordBytes) {

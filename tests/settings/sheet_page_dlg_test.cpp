@@ -132,5 +132,19 @@ TEST(SheetPageDlgTest, CalibrationCaptionAndTheArrowButton) {
   testing::SaveShot(dlg, "sheet_page_cal");
 }
 
+// Typed footer text is not lost to Cancel without question 132; an untouched form closes at once.
+TEST(SheetPageDlgTest, CancelAsksOnlyAfterAChange) {
+  PageForm untouched;
+  untouched.dlg.reject();
+  EXPECT_TRUE(untouched.sink.asked.empty());
+  EXPECT_FALSE(untouched.dlg.isVisible());
+  PageForm typed;
+  typed.dlg.ui.graphPage->setText(QStringLiteral("12"));
+  typed.sink.answers = {false};
+  typed.dlg.reject();
+  EXPECT_EQ(typed.sink.asked, std::vector<std::string>{NumberedMessage(msg::DataChangedCancel)});
+  EXPECT_TRUE(typed.dlg.isVisible());
+}
+
 }  // namespace
 }  // namespace vek
