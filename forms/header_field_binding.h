@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/logic/header_form.h"
+#include "forms/logic/header_logic.h"
 
 class QComboBox;
 class QLineEdit;
