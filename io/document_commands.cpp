@@ -5,6 +5,7 @@
 #include "io/data_file_reader.h"
 #include "io/data_file_writer.h"
 #include "io/file_v.h"
+#include "io/program_folder.h"
 #include "io/save_as_target.h"
 #include "io/settings_location.h"
 
