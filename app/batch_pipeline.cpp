@@ -187,9 +187,8 @@ int RunConvert(const CommandLineOptions& o, MessageSink& plainSink) {
     }
     if (const auto unstorable = FindUnstorableValue(store, kind)) {
       // The file format cannot hold it: written, the file would read back differently.
-      sink.ShowMessage("--convert: " + input + ": " + *unstorable +
-                       " holds a line break, \"$$\" or (in a table) a comma or a double quote, which the file cannot store; " +
-                       target.string() + " not written");
+      sink.ShowMessage("--convert: " + input + ": " + DescribeUnstorable(*unstorable) +
+                       ", which the file cannot store; " + target.string() + " not written");
       status = 1;
       continue;
     }

@@ -22,6 +22,7 @@
 #include "app/sheet_fit.h"
 #include "app/terminal_check.h"
 #include "app/terminal_progress.h"
+#include "qt/extent_draw_device.h"
 #include "qt/qt_draw_device.h"
 #include "core/messages.h"
 #include "core/record_store.h"
@@ -202,23 +203,40 @@ int RunExportCommand(const CommandLineOptions& o, MessageSink& plainSink) {
 
   // A sheet larger than the paper is said before anything is written; --fit shrinks it onto it.
   UsePaper(view, *paper);
-  const SheetExtent extent = MeasureSheet(store, settings, view, *pages, pdf ? kExportPdfDpi : o.dpi);
   const QSizeF paperMm = QPageSize::size(paper->id, QPageSize::Millimeter);
-  double scale = 1.0;
-  if (!SheetFits(extent, paperMm.width(), paperMm.height())) {
+  auto reportOffPaper = [&](const SheetExtent& extent) {
+    if (SheetFits(extent, paperMm.width(), paperMm.height())) return 1.0;
     const std::string off = DoesNotFitText(extent, o.paper, paperMm.width(), paperMm.height());
-    if (o.fit) {
-      scale = FitScale(extent, paperMm.width(), paperMm.height());
-      std::fprintf(stderr, "vek: %s: %s; scaled to %.0f %%\n", o.inputs[0].c_str(), off.c_str(), scale * 100);
-    } else {
+    if (!o.fit) {
       std::fprintf(stderr, "vek: %s: %s; use --fit to scale it onto the paper\n", o.inputs[0].c_str(), off.c_str());
+      return 1.0;
     }
-  }
+    const double scale = FitScale(extent, paperMm.width(), paperMm.height());
+    std::fprintf(stderr, "vek: %s: %s; scaled to %.0f %%\n", o.inputs[0].c_str(), off.c_str(), scale * 100);
+    return scale;
+  };
 
   const std::filesystem::path out(o.output);
   errno = 0;
-  const bool ok = pdf ? ExportPdf(out, store, settings, view, sink, *pages, *paper, scale, &progress)
-                      : ExportPng(out, store, settings, view, sink, *pages, *paper, o.dpi, scale, &progress);
+  bool ok;
+  if (pdf && !o.fit) {
+    // Drawn at true size whatever the extent: the pages are measured while they are drawn, and
+    // the PDF, made in memory, is written after the last page has been measured and reported.
+    const int count = pages->second - pages->first + 1;
+    SheetExtent extent;
+    ok = WritePdf(out, *paper, count, [&](DrawDevice& device, int page) {
+      progress.Step(static_cast<size_t>(page - 1), static_cast<size_t>(count), "pages");
+      ExtentDrawDevice measured(device);
+      DrawPrintedPage(measured, store, settings, view, sink, pages->first + page - 1);
+      AddPageExtent(extent, measured);
+      if (page == count) reportOffPaper(extent);
+    });
+  } else {
+    const int dpi = pdf ? kExportPdfDpi : o.dpi;
+    const double scale = reportOffPaper(MeasureSheet(store, settings, view, *pages, dpi));
+    ok = pdf ? ExportPdf(out, store, settings, view, sink, *pages, *paper, scale, &progress)
+             : ExportPng(out, store, settings, view, sink, *pages, *paper, o.dpi, scale, &progress);
+  }
   const int writeError = errno;
   progress.Finish();
   if (!ok) {

@@ -39,9 +39,7 @@ bool RunPrintDialog(QPrinter& printer, int lastPage, QWidget* parent) {
 }
 
 void RunPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint, QWidget* parent) {
-  QPrintPreviewDialog dialog(&printer, parent);
-  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
-  dialog.exec();
+  MakePreviewDialog(printer, paint, parent)->exec();
 }
 
 void RunSetup(QPrinter& printer, QWidget* parent) {
@@ -54,6 +52,13 @@ void RunSetup(QPrinter& printer, QWidget* parent) {
 PrinterPage PageOf(const QPrinter& printer) {
   const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
   return PrinterPage{paper.width(), paper.height(), printer.logicalDpiX(), printer.logicalDpiY()};
+}
+
+std::unique_ptr<QPrintPreviewDialog> MakePreviewDialog(QPrinter& printer, const std::function<void(QPrinter*)>& paint,
+                                                       QWidget* parent) {
+  auto dialog = std::make_unique<QPrintPreviewDialog>(&printer, parent);
+  QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(), paint);
+  return dialog;
 }
 
 std::optional<PrinterPage> DefaultPrinterPage() {

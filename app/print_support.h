@@ -11,6 +11,7 @@
 #include "render/printed_width_device.h"
 #include "render/view_state.h"
 
+class QPrintPreviewDialog;
 class QWidget;
 
 namespace vek {
@@ -57,6 +58,10 @@ bool PrintPages(QPrinter& printer, int first, int last, const RecordStore& store
 // paper, No prints it as it is).
 std::string SheetOffPaperQuestion(double sheetWidthMm, double sheetHeightMm, double areaWidthMm,
                                   double areaHeightMm);
+
+// The preview window of File Print Preview: `paint` draws the pages on every refresh.
+std::unique_ptr<QPrintPreviewDialog> MakePreviewDialog(QPrinter& printer, const std::function<void(QPrinter*)>& paint,
+                                                       QWidget* parent);
 
 // A printer set up as every print job of the program: high resolution at kPrintDpi.
 std::unique_ptr<QPrinter> MakePrinter();

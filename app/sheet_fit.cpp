@@ -20,12 +20,10 @@ std::string WholeMm(double mm) { return std::to_string(static_cast<long>(std::lr
 SheetExtent MeasureDrawing(std::pair<int, int> pages, int dpi,
                            const std::function<void(DrawDevice& device, int page)>& draw) {
   SheetExtent extent;
-  const double unitsPerMm = dpi / 25.4;
   for (int page = pages.first; page <= pages.second; ++page) {
     ExtentDrawDevice device(dpi, dpi);
     draw(device, page);
-    extent.widthMm = std::max(extent.widthMm, device.Right() / unitsPerMm);
-    extent.heightMm = std::max(extent.heightMm, device.Bottom() / unitsPerMm);
+    AddPageExtent(extent, device);
   }
   return extent;
 }
@@ -36,6 +34,12 @@ SheetExtent MeasureSheet(const RecordStore& store, const SheetSettings& settings
   return MeasureDrawing(pages, dpi, [&](DrawDevice& device, int page) {
     DrawPrintedPage(device, store, settings, view, quiet, page);
   });
+}
+
+void AddPageExtent(SheetExtent& extent, ExtentDrawDevice& device) {
+  const double unitsPerMm = device.LogicalDpiX() / 25.4;
+  extent.widthMm = std::max(extent.widthMm, device.Right() / unitsPerMm);
+  extent.heightMm = std::max(extent.heightMm, device.Bottom() / unitsPerMm);
 }
 
 bool SheetFits(const SheetExtent& extent, double widthMm, double heightMm) {

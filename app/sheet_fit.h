@@ -28,6 +28,10 @@ SheetExtent MeasureSheet(const RecordStore& store, const SheetSettings& settings
 // The largest extent of pages first ... last drawn by `draw` on a measuring device at `dpi`.
 SheetExtent MeasureDrawing(std::pair<int, int> pages, int dpi,
                            const std::function<void(DrawDevice& device, int page)>& draw);
+class ExtentDrawDevice;
+
+// Widens `extent` to what a page measured on `device` reaches.
+void AddPageExtent(SheetExtent& extent, ExtentDrawDevice& device);
 
 // True when the extent lies inside an area of `widthMm` x `heightMm` (half a millimetre of slack
 // for the rounding of text extents).

@@ -6,6 +6,8 @@
 namespace vek {
 
 std::string SuggestionRefusal(const StepSuggestion& s) {
+  if (s.reason == NoSuggestion::ValueNotFinite)
+    return "step " + std::to_string(s.badStep) + ": Pe or r is beyond the range of a number";
   if (s.analysable == 0) return "no analysable steps (Pe and r); use --reduce";
   return "fewer than " + std::to_string(kMinStepsForSuggestion) + " analysable steps (" +
          std::to_string(s.analysable) + ")";

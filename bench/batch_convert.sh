@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# Wall time of a whole batch: vek --convert OUTDIR over COUNT tests of 120 steps each, with
-# --reduce --analyse 10,60,110, into an empty folder on the disk of $TMPDIR (default /var/tmp). Each
+# Wall and CPU time of a whole batch: vek --convert OUTDIR over COUNT tests of 120 steps each, with
+# --reduce --analyse 10,60,110, into a fresh folder on the disk of $TMPDIR (default /var/tmp). Each
 # run is timed twice: on a quiet disk, and while another process keeps writing and syncing a file
-# (dd with oflag=dsync), which is what makes one fsync per file slow.
+# (dd with oflag=dsync), which is what makes one fsync per file slow. Every run writes into a folder
+# of its own and the folders are deleted only at the end: files deleted just before a run would
+# have the file system search the inodes just freed during it, which is not what a user's batch
+# meets.
 #
-#   bench/batch_convert.sh VEK BENCH_CONVERT_ONE [COUNT] [RUNS] [VEK2]
+#   bench/batch_convert.sh VEK BENCH_CONVERT_ONE [COUNTS] [RUNS] [VEK2]
 #     VEK                the vek executable to time (e.g. build/app/vek)
 #     BENCH_CONVERT_ONE  build/bench/vek_bench_convert_one, which writes the 120-step test
+#     COUNTS             numbers of files, comma-separated (default 1000,10000)
 #     VEK2               optional second executable, timed in turn with VEK (paired runs)
 set -euo pipefail
 vek=$1
 writer=$2
-count=${3:-1000}
+counts=${3:-1000,10000}
 runs=${4:-3}
 vek2=${5:-}
 work=$(mktemp -d "${TMPDIR:-/var/tmp}/vek-batch-XXXXXX")
@@ -24,20 +28,24 @@ trap cleanup EXIT
 export VEK_HOME="$work/home" QT_QPA_PLATFORM=offscreen
 
 mkdir -p "$work/in" "$VEK_HOME"
-"$writer" --write-test "$work/in/t0000.vdw"
-for i in $(seq 1 $((count - 1))); do cp "$work/in/t0000.vdw" "$work/in/t$(printf %04d "$i").vdw"; done
+"$writer" --write-test "$work/in/t00000.vdw"
+largest=$(tr , '\n' <<<"$counts" | sort -n | tail -1)
+# Copies of the test, 500 files per tee.
+names=()
+for i in $(seq 1 $((largest - 1))); do names+=("$work/in/t$(printf %05d "$i").vdw"); done
+for ((i = 0; i < ${#names[@]}; i += 500)); do tee "${names[@]:i:500}" <"$work/in/t00000.vdw" >/dev/null; done
 
-# Seconds of wall time of one batch into a fresh folder.
+# Seconds of wall, user and system time of one batch of the first COUNT inputs into a fresh folder.
+runs_done=0
 time_batch() {
-  local exe=$1 out="$work/out"
-  rm -rf "$out"
+  local exe=$1 count=$2
+  runs_done=$((runs_done + 1))
+  local out="$work/out-$runs_done"
   mkdir -p "$out"
+  local inputs=("$work"/in/*.vdw)
   sync
-  local start end
-  start=$(date +%s.%N)
-  "$exe" --convert "$out" "$work"/in/*.vdw --reduce --analyse 10,60,110 2>/dev/null
-  end=$(date +%s.%N)
-  echo "$end - $start" | bc
+  TIMEFORMAT='%R %U %S'
+  { time "$exe" --convert "$out" "${inputs[@]:0:count}" --reduce --analyse 10,60,110 >/dev/null 2>&1; } 2>&1
 }
 
 start_disk_load() {
@@ -50,12 +58,15 @@ stop_disk_load() {
   load_pid=
 }
 
-for run in $(seq 1 "$runs"); do
-  for exe in "$vek" $vek2; do
-    quiet=$(time_batch "$exe")
-    start_disk_load
-    loaded=$(time_batch "$exe")
-    stop_disk_load
-    printf '%s run %d: %d files, quiet %.2f s, with disk load %.2f s\n' "$exe" "$run" "$count" "$quiet" "$loaded"
+for count in ${counts//,/ }; do
+  for run in $(seq 1 "$runs"); do
+    for exe in "$vek" $vek2; do
+      read -r qw qu qs <<<"$(time_batch "$exe" "$count")"
+      start_disk_load
+      read -r lw lu ls <<<"$(time_batch "$exe" "$count")"
+      stop_disk_load
+      printf '%s run %d: %d files, quiet %.2f s (cpu %.2f user + %.2f system), with disk load %.2f s (cpu %.2f + %.2f)\n' \
+        "$exe" "$run" "$count" "$qw" "$qu" "$qs" "$lw" "$lu" "$ls"
+    done
   done
 done

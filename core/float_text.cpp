@@ -1,5 +1,6 @@
 #include "core/float_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -86,27 +87,87 @@ bool RoundScaled(uint64_t m, int e, int d, u128& q) {
   return true;
 }
 
+constexpr uint64_t kPow10[20] = {1ull,
+                                 10ull,
+                                 100ull,
+                                 1000ull,
+                                 10000ull,
+                                 100000ull,
+                                 1000000ull,
+                                 10000000ull,
+                                 100000000ull,
+                                 1000000000ull,
+                                 10000000000ull,
+                                 100000000000ull,
+                                 1000000000000ull,
+                                 10000000000000ull,
+                                 100000000000000ull,
+                                 1000000000000000ull,
+                                 10000000000000000ull,
+                                 100000000000000000ull,
+                                 1000000000000000000ull,
+                                 10000000000000000000ull};
+
+// The number of decimal digits of v (1 for 0).
+int DigitCount(uint64_t v) {
+  int n = 1;
+  while (n < 20 && v >= kPow10[n]) ++n;
+  return n;
+}
+
+// Writes exactly `digits` decimal digits of v (leading zeros added; v < 10^digits) two at a time
+// from the end; returns the end of the digits.
+char* WriteU64(uint64_t v, int digits, char* out) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  char* p = out + digits;
+  while (v >= 100) {
+    const auto pair = static_cast<size_t>(v % 100) * 2;
+    v /= 100;
+    p -= 2;
+    p[0] = kPairs[pair];
+    p[1] = kPairs[pair + 1];
+  }
+  if (v >= 10) {
+    p -= 2;
+    p[0] = kPairs[v * 2];
+    p[1] = kPairs[v * 2 + 1];
+  } else {
+    *--p = static_cast<char>('0' + v);
+  }
+  while (p > out) *--p = '0';
+  return out + digits;
+}
+
 // Writes the decimal digits of q, at least `minDigits` of them (leading zeros added); returns the
 // end of the digits.
 char* WriteDigits(u128 q, int minDigits, char* out) {
-  char digits[48];
-  char* end;
-  if (q <= UINT64_MAX) {  // the usual case: the 64-bit conversion, far cheaper than 128-bit division
-    end = std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(q)).ptr;
-  } else {
-    char rev[48];
-    int n = 0;
-    for (; q != 0; q /= 10) rev[n++] = static_cast<char>('0' + static_cast<int>(q % 10));
-    end = digits;
-    while (n > 0) *end++ = rev[--n];
+  if (q <= UINT64_MAX) {  // the usual case: 64-bit arithmetic, far cheaper than 128-bit division
+    const auto v = static_cast<uint64_t>(q);
+    return WriteU64(v, std::max(DigitCount(v), minDigits), out);
   }
-  for (int n = static_cast<int>(end - digits); n < minDigits; ++n) *out++ = '0';
-  for (const char* p = digits; p < end; ++p) *out++ = *p;
+  char rev[48];
+  int n = 0;
+  for (; q != 0; q /= 10) rev[n++] = static_cast<char>('0' + static_cast<int>(q % 10));
+  for (; n < minDigits; --minDigits) *out++ = '0';
+  while (n > 0) *out++ = rev[--n];
   return out;
 }
 
 // q / 10^decimals written with `decimals` places; returns the end of the text.
 char* WriteFixed(u128 q, int decimals, char* out) {
+  if (q <= UINT64_MAX && decimals < 20) {
+    const auto v = static_cast<uint64_t>(q);
+    const uint64_t whole = v / kPow10[decimals];
+    out = WriteU64(whole, DigitCount(whole), out);
+    if (decimals > 0) {
+      *out++ = '.';
+      out = WriteU64(v % kPow10[decimals], decimals, out);
+    }
+    return out;
+  }
   char digits[48];
   const char* end = WriteDigits(q, decimals + 1, digits);
   const char* point = end - decimals;
@@ -118,9 +179,22 @@ char* WriteFixed(u128 q, int decimals, char* out) {
   return out;
 }
 
-char* WriteGeneral(uint64_t m, int e, int p, char* out) {
+// The double nearest to q x 10^k when it is formed by one rounding (q and 10^k exact doubles),
+// as strtod reads the text of those digits; false when it is not.
+bool ScaledValue(u128 q, int k, double& value) {
+  if (q > (u128{1} << 53) || k > 19 || k < -19) return false;  // 10^19 is still an exact double
+  const double d = static_cast<double>(static_cast<uint64_t>(q));
+  const double p = static_cast<double>(kPow10[k < 0 ? -k : k]);
+  value = k < 0 ? d / p : d * p;
+  return true;
+}
+
+// %g of m x 2^e with p significant digits; *text_value as WritePrintfExactly describes (false in
+// *valued when it cannot be formed).
+char* WriteGeneral(uint64_t m, int e, int p, char* out, double* text_value, bool* valued) {
   if (m == 0) {
     *out++ = '0';
+    if (text_value) *text_value = 0.0;
     return out;
   }
   // The exponent %e would show: first from the binary exponent, then corrected by the rounded
@@ -139,6 +213,7 @@ char* WriteGeneral(uint64_t m, int e, int p, char* out) {
     }
   }
   if (q < low || q >= high) return nullptr;
+  if (text_value) *valued = ScaledValue(q, x - (p - 1), *text_value);
   char digits[16];
   WriteDigits(q, p, digits);  // exactly p digits
   int last = p - 1;
@@ -168,20 +243,28 @@ char* WriteGeneral(uint64_t m, int e, int p, char* out) {
 
 }  // namespace
 
-int WritePrintfExactly(double v, int precision, bool general, char* out) {
+int WritePrintfExactly(double v, int precision, bool general, char* out, double* text_value) {
   if (!std::isfinite(v) || precision < 0 || precision > kMaxPrecision) return -1;
   uint64_t m;
   int e;
   Decompose(v, m, e);
   char* p = out;
-  if (std::signbit(v)) *p++ = '-';
+  const bool negative = std::signbit(v);
+  if (negative) *p++ = '-';
+  bool valued = true;
+  double value = 0.0;
   if (general) {
-    p = WriteGeneral(m, e, precision == 0 ? 1 : precision, p);
+    p = WriteGeneral(m, e, precision == 0 ? 1 : precision, p, text_value ? &value : nullptr, &valued);
     if (!p) return -1;
   } else {
     u128 q;
     if (!RoundScaled(m, e, precision, q)) return -1;
+    if (text_value) valued = ScaledValue(q, -precision, value);
     p = WriteFixed(q, precision, p);
+  }
+  if (text_value) {
+    if (!valued) return -1;
+    *text_value = negative ? -value : value;
   }
   return static_cast<int>(p - out);
 }

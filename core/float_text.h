@@ -12,6 +12,10 @@ constexpr int kPrintfExactlyBuffer = 96;
 // `out` (at least kPrintfExactlyBuffer bytes, no terminating NUL) and returns its length; returns
 // -1 when the value is not finite or the numbers do not fit (very large or very small values,
 // precisions above 9).
-int WritePrintfExactly(double v, int precision, bool general, char* out);
+//
+// With `text_value`, also sets *text_value to the double that strtod reads back from the text,
+// formed from the digits without reading them (exact: the digits times a power of ten are
+// rounded once), or leaves it alone and returns -1 when that cannot be done that way.
+int WritePrintfExactly(double v, int precision, bool general, char* out, double* text_value = nullptr);
 
 }  // namespace vek

@@ -38,7 +38,9 @@
   X(UseOpenForOldVersion, 100003, "旧バージョンファイルは「開く」で読み込んで下さい」") \
   X(SamePressure, 100004, "同じ圧力があります") \
   X(TooFewStepsToSuggest, 100301, "推奨点を求めるには、Pe と r のある点が %1 点以上必要です。（現在 %2 点）") \
+  X(SuggestionValueNotFinite, 100302, "推奨点を求められません。段階 %1 の Pe または r が数として扱える範囲を超えています。") \
   X(CannotSaveFile, 100401, "保存できませんでした\n( %1 )") \
   X(FaceNameNotStorable, 100402, "このフォント名はフォントファイルに保存できません\n( %1 )") \
+  X(ValueNotStorable, 100403, "保存できませんでした\n%1 は%2") \
   X(BadDriveName, 100450, "ドライブ名が異常です") \
   X(BadFolderOrDrive, 100451, "フォルダ名またはドライブ名が異常です")

@@ -48,23 +48,43 @@ bool ParseSimpleFloatFormat(const char* fmt, SimpleFloatFormat& out) {
 
 }  // namespace
 
-std::string FormatDouble(const char* fmt, double v) {
+namespace {
+
+std::string FormatDoubleInto(const char* fmt, double v, double* text_value) {
   SimpleFloatFormat f;
-  if (!std::isfinite(v) || !ParseSimpleFloatFormat(fmt, f)) return FormatText(fmt, v);
+  if (!std::isfinite(v) || !ParseSimpleFloatFormat(fmt, f)) {
+    std::string text = FormatText(fmt, v);
+    if (text_value) *text_value = TextToDouble(text);
+    return text;
+  }
   char buf[400];
-  int n = WritePrintfExactly(v, f.precision, f.general, buf);
+  int n = WritePrintfExactly(v, f.precision, f.general, buf, text_value);
+  if (n < 0 && text_value) {  // the text is right; its value is read back below
+    n = WritePrintfExactly(v, f.precision, f.general, buf);
+    if (n >= 0) *text_value = TextToDouble(std::string_view(buf, static_cast<size_t>(n)));
+  }
   if (n < 0) {
     const auto format = f.general ? std::chars_format::general : std::chars_format::fixed;
     const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, format, f.precision);
-    if (ec != std::errc()) return FormatText(fmt, v);
+    if (ec != std::errc()) {
+      std::string text = FormatText(fmt, v);
+      if (text_value) *text_value = TextToDouble(text);
+      return text;
+    }
     n = static_cast<int>(end - buf);
+    if (text_value) *text_value = TextToDouble(std::string_view(buf, static_cast<size_t>(n)));
   }
-  std::string text;
-  text.reserve(static_cast<size_t>(std::max(n, f.width)));
-  if (n < f.width) text.assign(static_cast<size_t>(f.width - n), ' ');
+  if (n >= f.width) return std::string(buf, static_cast<size_t>(n));
+  std::string text(static_cast<size_t>(f.width - n), ' ');
   text.append(buf, static_cast<size_t>(n));
   return text;
 }
+
+}  // namespace
+
+std::string FormatDouble(const char* fmt, double v) { return FormatDoubleInto(fmt, v, nullptr); }
+
+std::string FormatDouble(const char* fmt, double v, double& text_value) { return FormatDoubleInto(fmt, v, &text_value); }
 
 double TextToDouble(std::string_view text) {
   size_t i = 0;

@@ -37,6 +37,9 @@ std::string FormatText(const char* fmt, Args... args) {
 // bytes snprintf gives in the "C" locale, without snprintf's cost; every other format, and a value
 // that is not finite, goes through snprintf.
 std::string FormatDouble(const char* fmt, double v);
+// The same, and in `text_value` the value TextToDouble reads back from the text (formed without
+// reading it where that gives the same double).
+std::string FormatDouble(const char* fmt, double v, double& text_value);
 
 // atof: the value strtod gives for the leading number of a text (blanks skipped), 0 when there is
 // none. A plain decimal number is converted with std::from_chars, which rounds as strtod does; hex

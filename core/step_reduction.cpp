@@ -1,5 +1,6 @@
 #include "core/step_reduction.h"
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -20,10 +21,29 @@ double Atof(const TextField& t) { return TextToDouble(t); }
 // that cannot be formed, rather than a "nan" or "inf" text in the table.
 double Checked(double v) { return std::isfinite(v) ? v : kNoValue; }
 
-// "%g" / "%f" text of a value, empty for a missing one.
-TextField ValueText(const char* fmt, double v) {
+// "%g" text of a value, empty for a missing one; `text_value` gets what the text reads back as
+// (left alone for the empty text).
+TextField GeneralText(double v, double& text_value) {
   v = Checked(v);
-  return IsMissing(v) ? TextField() : FormatDouble(fmt, v);
+  if (IsMissing(v)) return TextField();
+  return FormatDouble("%g", v, text_value);
+}
+
+TextField GeneralText(double v) {
+  double unused;
+  return GeneralText(v, unused);
+}
+
+// "%f" prints every integer digit: 1e300 would become a 308-character cell, and a row of such cells
+// longer than a line of the file. From this size on the value is written as "%.15g" (the digits a
+// double holds, with an exponent), which every reader of the column parses to the same value.
+constexpr double kLongestFixedValue = 1e15;
+
+// "%f" text of a value (the short form for a huge one), empty for a missing one.
+TextField FixedText(double v) {
+  v = Checked(v);
+  if (IsMissing(v)) return TextField();
+  return FormatDouble(std::fabs(v) < kLongestFixedValue ? "%f" : "%.15g", v);
 }
 
 double OrDefault(double v, double fallback) { return v < kMinDimension ? fallback : v; }
@@ -38,31 +58,57 @@ Probe MakeProbe(double ro, double l, double ac) {
   return {ro, piL > 0.1 ? ac / piL : 0.0};
 }
 
+// What Pe and r of a row are formed from, as the row's texts read: P, PG and H, each with
+// whether its text holds a number. A row just reduced hands them over without its texts being
+// read again.
+struct PeRInputs {
+  bool haveP = false, havePg = false, haveH = false;
+  double p = 0.0, pg = 0.0, h = 0.0;
+};
+
+PeRInputs ReadPeRInputs(const TestRow& row) {
+  PeRInputs in;
+  in.haveP = IsNumber(row[tf::Pressure]);
+  in.havePg = IsNumber(row[tf::PG]);
+  in.haveH = IsNumber(row[tf::H]);
+  if (in.haveP) in.p = Atof(row[tf::Pressure]);
+  if (in.havePg) in.pg = Atof(row[tf::PG]);
+  if (in.haveH) in.h = Atof(row[tf::H]);
+  return in;
+}
+
 // Pe and r of one row into columns 11 and 12.
-void WritePeR(TestRow& row, double offset, const Probe& probe) {
+void WritePeR(TestRow& row, const PeRInputs& in, double offset, const Probe& probe) {
   double pe = kNoValue;
-  if (IsNumber(row[tf::Pressure]) && IsNumber(row[tf::PG])) pe = Atof(row[tf::Pressure]) + offset - Atof(row[tf::PG]);
+  if (in.haveP && in.havePg) pe = in.p + offset - in.pg;
   double r = kNoValue;
-  if (IsNumber(row[tf::H])) {
-    const double radicand = Atof(row[tf::H]) * probe.areaFactor + probe.ro * probe.ro;
+  if (in.haveH) {
+    const double radicand = in.h * probe.areaFactor + probe.ro * probe.ro;
     if (radicand > 0.0) r = std::sqrt(radicand);
   }
-  row[tf::Pe] = ValueText("%f", pe);
-  row[tf::R] = ValueText("%f", r);
+  row[tf::Pe] = FixedText(pe);
+  row[tf::R] = FixedText(r);
 }
 
 bool IsTestRow(int row) { return row >= 1 && row <= kMaxTestRows; }
 
-// Columns 7-10 of one row; `line` is the straight-line curve when header field 21 selects it.
-double ReduceStep(RecordStore& store, int row, double h0, const CalLineTable* line) {
+int ReadingColumn(const RecordStore& store) {
+  const int basis = std::atoi(store.test.Header(hf::ReadingTimeBasis).c_str());
+  return basis == 0 ? tf::Reading60 : basis > 0 ? tf::Reading120 : tf::Reading30;
+}
+
+// Columns 7-10 of one row; `line` is the straight-line curve when header field 21 selects it and
+// `column` the reading the header's time basis names. `inputs` gets what Pe and r will be formed
+// from.
+double ReduceStep(RecordStore& store, int row, double h0, const CalLineTable* line, int column, PeRInputs& inputs) {
   Record& test = store.test;
   TestRow& cells = test.TestRows[row];
 
-  const int basis = std::atoi(test.Header(hf::ReadingTimeBasis).c_str());
-  const int column = basis == 0 ? tf::Reading60 : basis > 0 ? tf::Reading120 : tf::Reading30;
   const bool haveReading = IsNumber(cells[column]);
   const double reading = Atof(cells[column]);
+  inputs.haveP = IsNumber(cells[tf::Pressure]);
   const double p = Atof(cells[tf::Pressure]);
+  inputs.p = p;
 
   const double dh = IsNumber(cells[tf::Reading30]) && haveReading ? reading - Atof(cells[tf::Reading30]) : kNoValue;
   const double h = haveReading ? Checked(reading - h0) : kNoValue;
@@ -72,10 +118,13 @@ double ReduceStep(RecordStore& store, int row, double h0, const CalLineTable* li
   }
   const double pgMinusP = p >= -9999.9 && !IsMissing(pg) ? Checked(pg - p) : kNoValue;
 
-  cells[tf::DH] = ValueText("%g", dh);
-  cells[tf::H] = ValueText("%g", h);
-  cells[tf::PG] = ValueText("%g", pg);
-  cells[tf::PGMinusP] = ValueText("%g", pgMinusP);
+  cells[tf::DH] = GeneralText(dh);
+  // A value text is empty exactly when the value is missing, and a number otherwise.
+  cells[tf::H] = GeneralText(h, inputs.h);
+  inputs.haveH = !cells[tf::H].empty();
+  cells[tf::PG] = GeneralText(pg, inputs.pg);
+  inputs.havePg = !cells[tf::PG].empty();
+  cells[tf::PGMinusP] = GeneralText(pgMinusP);
   return pgMinusP;
 }
 
@@ -87,12 +136,17 @@ bool UsesStraightLine(const RecordStore& store) {
 
 double ReduceTestStep(RecordStore& store, int row, double h0) {
   if (!IsTestRow(row)) return kNoValue;
-  if (!UsesStraightLine(store)) return ReduceStep(store, row, h0, nullptr);
+  PeRInputs unused;
+  if (!UsesStraightLine(store)) return ReduceStep(store, row, h0, nullptr, ReadingColumn(store), unused);
   const CalLineTable line(store);
-  return ReduceStep(store, row, h0, &line);
+  return ReduceStep(store, row, h0, &line, ReadingColumn(store), unused);
 }
 
-void ReduceTestTable(RecordStore& store, const SheetSettings& settings, double largestPgMinusP) {
+namespace {
+
+// ReduceTestTable with the inputs of rows 1 ... `reduced` already known.
+void ReduceTable(RecordStore& store, const SheetSettings& settings, double largestPgMinusP,
+                 const PeRInputs* known, int reduced) {
   Record& test = store.test;
   const Probe probe = MakeProbe(OrDefault(Atof(test.Header(hf::SondeRadius)), settings.DefaultSondeRadius),
                                 OrDefault(Atof(test.Header(hf::SondeLength)), settings.DefaultSondeLength),
@@ -100,9 +154,18 @@ void ReduceTestTable(RecordStore& store, const SheetSettings& settings, double l
 
   // Lifting every Pe by the largest PG - P makes the smallest Pe of the test 0 rather than negative.
   const double offset = largestPgMinusP >= 0.0 ? largestPgMinusP : 0.0;
-  test.Header(hf::PressureOffset) = IsMissing(largestPgMinusP) ? TextField() : FormatDouble("%f", offset);
+  test.Header(hf::PressureOffset) = IsMissing(largestPgMinusP) ? TextField() : FixedText(offset);
 
-  for (int r = 1; r <= kMaxTestRows; ++r) WritePeR(test.TestRows[r], offset, probe);
+  for (int r = 1; r <= kMaxTestRows; ++r) {
+    TestRow& row = test.TestRows[r];
+    WritePeR(row, r <= reduced ? known[r] : ReadPeRInputs(row), offset, probe);
+  }
+}
+
+}  // namespace
+
+void ReduceTestTable(RecordStore& store, const SheetSettings& settings, double largestPgMinusP) {
+  ReduceTable(store, settings, largestPgMinusP, nullptr, 0);
 }
 
 void RunTestReduction(RecordStore& store, const SheetSettings& settings) {
@@ -110,12 +173,14 @@ void RunTestReduction(RecordStore& store, const SheetSettings& settings) {
   const double h0 = Atof(store.test.Header(hf::StandpipeInitialLevel));
   const CalLineTable line(store);
   const CalLineTable* curve = UsesStraightLine(store) ? &line : nullptr;
+  const int column = ReadingColumn(store);
+  std::array<PeRInputs, kMaxTestRows + 1> inputs;
   double largest = kNoValue;
   for (int r = 1; r <= n; ++r) {
-    const double v = ReduceStep(store, r, h0, curve);
+    const double v = ReduceStep(store, r, h0, curve, column, inputs[static_cast<size_t>(r)]);
     if (v > largest) largest = v;
   }
-  ReduceTestTable(store, settings, largest);
+  ReduceTable(store, settings, largest, inputs.data(), n);
 }
 
 void ProvisionalPeR(RecordStore& store, int row, double ro, double l, double ac) {
@@ -123,7 +188,8 @@ void ProvisionalPeR(RecordStore& store, int row, double ro, double l, double ac)
   static const SheetSettings kFactory;
   const Probe probe = MakeProbe(OrDefault(ro, kFactory.DefaultSondeRadius), OrDefault(l, kFactory.DefaultSondeLength),
                                 OrDefault(ac, kFactory.DefaultStandpipeArea));
-  WritePeR(store.test.TestRows[row], 0.0, probe);
+  TestRow& cells = store.test.TestRows[row];
+  WritePeR(cells, ReadPeRInputs(cells), 0.0, probe);
 }
 
 }  // namespace vek

@@ -1,6 +1,7 @@
 #include "core/step_suggestion.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <vector>
@@ -11,80 +12,95 @@ namespace vek {
 
 namespace {
 
-// Sums over pieces of the curve in O(1): prefix sums of x, y, x², xy, y² of the points, taken about
-// the means of the whole curve so that large pressures do not swamp the small radius residuals.
-class PieceFits {
+// The least-squares line of a growing piece of the curve. Means and co-moments are updated point
+// by point about the piece's own means (Welford's updates), so their rounding stays relative to the
+// piece itself: an exact fit comes out a few units of rounding from 0, not the noise of long
+// running sums of large numbers.
+class PieceFit {
  public:
-  PieceFits(std::span<const double> x, std::span<const double> y) : n_(static_cast<int>(x.size())) {
-    double mx = 0, my = 0;
-    for (int k = 0; k < n_; ++k) {
-      mx += x[k];
-      my += y[k];
-    }
-    mx /= n_;
-    my /= n_;
-    sums_.assign(n_ + 1, {});
-    for (int k = 0; k < n_; ++k) {
-      const double dx = x[k] - mx, dy = y[k] - my;
-      const Sums& p = sums_[k];
-      sums_[k + 1] = {p.x + dx, p.y + dy, p.xx + dx * dx, p.xy + dx * dy, p.yy + dy * dy};
-    }
-    // sameUntil_[k]: the last point from k on whose x still equals x[k] exactly.
-    sameUntil_.assign(n_, 0);
-    for (int k = n_ - 1; k >= 0; --k) {
-      sameUntil_[k] = (k + 1 < n_ && x[k + 1] == x[k]) ? sameUntil_[k + 1] : k;
-    }
+  void Add(double x, double y) {
+    if (n_ == 0) firstX_ = x;
+    allSameX_ = allSameX_ && x == firstX_;
+    ++n_;
+    const double dx = x - mx_, dy = y - my_;
+    mx_ += dx / n_;
+    my_ += dy / n_;
+    cxx_ += dx * (x - mx_);
+    cxy_ += dx * (y - my_);
+    cyy_ += dy * (y - my_);
   }
 
-  // Sum of squared residuals of the least-squares line through points first..last (1-based,
-  // inclusive); the mean of y when all their x are equal.
-  double Residual(int first, int last) const {
-    const Sums& a = sums_[first - 1];
-    const Sums& b = sums_[last];
-    const double n = last - first + 1;
-    const double sx = b.x - a.x, sy = b.y - a.y;
-    const double cyy = (b.yy - a.yy) - sy * sy / n;
-    double sse = cyy;
-    if (sameUntil_[first - 1] < last - 1) {
-      const double cxx = (b.xx - a.xx) - sx * sx / n;
-      const double cxy = (b.xy - a.xy) - sx * sy / n;
-      if (cxx > 0) sse = cyy - cxy * cxy / cxx;
-    }
-    return std::max(sse, 0.0);
+  // Sum of squared residuals of the line through the points added; about the mean of y when all
+  // their x are equal.
+  double Residual() const {
+    if (allSameX_ || !(cxx_ > 0.0)) return std::max(cyy_, 0.0);
+    return std::max(cyy_ - cxy_ * (cxy_ / cxx_), 0.0);
   }
 
-  // Sum of squared deviations of all y from their mean: the scale of the residuals.
-  double Spread() const { return sums_[n_].yy; }
+  // Sum of squared deviations of y from their mean.
+  double Spread() const { return std::max(cyy_, 0.0); }
 
  private:
-  struct Sums {
-    double x = 0, y = 0, xx = 0, xy = 0, yy = 0;
-  };
-  int n_;
-  std::vector<Sums> sums_;
-  std::vector<int> sameUntil_;
+  int n_ = 0;
+  double firstX_ = 0.0;
+  bool allSameX_ = true;
+  double mx_ = 0.0, my_ = 0.0, cxx_ = 0.0, cxy_ = 0.0, cyy_ = 0.0;
 };
+
+// The values times the power of two that brings the largest magnitude into [0.5, 1): exact, so
+// every comparison of the rule comes out as on the unscaled values, but sums of squares of up to
+// 120 points can no longer overflow (r near 1e154 used to give an infinite spread).
+std::vector<double> ScaledByPowerOfTwo(std::span<const double> v) {
+  double largest = 0.0;
+  for (double a : v) largest = std::max(largest, std::fabs(a));
+  int exponent = 0;
+  if (largest > 0.0) std::frexp(largest, &exponent);
+  std::vector<double> out(v.size());
+  for (size_t k = 0; k < v.size(); ++k) out[k] = std::ldexp(v[k], -exponent);
+  return out;
+}
 
 }  // namespace
 
-StepSuggestion SuggestSteps(std::span<const double> x, std::span<const double> y) {
+StepSuggestion SuggestSteps(std::span<const double> xIn, std::span<const double> yIn) {
   StepSuggestion s;
-  s.analysable = static_cast<int>(std::min(x.size(), y.size()));
+  s.analysable = static_cast<int>(std::min(xIn.size(), yIn.size()));
   const int n = s.analysable;
-  if (n < kMinStepsForSuggestion) return s;
+  if (n < kMinStepsForSuggestion) {
+    s.reason = NoSuggestion::TooFewSteps;
+    return s;
+  }
+  for (int k = 0; k < n; ++k) {
+    if (!std::isfinite(xIn[k]) || !std::isfinite(yIn[k])) {
+      s.reason = NoSuggestion::ValueNotFinite;
+      s.badStep = k + 1;
+      return s;
+    }
+  }
+  const std::vector<double> x = ScaledByPowerOfTwo(xIn.first(n));
+  const std::vector<double> y = ScaledByPowerOfTwo(yIn.first(n));
 
-  const PieceFits fits(x.first(n), y.first(n));
-  std::vector<double> head(n + 1), tail(n + 1);  // head[i]: points 1..i, tail[j]: points j..n
-  for (int k = 2; k <= n; ++k) head[k] = fits.Residual(1, k);
-  for (int k = 1; k < n; ++k) tail[k] = fits.Residual(k, n);
+  // head[i]: points 1..i; tail[j]: points j..n (1-based).
+  std::vector<double> head(n + 1), tail(n + 1);
+  PieceFit forward, backward;
+  for (int k = 1; k <= n; ++k) {
+    forward.Add(x[k - 1], y[k - 1]);
+    head[k] = forward.Residual();
+    backward.Add(x[n - k], y[n - k]);
+    tail[n - k + 1] = backward.Residual();
+  }
   // Totals that differ only by rounding count as equal, so the tie order decides them as it would
   // in exact arithmetic (a straight curve gives the smallest pair, not a rounding accident).
-  const double tolerance = 1e-12 * fits.Spread();
+  const double tolerance = 1e-12 * forward.Spread();
 
   double best = std::numeric_limits<double>::infinity();
   for (int i = 2; i + 2 <= n - 1; ++i) {
-    for (int j = i + 2; j <= n - 1; ++j) {
-      const double total = head[i] + fits.Residual(i, j) + tail[j];
+    PieceFit middle;
+    middle.Add(x[i - 1], y[i - 1]);
+    for (int j = i + 1; j <= n - 1; ++j) {
+      middle.Add(x[j - 1], y[j - 1]);
+      if (j < i + 2) continue;
+      const double total = head[i] + middle.Residual() + tail[j];
       if (total < best - tolerance) {
         best = total;
         s.rows = AnalysisRows{i, j, n};

@@ -46,4 +46,9 @@ constexpr size_t kOpenPieceBytes = 499;
 constexpr size_t kFirstLineBytes = 99;
 constexpr size_t kFrameworkLineBytes = 400;
 
+// The longest line (line end not counted) that both readers give back whole: the framework load
+// (command line, recent files, dropped files) cuts a longer one into pieces of 400 bytes, the Open
+// command one longer than 499.
+constexpr size_t kLongestStoredLine = kFrameworkLineBytes;
+
 }  // namespace vek

@@ -1,5 +1,7 @@
 #include "io/data_file_writer.h"
 
+#include "core/messages.h"
+#include "io/data_file_lines.h"
 #include "io/safe_write.h"
 #include "io/storable_text.h"
 
@@ -37,17 +39,21 @@ void AppendCalRows(std::string& out, const std::array<CalRow, kCalRowSlots>& row
   for (int r = 1; r <= n; ++r) AppendRow(out, rows[r], kCalFieldCount);
 }
 
-// "row R field F" of the first cell of rows 1..count that the file cannot hold, or nullopt. Besides
-// the cell rule, a row holding "$$" reads back as a section line, and the reader takes a double quote
-// for quoting and drops it.
+// The first cell of rows 1..count that the file cannot hold, or whose row makes a line longer than
+// the readers take whole (then the row's longest cell is named).
 template <typename Rows>
-std::optional<std::string> FindUnstorableCell(const Rows& rows, int count, int fields) {
+std::optional<UnstorableValue> FindUnstorableCell(const Rows& rows, int count, int fields,
+                                                  UnstorableValue::Place place) {
   for (int r = 1; r <= count; ++r) {
+    size_t lineBytes = static_cast<size_t>(fields - 1);  // the commas
+    int longest = 1;
     for (int f = 1; f <= fields; ++f) {
       const TextField& cell = rows[r][f];
-      if (!IsStorableCellText(cell) || cell.find("$$") != std::string::npos || cell.find('"') != std::string::npos)
-        return "row " + std::to_string(r) + " field " + std::to_string(f);
+      if (!IsStorableCellText(cell) && cell.size() <= kLongestStoredLine) return UnstorableValue{place, r, f, 0};
+      lineBytes += cell.size();
+      if (cell.size() > rows[r][longest].size()) longest = f;
     }
+    if (lineBytes > kLongestStoredLine) return UnstorableValue{place, r, longest, lineBytes};
   }
   return std::nullopt;
 }
@@ -72,20 +78,47 @@ int WrittenCalRowCount(const std::array<CalRow, kCalRowSlots>& rows, bool fieldT
   return r;
 }
 
-std::optional<std::string> FindUnstorableValue(const RecordStore& store, DataKind kind) {
+std::optional<UnstorableValue> FindUnstorableValue(const RecordStore& store, DataKind kind) {
+  using Place = UnstorableValue::Place;
   const Record& record = kind == DataKind::Test ? store.test : store.calibration;
-  for (int n = 1; n <= kHeaderFieldCount; ++n)
-    if (!IsStorableHeaderText(record.Header(n))) return "header field " + std::to_string(n);
-  if (kind == DataKind::Calibration) {
-    const int count = WrittenCalRowCount(record.CalRows, true);
-    if (auto cell = FindUnstorableCell(record.CalRows, count, kCalFieldCount)) return "calibration " + *cell;
-    return std::nullopt;
+  for (int n = 1; n <= kHeaderFieldCount; ++n) {
+    const TextField& text = record.Header(n);
+    if (!IsStorableHeaderText(text))
+      return UnstorableValue{Place::Header, 0, n, text.size() > kLongestStoredLine ? text.size() : 0};
   }
-  if (auto cell = FindUnstorableCell(record.TestRows, WrittenTestRowCount(record), kTestFieldCount))
-    return "test " + *cell;
-  const int count = WrittenCalRowCount(store.TestCalRows(), false);
-  if (auto cell = FindUnstorableCell(store.TestCalRows(), count, kCalFieldCount)) return "calibration " + *cell;
-  return std::nullopt;
+  if (kind == DataKind::Calibration)
+    return FindUnstorableCell(record.CalRows, WrittenCalRowCount(record.CalRows, true), kCalFieldCount,
+                              Place::CalibrationRow);
+  if (auto cell = FindUnstorableCell(record.TestRows, WrittenTestRowCount(record), kTestFieldCount, Place::TestRow))
+    return cell;
+  return FindUnstorableCell(store.TestCalRows(), WrittenCalRowCount(store.TestCalRows(), false), kCalFieldCount,
+                            Place::CalibrationRow);
+}
+
+std::string DescribeUnstorable(const UnstorableValue& value) {
+  using Place = UnstorableValue::Place;
+  std::string text = value.place == Place::Header ? "header field " + std::to_string(value.field)
+                     : (value.place == Place::TestRow ? "test row " : "calibration row ") + std::to_string(value.row) +
+                           " field " + std::to_string(value.field);
+  if (value.lineBytes > 0) {
+    return text + " makes a line of " + std::to_string(value.lineBytes) + " bytes, longer than the " +
+           std::to_string(kLongestStoredLine) + " a line of the file holds";
+  }
+  return text + (value.place == Place::Header ? " holds a line break or \"$$\""
+                                              : " holds a comma, a double quote, a line break or \"$$\"");
+}
+
+std::string UnstorableMessage(const UnstorableValue& value) {
+  using Place = UnstorableValue::Place;
+  std::string where = value.place == Place::Header ? "見出し項目 " + std::to_string(value.field)
+                      : (value.place == Place::TestRow ? "データ " : "キャリブレーションデータ ") +
+                            std::to_string(value.row) + " 行 " + std::to_string(value.field) + " 列";
+  std::string why = value.lineBytes > 0
+                        ? "ファイルの 1 行が " + std::to_string(value.lineBytes) + " バイトになり、読み込める " +
+                              std::to_string(kLongestStoredLine) + " バイトを超えます"
+                        : value.place == Place::Header ? "改行または \"$$\" を含んでいます"
+                                                       : "カンマ、引用符、改行または \"$$\" を含んでいます";
+  return NumberedMessage(msg::ValueNotStorable, where, why);
 }
 
 std::string WriteCalibrationFile(const RecordStore& store) {

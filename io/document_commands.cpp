@@ -116,6 +116,11 @@ bool DocumentCommands::OpenFromOutside(const fs::path& path) {
 }
 
 bool DocumentCommands::WriteDocument(const fs::path& path, DataKind kind) {
+  // Written, such a value would come back changed (or shift every field after it): refuse, naming it.
+  if (const auto unstorable = FindUnstorableValue(store_, kind)) {
+    sink_.ShowMessage(UnstorableMessage(*unstorable));
+    return false;
+  }
   if (!SaveRecordFile(path, kind, store_)) {
     sink_.Show(msg::CannotSave);
     return false;

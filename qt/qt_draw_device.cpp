@@ -79,8 +79,13 @@ namespace {
 // without a database search and a font engine of its own for every size.
 QFont ChooseFontForCellHeight(const QString& face, int cell_height, QPaintDevice* device) {
   QFont font;
-  // The named face first; Japanese glyphs it lacks come from IPAMincho.
-  font.setFamilies({face, QStringLiteral("IPAMincho")});
+  // The named face first; Japanese glyphs it lacks come from IPAMincho. IPAMincho itself is named
+  // once: a second family makes the font database search the system's fallback fonts for every
+  // size at once (a fontconfig sort), where one family searches them only for a glyph it lacks,
+  // and then in the same order.
+  const QString fallback = QStringLiteral("IPAMincho");
+  if (face == fallback) font.setFamily(face);
+  else font.setFamilies({face, fallback});
   font.setStyleStrategy(QFont::PreferMatch);
   std::map<int, double> measured;
   QRawFont scaled;
@@ -160,15 +165,25 @@ QtDrawDevice::QtDrawDevice(QPainter& painter)
                    painter.device() ? painter.device()->logicalDpiY() : 96) {}
 
 QtDrawDevice::QtDrawDevice(QPainter& painter, int dpi_x, int dpi_y)
-    : painter_(painter), dpiX_(dpi_x), dpiY_(dpi_y) {
+    : painter_(painter), dpiX_(dpi_x), dpiY_(dpi_y), painterFont_(painter.font()) {
   font_.font = painter.font();
+  painter_.setBrush(Qt::NoBrush);  // ellipses are outlines
   ApplyPen();
 }
 
-QtDrawDevice::~QtDrawDevice() { FlushLines(); }
+QtDrawDevice::~QtDrawDevice() { EndDraw(); }
+
+void QtDrawDevice::EndDraw() {
+  FlushLines();
+  if (!painter_.isActive()) return;  // a device may outlive its painter's end
+  // The painter leaves a draw as it came: with the line pen and its own font.
+  UseLinePen();
+  if (!(painter_.font() == painterFont_)) painter_.setFont(painterFont_);
+}
 
 void QtDrawDevice::FlushLines() {
   if (pendingLines_.empty()) return;
+  UseLinePen();
   const QPaintEngine* engine = painter_.paintEngine();
   const QPen pen = painter_.pen();
   if (!engine || engine->type() != QPaintEngine::Pdf || pen.widthF() <= 0) {
@@ -215,6 +230,7 @@ void QtDrawDevice::BeginDraw() {
 }
 
 void QtDrawDevice::ApplyPen() {
+  painterPen_ = PainterPen::Line;
   if (pen_.width <= 0) {
     painter_.setPen(Qt::NoPen);
     return;
@@ -242,6 +258,7 @@ void QtDrawDevice::LineTo(int x, int y) {
     const bool straight = cp_.x == x || cp_.y == y;
     if (pixelAlignedLines_ && straight && pen_.width % 2 == 1) {
       FlushLines();  // keep the drawing order of the lines gathered so far
+      UseLinePen();
       // Pixel (x, y) covers x ... x + 1: its centre is where a 1-pixel rule lies in one row.
       painter_.drawLine(QPointF(cp_.x + 0.5, cp_.y + 0.5), QPointF(x + 0.5, y + 0.5));
     } else {
@@ -254,10 +271,8 @@ void QtDrawDevice::LineTo(int x, int y) {
 void QtDrawDevice::Ellipse(int left, int top, int right, int bottom) {
   FlushLines();
   if (pen_.width <= 0) return;
-  painter_.save();
-  painter_.setBrush(Qt::NoBrush);
-  painter_.drawEllipse(QRectF(left, top, right - left, bottom - top));
-  painter_.restore();
+  UseLinePen();
+  painter_.drawEllipse(QRectF(left, top, right - left, bottom - top));  // the brush is none (BeginDraw)
 }
 
 
@@ -322,6 +337,19 @@ void QtDrawDevice::SaveFont() { font_.Save(); }
 
 void QtDrawDevice::RestoreFont() { font_.Restore(); }
 
+void QtDrawDevice::UseLinePen() {
+  if (painterPen_ != PainterPen::Line) ApplyPen();
+}
+
+void QtDrawDevice::UseTextState() {
+  if (painterPen_ != PainterPen::Text || painterTextColour_ != textColour_) {
+    painter_.setPen(ToQColor(textColour_));
+    painterPen_ = PainterPen::Text;
+    painterTextColour_ = textColour_;
+  }
+  if (!(painter_.font() == font_.font)) painter_.setFont(font_.font);
+}
+
 void QtDrawDevice::TextOut(int x, int y, std::string_view text) {
   FlushLines();
   const QString s = FromCp932(text);
@@ -333,27 +361,27 @@ void QtDrawDevice::TextOut(int x, int y, std::string_view text) {
     y = cp_.y;
   }
 
-  painter_.save();
-  painter_.setFont(font_.font);
-  painter_.setPen(ToQColor(textColour_));
-  painter_.setBackgroundMode(Qt::TransparentMode);
-  painter_.translate(x, y);
-  if (font_.escapement != 0) painter_.rotate(-font_.escapement / 10.0);
-  painter_.drawText(QPointF(placed.dx, placed.dy), s);
-  painter_.restore();
+  // The painter keeps the text pen and font until something else needs it: saving and restoring
+  // its whole state around every text costs a PDF or a preview page a state change each time.
+  UseTextState();
+  if (font_.escapement == 0) {
+    painter_.drawText(QPointF(x + placed.dx, y + placed.dy), s);
+  } else {
+    const QTransform transform = painter_.worldTransform();
+    painter_.translate(x, y);
+    painter_.rotate(-font_.escapement / 10.0);
+    painter_.drawText(QPointF(placed.dx, placed.dy), s);
+    painter_.setWorldTransform(transform);
+  }
 
   if (align_.updateCurrentPosition) cp_ = PositionAfterText(x, y, placed.width, font_.escapement);
 }
 
 void QtDrawDevice::TextInRect(int left, int top, int right, int bottom, std::string_view text) {
   FlushLines();
-  painter_.save();
-  painter_.setFont(font_.font);
-  painter_.setPen(ToQColor(textColour_));
-  painter_.setBackgroundMode(Qt::TransparentMode);
+  UseTextState();
   painter_.drawText(QRect(left, top, right - left, bottom - top),
                     Qt::AlignCenter | Qt::TextDontClip | Qt::TextSingleLine, FromCp932(text));
-  painter_.restore();
 }
 
 TextSize QtDrawDevice::TextExtent(std::string_view text) {

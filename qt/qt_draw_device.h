@@ -49,7 +49,7 @@ class QtDrawDevice : public DrawDevice {
   int LogicalDpiY() const override { return dpiY_; }
   ~QtDrawDevice() override;
   void BeginDraw() override;
-  void EndDraw() override { FlushLines(); }
+  void EndDraw() override;
   Pen SelectPen(const Pen& pen) override;
   void MoveTo(int x, int y) override;
   DevicePoint CurrentPosition() const override { return cp_; }
@@ -75,6 +75,10 @@ class QtDrawDevice : public DrawDevice {
 
  private:
   void ApplyPen();
+  // The painter's pen and font for lines or for text, set only when they differ from what the
+  // painter has.
+  void UseLinePen();
+  void UseTextState();
   // Draws the lines gathered since the last other operation in one call: a dashed grid line is
   // hundreds of short lines, and one call per line costs the PDF engine dearly.
   void FlushLines();
@@ -90,6 +94,10 @@ class QtDrawDevice : public DrawDevice {
   bool screenText_ = false;
   bool pixelAlignedLines_ = false;
   std::vector<QLine> pendingLines_;
+  enum class PainterPen { Line, Text };
+  PainterPen painterPen_ = PainterPen::Line;
+  Colour painterTextColour_ = kBlack;
+  QFont painterFont_;  // the painter's font before the first draw, put back by EndDraw
 };
 
 // 0x00BBGGRR -> QColor.

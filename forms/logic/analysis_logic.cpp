@@ -109,6 +109,10 @@ void AnalysisForm::ShowChosen() {
 
 bool AnalysisForm::Suggest() {
   const StepSuggestion s = SuggestAnalysisRows(store_);
+  if (s.reason == NoSuggestion::ValueNotFinite) {
+    sink_.Show(msg::SuggestionValueNotFinite, std::to_string(s.badStep));
+    return false;
+  }
   if (!s.found) {
     sink_.Show(msg::TooFewStepsToSuggest, std::to_string(kMinStepsForSuggestion), std::to_string(s.analysable));
     return false;

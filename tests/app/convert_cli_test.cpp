@@ -201,6 +201,7 @@ TEST_F(ConvertTest, ValuesTheFileCannotHoldAreReportedAndNothingIsWritten) {
     args.insert(args.end(), c.args.begin(), c.args.end());
     EXPECT_EQ(RunConvert(Parse(args), sink), 1);
     EXPECT_NE(sink.shown.back().find(c.where + " holds"), std::string::npos) << sink.shown.back();
+    EXPECT_NE(sink.shown.back().find(out.string() + " not written"), std::string::npos) << sink.shown.back();
     EXPECT_FALSE(fs::exists(out));
   }
 }

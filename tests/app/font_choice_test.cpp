@@ -62,7 +62,10 @@ TEST(FontChoiceTest, ChosenSizeEqualsTheFullSearchOnEveryDeviceAndFromTheCache) 
         // The second answer comes from the cache.
         const QFont again = FontForCellHeight(f, h, device);
         EXPECT_EQ(again.pixelSize(), expected) << face << " " << h;
-        EXPECT_EQ(again.families(), QStringList({f, QStringLiteral("IPAMincho")}));
+        // IPAMincho, the stand-in for missing glyphs, is not named twice.
+        const QStringList families = f == QStringLiteral("IPAMincho") ? QStringList({f})
+                                                                      : QStringList({f, QStringLiteral("IPAMincho")});
+        EXPECT_EQ(again.families(), families);
       }
     }
   }

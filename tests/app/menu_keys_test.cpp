@@ -25,7 +25,7 @@ class MenuKeysTest : public FrameTest {
     // Every form command is registered (enabled), and no item runs its command here (the frame's
     // handlers are cut off): the commands are tested elsewhere; this test follows the keys to them.
     for (const CommandInfo& command : CommandTable())
-      if (command.isForm) frame->RegisterFormCommand(command.id, [](QWidget*) { return false; });
+      if (command.isForm) frame->RegisterFormCommand(command.id, [](QWidget*) { return FormOutcome{}; });
     for (QAction* title : frame->menuBar()->actions())
       for (QAction* item : title->menu()->actions()) QObject::disconnect(item, &QAction::triggered, frame.get(), nullptr);
     frame->show();

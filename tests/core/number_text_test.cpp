@@ -62,6 +62,21 @@ TEST(FormatDouble, GivesTheBytesOfSnprintfForEveryFormatInUse) {
   }
 }
 
+TEST(FormatDouble, HandsOverTheValueItsTextReadsBackAs) {
+  const std::vector<double> values = ManyValues();
+  for (const char* fmt : {"%g", "%f", "%.4f", "%4.2f", "%.10g", "%e"}) {
+    int mismatches = 0;
+    for (double v : values) {
+      double text_value = 12345.0;
+      const std::string text = FormatDouble(fmt, v, text_value);
+      const double expected = std::strtod(text.c_str(), nullptr);
+      if ((text != Snprintf(fmt, v) || !SameBits(text_value, expected)) && ++mismatches <= 5)
+        ADD_FAILURE() << fmt << " of " << Snprintf("%.17g", v) << ": " << text << " read back as "
+                      << Snprintf("%.17g", text_value) << ", strtod gives " << Snprintf("%.17g", expected);
+    }
+  }
+}
+
 TEST(FormatDouble, OtherFormatsAndValuesStillFollowSnprintf) {
   const char* formats[] = {"%-6.1f|", "%+g", "% f", "%06.2f", "%e", "GL. %.2f", "%5.1f%%", "%G", "%a"};
   const double values[] = {0.0, -0.0, 1.25, -13.5, 1e300, NAN, -NAN, INFINITY, -INFINITY};

@@ -120,6 +120,46 @@ TEST(StepSuggestionTest, TiesGoToTheSmallerSteps) {
   EXPECT_EQ(Rows(SuggestSteps(same, flat).rows), "2,4,8");
 }
 
+TEST(StepSuggestionTest, ExactFitsTieInTheDocumentedOrderDespiteRounding) {
+  // Splits (i, 9) for i = 3 ... 8 all fit exactly; the running sums of the whole curve once left
+  // rounding noise above the tie tolerance, and a later i won.
+  std::vector<double> x = {0, 0}, y = {3, 3};
+  for (int k = 0; k < 6; ++k) x.push_back(25.4), y.push_back(3);
+  x.push_back(25.6), y.push_back(3.018);
+  for (int k = 0; k < 5; ++k) x.push_back(60.6), y.push_back(3.025);
+  EXPECT_EQ(Rows(SuggestSteps(x, y).rows), "3,9,14");
+  // The same curve at other magnitudes: powers of two change no comparison, and the pressures in
+  // Pa or the radius in km make no difference to the rule.
+  for (double xs : {1.0, 1e3, 1e-5, 0x1p40}) {
+    for (double ys : {1e-5, 1e5, 0x1p-60}) {
+      std::vector<double> sx = x, sy = y;
+      for (double& v : sx) v *= xs;
+      for (double& v : sy) v *= ys;
+      EXPECT_EQ(Rows(SuggestSteps(sx, sy).rows), "3,9,14") << xs << " " << ys;
+    }
+  }
+}
+
+TEST(StepSuggestionTest, HugeAndTinyValuesStillSuggestAndNonFiniteOnesSayWhy) {
+  // A radius near 1e154 once made the spread infinite and the tie tolerance with it: no pair ever
+  // won and steps 0, 0, 0 were reported as found.
+  const std::vector<double> x = {0, 100, 200, 300, 400, 500, 600, 700};
+  for (double scale : {1e154, 1e300, 1e-300, 4.9e-324 * 1e10}) {
+    std::vector<double> y = {4.4, 4.45, 4.5, 4.55, 4.9, 5.25, 5.3, 5.35};
+    for (double& v : y) v *= scale;
+    const StepSuggestion s = SuggestSteps(x, y);
+    ASSERT_TRUE(s.found) << scale;
+    EXPECT_EQ(Rows(s.rows), "4,6,8") << scale;
+  }
+  std::vector<double> y = {4.4, 4.45, 4.5, 4.55, 4.9, 5.25, 5.3, 5.35};
+  y[5] = std::numeric_limits<double>::infinity();
+  StepSuggestion s = SuggestSteps(x, y);
+  EXPECT_FALSE(s.found);
+  EXPECT_EQ(s.reason, NoSuggestion::ValueNotFinite);
+  EXPECT_EQ(s.badStep, 6);
+  EXPECT_EQ(s.rows.po, 0);
+}
+
 TEST(StepSuggestionTest, EqualPressuresFitByTheMean) {
   // Pressures 0,0,0 then rising: a first piece over the three equal pressures is fitted by the mean
   // of its radii (no division by zero); the clean kink at step 3 must still be found.

@@ -246,6 +246,22 @@ TEST_F(DocumentCommandsTest, SaveRefusesAWriteProtectedFile) {
             fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 }
 
+TEST_F(DocumentCommandsTest, SaveRefusesAValueTheFileCannotHoldNamingIt) {
+  chooser.answers = {home / "data/t.vdw"};
+  ASSERT_TRUE(doc.Open());
+  const std::string before = ReadFileBytes(home / "data/t.vdw");
+  // 626 bytes: read back in pieces, the line would shift every later header field.
+  store.test.Header(hf::CalFileName) = std::string(626, 'c');
+  EXPECT_FALSE(doc.Save());
+  EXPECT_EQ(sink.shown.back(),
+            "保存できませんでした\n見出し項目 20 はファイルの 1 行が 626 バイトになり、読み込める 400 バイトを超えます");
+  store.test.Header(hf::CalFileName).clear();
+  store.test.Test(2, tf::Pe) = "1,5";
+  EXPECT_FALSE(doc.Save());
+  EXPECT_NE(sink.shown.back().find("データ 2 行 11 列 はカンマ"), std::string::npos) << sink.shown.back();
+  EXPECT_EQ(ReadFileBytes(home / "data/t.vdw"), before);
+}
+
 TEST_F(DocumentCommandsTest, FrameworkLoadRemembersTheFileShownBefore) {
   chooser.answers = {home / "data/c.cdw"};
   ASSERT_TRUE(doc.Open());
