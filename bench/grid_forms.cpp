@@ -14,7 +14,7 @@
 #include "core/header_fields.h"
 #include "core/messages.h"
 #include "core/number_format.h"
-#include "forms/draw_frame.h"
+#include "dialog/draw_frame.h"
 #include "forms/cell_grid_view.h"
 #include "forms/vek_data_dialog.h"
 

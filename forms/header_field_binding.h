@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/messages.h"
-#include "forms/logic/header_form.h"
+#include "forms/logic/header_logic.h"
 #include "forms/logic/number_fields.h"
 
 class QComboBox;

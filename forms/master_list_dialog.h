@@ -1,7 +1,7 @@
 #pragma once
 // The master-list form for the engineer list or the soil-name list: a thin dialog over
 // MasterListLogic, its rows shown and edited in place through the form's CellGridView.
-#include "forms/form_dialog.h"
+#include "dialog/form_dialog.h"
 #include "forms/logic/master_list_logic.h"
 #include "ui_master_list_dialog.h"
 

@@ -15,7 +15,7 @@
 #include <utility>
 
 #include "forms/cell_grid_view.h"
-#include "forms/draw_frame.h"
+#include "dialog/draw_frame.h"
 #include "forms/editable_table_model.h"
 #include "forms/logic/grid_graph.h"
 #include "qt/cp932_text.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "forms/form_dialog.h"
+#include "dialog/form_dialog.h"
 #include "forms/logic/measurement_grid_logic.h"
 
 class QAction;

@@ -1,6 +1,6 @@
 #pragma once
 // The calibration header form ("キャリブレーション見出し"): the header of the calibration record.
-#include "forms/logic/header_form.h"
+#include "forms/logic/header_logic.h"
 
 namespace vek {
 

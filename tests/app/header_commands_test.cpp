@@ -13,7 +13,7 @@
 #include "app/commands.h"
 #include "app/form_commands.h"
 #include "app_fixture.h"
-#include "forms/test_header_dlg.h"
+#include "forms/vek_header_dialog.h"
 #include "qt/cp932_text.h"
 #include "support/form_shots.h"
 #include "support/program_home.h"

@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 
 #include "app/export_command.h"
-#include "settings/logic/sheet_page_form.h"
+#include "settings/logic/sheet_page_logic.h"
 #include "app_fixture.h"
 
 namespace vek::testing {

@@ -11,10 +11,10 @@
 #include <deque>
 
 #include "core/encoding.h"
-#include "forms/cal_header_dlg.h"
+#include "forms/cal_header_dialog.h"
 #include "forms/cell_grid_view.h"
 #include "forms/master_list_dialog.h"
-#include "forms/test_header_dlg.h"
+#include "forms/vek_header_dialog.h"
 #include "support/form_shots.h"
 #include "support/program_home.h"
 

@@ -1,0 +1,19 @@
+#include "settings/logic/key_option_logic.h"
+
+#include <algorithm>
+
+#include "settings/logic/settings_storage.h"
+
+namespace vek {
+
+KeyOptionForm::KeyOptionForm(SheetSettings& settings)
+    : settings_(settings),
+      opened_(static_cast<EnterKeyChoice>(std::clamp(settings.EnterKeyMode, 0, 2))),
+      choice_(opened_) {}
+
+bool KeyOptionForm::Commit(MessageSink& sink) {
+  if (choice_ != opened_) settings_.EnterKeyMode = static_cast<int>(choice_);
+  return StoreSystemSettings(settings_, sink);
+}
+
+}  // namespace vek
