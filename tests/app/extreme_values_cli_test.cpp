@@ -11,7 +11,7 @@
 #include "core/messages.h"
 #include "io/data_file_reader.h"
 #include "io/data_file_writer.h"
-#include "app/vek_process_test.h"
+#include "support/vek_cli_test.h"
 
 namespace vek {
 namespace {
@@ -21,7 +21,7 @@ using testing::RunVek;
 
 const fs::path kSamples = VEK_SAMPLES_DIR;
 
-class ExtremeValuesCliTest : public testing::VekProcessTest {};
+class ExtremeValuesCliTest : public testing::VekCliTest {};
 
 TEST_F(ExtremeValuesCliTest, CalibrationPathsAFileCannotHoldAreRefusedAndNothingIsWritten) {
   // Attached, the path goes into header field 20; at 660 bytes its line would come back in two
