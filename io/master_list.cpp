@@ -153,4 +153,6 @@ bool MoveListRowDown(std::vector<std::string>& rows, size_t row) {
   return true;
 }
 
+std::vector<std::string> DefaultSoilNames() { return {Sjis("シルト"), Sjis("粘土"), Sjis("砂")}; }
+
 }  // namespace vek

@@ -34,6 +34,10 @@ std::vector<std::string> ReadListLines(const std::filesystem::path& path, size_t
 // `loaded` is the number of names read.
 std::vector<std::string> LoadMasterList(const std::filesystem::path& path, size_t* loaded = nullptr);
 
+// The soil names offered while no soil list (D.mst) exists yet: the test header form's combo offers
+// them, and the list form starts from them, so that OK on the list keeps what the combo showed (CP932).
+std::vector<std::string> DefaultSoilNames();
+
 // Windows-style folder of the previous generation: every "o5" of the program folder becomes "o4".
 std::string PreviousGenerationFolder(std::string_view programFolder);
 

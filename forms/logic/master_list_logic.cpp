@@ -1,5 +1,6 @@
 #include "forms/logic/master_list_logic.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace vek {
@@ -11,6 +12,13 @@ MasterListLogic::MasterListLogic(const SheetSettings& settings, MasterListKind k
   size_t loaded = 0;
   rows_ = LoadMasterList(path_, &loaded);
   loadedRows_ = rows_;
+  std::error_code ec;
+  if (kind == MasterListKind::SoilNames && !std::filesystem::exists(path_, ec)) {
+    // No list yet: start from the names the header form offers, so that OK keeps them on offer.
+    const std::vector<std::string> defaults = DefaultSoilNames();
+    std::copy(defaults.begin(), defaults.end(), rows_.begin());
+    loaded = defaults.size();
+  }
   canImport_ = std::ifstream(oldPath_).is_open();
   if (loaded < rows_.size()) current_ = loaded + 1;
 }

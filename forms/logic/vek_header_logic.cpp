@@ -39,7 +39,7 @@ TestHeaderLogic::TestHeaderLogic(RecordStore& store, const SheetSettings& settin
   if (std::filesystem::is_regular_file(soilList, ec)) {
     soils_ = ReadListLines(soilList, kMasterFormLineBytes);
   } else {
-    soils_ = {Sjis("シルト"), Sjis("粘土"), Sjis("砂")};
+    soils_ = DefaultSoilNames();
   }
   RecountPreview();
 }

@@ -125,6 +125,17 @@ TEST_F(HeaderDialogsTest, FieldsRefuseWhatTheFileCannotHold) {
   EXPECT_EQ(ui.engineerCombo->currentText(), QStringLiteral("山田"));
 }
 
+TEST_F(HeaderDialogsTest, TheMemoShowsAWholeNoteOfTheSample) {
+  store.test.Header(hf::Memo) = Sjis("ボーリング孔径 φ86mm");
+  CTestHeaderDlg form(nullptr, store, home.settings, chooser, &sink);
+  Show(form);
+  testing::ShootForm(form, "vek_header_memo.png");
+  auto* memo = form.findChild<QLineEdit*>("memoEdit");
+  ASSERT_NE(memo, nullptr);
+  const int textWidth = memo->fontMetrics().horizontalAdvance(memo->text());
+  EXPECT_LE(textWidth, memo->contentsRect().width() - 8) << memo->width();  // 8: the frame's text margins
+}
+
 TEST_F(HeaderDialogsTest, OkTakesTheWidgetsIntoTheRecord) {
   CCalHeaderDlg form(nullptr, store, home.settings, &sink);
   Show(form);

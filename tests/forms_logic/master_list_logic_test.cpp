@@ -47,6 +47,17 @@ TEST_F(MasterListLogicTest, OpensWithTheFirstFreeRowCurrent) {
   EXPECT_EQ(form.ListPath(), List(MasterListKind::SoilNames));
 }
 
+TEST_F(MasterListLogicTest, WithoutASoilListTheFormStartsFromTheNamesTheHeaderOffers) {
+  // OK on the new list must not take シルト, 粘土 and 砂 away from the header form's combo.
+  MasterListLogic soils(home.settings, MasterListKind::SoilNames);
+  EXPECT_EQ(soils.Row(1), Sjis("シルト"));
+  EXPECT_EQ(soils.Row(3), Sjis("砂"));
+  EXPECT_EQ(soils.CurrentRow(), 4u);
+  ASSERT_TRUE(soils.Save(sink));
+  EXPECT_EQ(ReadFileBytes(List(MasterListKind::SoilNames)).rfind(Sjis("シルト\r\n粘土\r\n砂\r\n"), 0), 0u);
+  EXPECT_TRUE(MasterListLogic(home.settings, MasterListKind::Engineers).Row(1).empty());
+}
+
 TEST_F(MasterListLogicTest, AnEditInPlaceMarksTheListAndReplacesTheName) {
   WriteFileBytes(List(MasterListKind::Engineers), "a\r\n");
   MasterListLogic form(home.settings, MasterListKind::Engineers);
