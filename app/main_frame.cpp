@@ -21,6 +21,7 @@
 #include "app/csv_export_command.h"
 #include "app/data_check_dialog.h"
 #include "app/report_print.h"
+#include "io/calibration_note.h"
 #include "app/record_csv_import_command.h"
 #include "qt/file_dialogs.h"
 #include "qt/qt_message_sink.h"
@@ -120,6 +121,7 @@ void CMainFrame::UpdateTitle() {
   otherChangedLabel_->setText(doc_->IsModified(other) ? Utf8(ChangedRecordNote(other, doc_->RecordTitle(other)))
                                                       : QString());
   otherChangedLabel_->setVisible(doc_->IsModified(other));
+  calibrationLabel_->setText(QString::fromStdString(CalibrationNote(store_)));
 }
 
 QString CMainFrame::WhereText() const { return whereLabel_->text(); }
@@ -287,6 +289,9 @@ void CMainFrame::BuildStatusBar() {
   otherChangedLabel_->setObjectName(QStringLiteral("otherRecordChanged"));
   otherChangedLabel_->setVisible(false);
   statusBar()->addPermanentWidget(otherChangedLabel_);
+  calibrationLabel_ = new QLabel(this);
+  calibrationLabel_->setObjectName(QStringLiteral("calibrationInPlay"));
+  statusBar()->addPermanentWidget(calibrationLabel_);
   whereLabel_ = new QLabel(this);
   whereLabel_->setObjectName(QStringLiteral("whereText"));
   statusBar()->addPermanentWidget(whereLabel_);

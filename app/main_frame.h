@@ -122,6 +122,7 @@ class CMainFrame : public QMainWindow {
   QLabel* idleLabel_ = nullptr;
   QLabel* whereLabel_ = nullptr;
   QLabel* otherChangedLabel_ = nullptr;
+  QLabel* calibrationLabel_ = nullptr;  // which calibration is loaded and which the test names
   QAction* zoomIn_ = nullptr;
   QAction* zoomOut_ = nullptr;
   QAction* actualSize_ = nullptr;

@@ -1,0 +1,14 @@
+#pragma once
+// Which calibration is in play, for the status bar: the calibration record loaded (its file, or
+// "無題" for one typed but not saved) and the calibration file the test has attached (header field
+// 20). They are two different things, and a sheet is only right when the user can see both.
+#include <string>
+
+#include "core/record_store.h"
+
+namespace vek {
+
+// "CAL: cal-sample.cdw ／ 試験の添付: cal-sample.cdw" (UTF-8); "なし" where there is none.
+std::string CalibrationNote(const RecordStore& store);
+
+}  // namespace vek
