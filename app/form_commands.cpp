@@ -77,7 +77,7 @@ FormOutcome SheetPage(CMainFrame& f, QWidget* p, int sheet) {
   CVekDoc& doc = f.Document();
   const ViewState& view = f.View().State();
   Record& record = sheet == kCalibrationSheet ? doc.Store().calibration : doc.Store().test;
-  SheetPageForm form(record, sheet, PaperSizeMm{view.paperWidthMm, view.paperHeightMm});
+  SheetPageLogic form(record, sheet, PaperSizeMm{view.paperWidthMm, view.paperHeightMm});
   return RunDialog<CSheetPageDlg>(p, form, doc.Settings().EnterKeyMode, &doc.Sink());
 }
 
@@ -103,13 +103,13 @@ FormOutcome Font(CMainFrame& f, QWidget* p) {
 
 FormOutcome KeyOption(CMainFrame& f, QWidget* p) {
   CVekDoc& doc = f.Document();
-  KeyOptionForm form(doc.Settings());
+  KeyOptionLogic form(doc.Settings());
   return RunDialog<CKeyOptionDlg>(p, form, &doc.Sink());
 }
 
 FormOutcome Setup(CMainFrame& f, QWidget* p) {
   CVekDoc& doc = f.Document();
-  SetupForm form(doc.Settings(), doc.Store());
+  SetupLogic form(doc.Settings(), doc.Store());
   return RunDialog<CSetupDlg>(p, form, doc.Settings().EnterKeyMode, &doc.Sink());
 }
 

@@ -22,7 +22,7 @@ CAnalysisDlg::CAnalysisDlg(QWidget* parent, RecordStore& store, const SheetSetti
   ui.sign1->setChecked(true);
   ui.hidePl->setChecked(form_.HidePl());
   Bind();
-  for (int k = 0; k < AnalysisForm::kFormulaLines; ++k) {
+  for (int k = 0; k < AnalysisLogic::kFormulaLines; ++k) {
     QLineEdit* edit = std::array{ui.formulaPl, ui.formulaPy, ui.formulaPo, ui.formulaK1, ui.formulaK2, ui.formulaE}[k];
     // A header line longer than a read of the file gives would come back split.
     LimitToCp932(edit, static_cast<int>(kFrameworkLineBytes), TextSlot::HeaderText);
@@ -50,7 +50,7 @@ void CAnalysisDlg::Bind() {
   connect(ui.graph, &DrawFrame::KeyPressed, this, &CAnalysisDlg::OnGraphKey);
 
   const std::pair<QRadioButton*, int> types[] = {
-      {ui.typePo, AnalysisForm::kPo}, {ui.typePy, AnalysisForm::kPy}, {ui.typePl, AnalysisForm::kPl}};
+      {ui.typePo, AnalysisLogic::kPo}, {ui.typePy, AnalysisLogic::kPy}, {ui.typePl, AnalysisLogic::kPl}};
   for (auto [radio, type] : types) {
     connect(radio, &QRadioButton::toggled, this, [this, type](bool on) {
       if (!on) return;
@@ -85,7 +85,7 @@ void CAnalysisDlg::Bind() {
             [this, index](const QString& text) { form_.SetFormulaLine(index, ToCp932Accepted(text)); });
   }
   const std::pair<QLineEdit*, int> scales[] = {
-      {ui.peMin, AnalysisForm::kPeMin}, {ui.peMax, AnalysisForm::kPeMax}, {ui.peStep, AnalysisForm::kPeStep}};
+      {ui.peMin, AnalysisLogic::kPeMin}, {ui.peMax, AnalysisLogic::kPeMax}, {ui.peStep, AnalysisLogic::kPeStep}};
   for (auto [edit, which] : scales) {
     connect(edit, &QLineEdit::textChanged, this,
             [this, which](const QString& text) { form_.SetPeScaleText(which, ToCp932Accepted(text)); });
@@ -105,18 +105,18 @@ void CAnalysisDlg::Refresh() {
     const QString text = FromCp932(cp932);
     if (edit->text() != text) edit->setText(text);
   };
-  const std::pair<int, std::pair<QLineEdit*, QLineEdit*>> steps[] = {{AnalysisForm::kPo, {ui.poR, ui.poPe}},
-                                                                    {AnalysisForm::kPy, {ui.pyR, ui.pyPe}},
-                                                                    {AnalysisForm::kPl, {ui.plR, ui.plPe}}};
+  const std::pair<int, std::pair<QLineEdit*, QLineEdit*>> steps[] = {{AnalysisLogic::kPo, {ui.poR, ui.poPe}},
+                                                                    {AnalysisLogic::kPy, {ui.pyR, ui.pyPe}},
+                                                                    {AnalysisLogic::kPl, {ui.plR, ui.plPe}}};
   for (const auto& [type, edits] : steps) {
     set(edits.first, form_.StepRText(type));
     set(edits.second, form_.StepPeText(type));
   }
   QLineEdit* lines[] = {ui.formulaPl, ui.formulaPy, ui.formulaPo, ui.formulaK1, ui.formulaK2, ui.formulaE};
-  for (int k = 0; k < AnalysisForm::kFormulaLines; ++k) set(lines[k], form_.FormulaLine(k));
-  set(ui.peMin, form_.PeScaleText(AnalysisForm::kPeMin));
-  set(ui.peMax, form_.PeScaleText(AnalysisForm::kPeMax));
-  set(ui.peStep, form_.PeScaleText(AnalysisForm::kPeStep));
+  for (int k = 0; k < AnalysisLogic::kFormulaLines; ++k) set(lines[k], form_.FormulaLine(k));
+  set(ui.peMin, form_.PeScaleText(AnalysisLogic::kPeMin));
+  set(ui.peMax, form_.PeScaleText(AnalysisLogic::kPeMax));
+  set(ui.peStep, form_.PeScaleText(AnalysisLogic::kPeStep));
   set(ui.rAxisFrom, form_.RAxisFromText());
   set(ui.rAxisTo, form_.RAxisToText());
   set(ui.peAxisFrom, form_.PeAxisFromText());
@@ -149,10 +149,10 @@ void CAnalysisDlg::showEvent(QShowEvent* event) {
 
 bool CAnalysisDlg::CommitForm() {
   switch (form_.Commit()) {
-    case AnalysisForm::Field::None: return true;
-    case AnalysisForm::Field::PeMin: FocusField(ui.peMin); break;
-    case AnalysisForm::Field::PeMax: FocusField(ui.peMax); break;
-    case AnalysisForm::Field::PeStep: FocusField(ui.peStep); break;
+    case AnalysisLogic::Field::None: return true;
+    case AnalysisLogic::Field::PeMin: FocusField(ui.peMin); break;
+    case AnalysisLogic::Field::PeMax: FocusField(ui.peMax); break;
+    case AnalysisLogic::Field::PeStep: FocusField(ui.peStep); break;
   }
   return false;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The analysis form "解析・計算経過式・目盛り": binds the widgets of analysis_dialog.ui to AnalysisForm.
+// The analysis form "解析・計算経過式・目盛り": binds the widgets of analysis_dialog.ui to AnalysisLogic.
 #include <QStringList>
 
 #include "core/record_store.h"
@@ -13,10 +13,10 @@ namespace vek {
 class CAnalysisDlg : public FormDialog {
   Q_OBJECT
  public:
-  // Works on the test record of `store`; OK writes it (AnalysisForm::Commit).
+  // Works on the test record of `store`; OK writes it (AnalysisLogic::Commit).
   CAnalysisDlg(QWidget* parent, RecordStore& store, const SheetSettings& settings, MessageSink* sink = nullptr);
 
-  AnalysisForm& Logic() { return form_; }
+  AnalysisLogic& Logic() { return form_; }
   Ui::CAnalysisDlg& Widgets() { return ui; }
 
  protected:
@@ -35,7 +35,7 @@ class CAnalysisDlg : public FormDialog {
   QStringList Shown() const;
 
   Ui::CAnalysisDlg ui;
-  AnalysisForm form_;
+  AnalysisLogic form_;
   QStringList opened_;
   bool firstShown_ = false;
 };

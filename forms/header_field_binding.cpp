@@ -42,7 +42,7 @@ void HeaderFieldBinding::SetRadios(QRadioButton* line, QRadioButton* regression)
   regression_ = regression;
 }
 
-void HeaderFieldBinding::Show(const HeaderFormLogic& logic) const {
+void HeaderFieldBinding::Show(const HeaderLogic& logic) const {
   for (auto [edit, field] : edits_) ShowEdit(logic, edit, field);
   for (auto [combo, field] : combos_) combo->setEditText(FromCp932(logic.Field(field)));
   if (line_ && regression_) {
@@ -52,7 +52,7 @@ void HeaderFieldBinding::Show(const HeaderFormLogic& logic) const {
   }
 }
 
-void HeaderFieldBinding::Take(HeaderFormLogic& logic) const {
+void HeaderFieldBinding::Take(HeaderLogic& logic) const {
   for (auto [edit, field] : edits_) TakeEdit(logic, edit, field);
   for (auto [combo, field] : combos_) logic.SetField(field, ToCp932Accepted(combo->currentText()));
   if (line_ && regression_) {
@@ -60,7 +60,7 @@ void HeaderFieldBinding::Take(HeaderFormLogic& logic) const {
   }
 }
 
-bool HeaderFieldBinding::Differs(const HeaderFormLogic& logic) const {
+bool HeaderFieldBinding::Differs(const HeaderLogic& logic) const {
   for (auto [edit, field] : edits_)
     if (ToCp932Accepted(edit->text()) != logic.Field(field)) return true;
   for (auto [combo, field] : combos_)
@@ -73,11 +73,11 @@ bool HeaderFieldBinding::Differs(const HeaderFormLogic& logic) const {
   return false;
 }
 
-void HeaderFieldBinding::TakeEdit(HeaderFormLogic& logic, QLineEdit* edit, int field) {
+void HeaderFieldBinding::TakeEdit(HeaderLogic& logic, QLineEdit* edit, int field) {
   logic.SetField(field, ToCp932Accepted(edit->text()));
 }
 
-void HeaderFieldBinding::ShowEdit(const HeaderFormLogic& logic, QLineEdit* edit, int field) {
+void HeaderFieldBinding::ShowEdit(const HeaderLogic& logic, QLineEdit* edit, int field) {
   edit->setText(FromCp932(logic.Field(field)));
   edit->setCursorPosition(0);
 }

@@ -23,14 +23,14 @@ class HeaderFieldBinding {
   void SetRadios(QRadioButton* line, QRadioButton* regression);
 
   // Widgets from the logic, and back.
-  void Show(const HeaderFormLogic& logic) const;
-  void Take(HeaderFormLogic& logic) const;
+  void Show(const HeaderLogic& logic) const;
+  void Take(HeaderLogic& logic) const;
   // Whether the widgets show anything other than the logic's texts: something was typed or chosen
   // that Cancel would discard.
-  bool Differs(const HeaderFormLogic& logic) const;
+  bool Differs(const HeaderLogic& logic) const;
   // One edit's text into the logic, and the logic's text of its field back into the edit.
-  static void TakeEdit(HeaderFormLogic& logic, QLineEdit* edit, int field);
-  static void ShowEdit(const HeaderFormLogic& logic, QLineEdit* edit, int field);
+  static void TakeEdit(HeaderLogic& logic, QLineEdit* edit, int field);
+  static void ShowEdit(const HeaderLogic& logic, QLineEdit* edit, int field);
   // OK's number check: the first bound edit of `fields` whose text is refused gets its message
   // shown and is returned (the form puts the focus there); nullptr when every text passes.
   QLineEdit* RefusedNumberEdit(std::span<const NumberField> fields, MessageSink& sink) const;
@@ -48,7 +48,7 @@ void NameCaptionEdits(QLineEdit* surveyNameCaption, QLineEdit* noCaption);
 // The fields both header forms show, bound alike: the dialogs' generated Ui classes give these
 // controls the same names. Also names the caption edits for screen readers.
 template <typename Ui>
-void BindSharedHeaderFields(HeaderFieldBinding& b, Ui& ui, const HeaderFormLogic& logic) {
+void BindSharedHeaderFields(HeaderFieldBinding& b, Ui& ui, const HeaderLogic& logic) {
   NameCaptionEdits(ui.surveyNameCaptionEdit, ui.noCaptionEdit);
   b.AddEdit(ui.surveyNameCaptionEdit, hf::SurveyNameCaption);
   b.AddEdit(ui.surveyNameEdit, hf::SurveyName);

@@ -40,7 +40,7 @@ class CFontSettingsDlg : public FormDialog {
 
   Ui::CFontSettingsDlg ui;
   SheetSettings& settings_;
-  FontSettingsForm form_;
+  FontSettingsLogic form_;
   FontChooser chooser_;
   struct RowWidgets {
     QPushButton* button;

@@ -1,5 +1,5 @@
 #pragma once
-// The format form ("様式/桁数") on screen: binds the controls to FormatForm; OK stores the settings.
+// The format form ("様式/桁数") on screen: binds the controls to FormatLogic; OK stores the settings.
 #include <array>
 
 #include "dialog/form_dialog.h"
@@ -28,7 +28,7 @@ class CFormatDlg : public FormDialog {
 
   Ui::CFormatDlg ui;
   SheetSettings& settings_;
-  FormatForm form_;
+  FormatLogic form_;
   std::array<QComboBox*, kFormatTextCount> combos_{};  // nullptr for the company edit
   std::array<QLineEdit*, kFormatDigitsCount> digits_{};
   bool showing_ = false;

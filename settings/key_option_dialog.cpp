@@ -2,7 +2,7 @@
 
 namespace vek {
 
-CKeyOptionDlg::CKeyOptionDlg(QWidget* parent, KeyOptionForm& form, MessageSink* sink)
+CKeyOptionDlg::CKeyOptionDlg(QWidget* parent, KeyOptionLogic& form, MessageSink* sink)
     : FormDialog(parent, 0, sink), form_(form) {
   ui.setupUi(this);
   modes_.addButton(ui.modePlatform, static_cast<int>(EnterKeyChoice::PlatformDefault));

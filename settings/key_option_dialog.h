@@ -12,7 +12,7 @@ class CKeyOptionDlg : public FormDialog {
   Q_OBJECT
  public:
   // The form itself keeps the platform's Enter (it is not a data-entry form).
-  CKeyOptionDlg(QWidget* parent, KeyOptionForm& form, MessageSink* sink = nullptr);
+  CKeyOptionDlg(QWidget* parent, KeyOptionLogic& form, MessageSink* sink = nullptr);
 
   Ui::CKeyOptionDlg ui;
 
@@ -20,7 +20,7 @@ class CKeyOptionDlg : public FormDialog {
   bool CommitForm() override;
 
  private:
-  KeyOptionForm& form_;
+  KeyOptionLogic& form_;
   QButtonGroup modes_;
 };
 

@@ -25,9 +25,9 @@ CLinesDlg::CLinesDlg(QWidget* parent, SheetSettings& settings, MessageSink* sink
             ui.TableLeftMargin};
   for (int i = 0; i < kLinesFieldCount; ++i) {
     const auto field = static_cast<LinesField>(i);
-    const bool text = LinesForm::IsColourField(field) || field == LinesField::SiFactor;
+    const bool text = LinesLogic::IsColourField(field) || field == LinesField::SiFactor;
     LimitToCp932(edits_[i], text ? kSettingsTextBytes : kSettingsNumberBytes);
-    if (LinesForm::IsColourField(field))
+    if (LinesLogic::IsColourField(field))
       connect(edits_[i], &QLineEdit::textChanged, this, [this, i] { PaintColourEdit(edits_[i]); });
   }
   connect(ui.GridColourButton, &QPushButton::clicked, this, [this] { PickColour(LinesField::GridColour); });

@@ -1,5 +1,5 @@
 #pragma once
-// The lines form ("線種/係数/余白") on screen: binds the controls to LinesForm, paints each colour
+// The lines form ("線種/係数/余白") on screen: binds the controls to LinesLogic, paints each colour
 // edit in the colour it names and offers the colour chooser; OK stores the settings.
 #include <array>
 
@@ -33,7 +33,7 @@ class CLinesDlg : public FormDialog {
 
   Ui::CLinesDlg ui;
   SheetSettings& settings_;
-  LinesForm form_;
+  LinesLogic form_;
   ColourChooser chooser_;
   std::array<QLineEdit*, kLinesFieldCount> edits_{};
   bool showing_ = false;

@@ -8,7 +8,7 @@
 
 namespace vek {
 
-CSetupDlg::CSetupDlg(QWidget* parent, SetupForm& form, int enterKeyMode, MessageSink* sink)
+CSetupDlg::CSetupDlg(QWidget* parent, SetupLogic& form, int enterKeyMode, MessageSink* sink)
     : FormDialog(parent, enterKeyMode, sink), form_(form) {
   ui.setupUi(this);
   LimitToCp932(ui.drive, kInstallDriveMaxBytes);

@@ -9,7 +9,7 @@ namespace vek {
 class CSetupDlg : public FormDialog {
   Q_OBJECT
  public:
-  CSetupDlg(QWidget* parent, SetupForm& form, int enterKeyMode, MessageSink* sink = nullptr);
+  CSetupDlg(QWidget* parent, SetupLogic& form, int enterKeyMode, MessageSink* sink = nullptr);
 
   Ui::CSetupDlg ui;
 
@@ -23,7 +23,7 @@ class CSetupDlg : public FormDialog {
   // The host folder the typed drive and folder stand for.
   void ShowHostFolder();
 
-  SetupForm& form_;
+  SetupLogic& form_;
 };
 
 }  // namespace vek

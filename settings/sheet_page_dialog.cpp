@@ -19,7 +19,7 @@ void AddPresets(QComboBox* combo, const auto& presets) {
 
 }  // namespace
 
-CSheetPageDlg::CSheetPageDlg(QWidget* parent, SheetPageForm& form, int enterKeyMode, MessageSink* sink)
+CSheetPageDlg::CSheetPageDlg(QWidget* parent, SheetPageLogic& form, int enterKeyMode, MessageSink* sink)
     : FormDialog(parent, enterKeyMode, sink), form_(form) {
   ui.setupUi(this);
   setWindowTitle(QString::fromStdString(form_.Caption()));

@@ -9,7 +9,7 @@ namespace vek {
 class CSheetPageDlg : public FormDialog {
   Q_OBJECT
  public:
-  CSheetPageDlg(QWidget* parent, SheetPageForm& form, int enterKeyMode, MessageSink* sink = nullptr);
+  CSheetPageDlg(QWidget* parent, SheetPageLogic& form, int enterKeyMode, MessageSink* sink = nullptr);
 
   // After OK: whether the record's fields changed.
   bool RecordChanged() const { return recordChanged_; }
@@ -42,7 +42,7 @@ class CSheetPageDlg : public FormDialog {
     PushToWidgets();
   }
 
-  SheetPageForm& form_;
+  SheetPageLogic& form_;
   SheetPageValues opened_;
   bool recordChanged_ = false;
 };

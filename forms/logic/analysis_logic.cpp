@@ -13,7 +13,7 @@ namespace vek {
 
 namespace {
 
-constexpr int kFormulaFields[AnalysisForm::kFormulaLines] = {hf::FormulaPlText, hf::FormulaPyText, hf::FormulaPoText,
+constexpr int kFormulaFields[AnalysisLogic::kFormulaLines] = {hf::FormulaPlText, hf::FormulaPyText, hf::FormulaPoText,
                                                             hf::FormulaKText1,  hf::FormulaKText2, hf::FormulaEText};
 constexpr int kPeScaleFields[3] = {hf::PeScaleMin, hf::PeScaleMax, hf::PeScaleStep};
 constexpr double kPeStepMin = 0.001, kPeStepMax = 10000;
@@ -36,7 +36,7 @@ bool ParseNumberText(const std::string& text, double& out) {
 
 }  // namespace
 
-AnalysisForm::AnalysisForm(RecordStore& store, const SheetSettings& settings, MessageSink& sink)
+AnalysisLogic::AnalysisLogic(RecordStore& store, const SheetSettings& settings, MessageSink& sink)
     : copy_(store, kTestSheet), store_(copy_.Work()), settings_(settings), sink_(sink) {
   const Record& test = store_.test;
   n_ = AnalysableRowCount(store_);
@@ -55,18 +55,18 @@ AnalysisForm::AnalysisForm(RecordStore& store, const SheetSettings& settings, Me
   rAxisTo_ = FormatText("%d", rFloor + 3);
 }
 
-int& AnalysisForm::ChosenOf(int type) {
+int& AnalysisLogic::ChosenOf(int type) {
   return type == kPo ? chosen_.po : type == kPy ? chosen_.py : chosen_.pl;
 }
 
-int AnalysisForm::ShownOf(int type) const { return type == kPo ? shown_.po : type == kPy ? shown_.py : shown_.pl; }
+int AnalysisLogic::ShownOf(int type) const { return type == kPo ? shown_.po : type == kPy ? shown_.py : shown_.pl; }
 
-void AnalysisForm::ShowStepValues(int type, int row) {
+void AnalysisLogic::ShowStepValues(int type, int row) {
   stepR_[Index(type)] = FormatText("%.4f", std::atof(store_.test.Test(row, tf::R).c_str()));
   stepPe_[Index(type)] = FormatText("%.2f", std::atof(store_.test.Test(row, tf::Pe).c_str()));
 }
 
-void AnalysisForm::ChooseType(int type) {
+void AnalysisLogic::ChooseType(int type) {
   type_ = std::clamp(type, static_cast<int>(kPo), static_cast<int>(kPl));
   cursor_ = ChosenOf(type_);
   for (int other : {kPo, kPy, kPl}) {
@@ -77,7 +77,7 @@ void AnalysisForm::ChooseType(int type) {
 }
 
 // Every arrow press draws the graph once; with a cursor the current type's step follows it.
-void AnalysisForm::MoveCursorTo(int row) {
+void AnalysisLogic::MoveCursorTo(int row) {
   cursor_ = row;
   Redraw();
   if (cursor_ < 1) return;
@@ -85,15 +85,15 @@ void AnalysisForm::MoveCursorTo(int row) {
   ChosenOf(type_) = cursor_;
 }
 
-void AnalysisForm::StepUp() {
+void AnalysisLogic::StepUp() {
   MoveCursorTo(cursor_ == 0 ? ShownOf(type_) : std::min(cursor_ + 1, n_));
 }
 
-void AnalysisForm::StepDown() {
+void AnalysisLogic::StepDown() {
   MoveCursorTo(cursor_ == 0 ? ShownOf(type_) : std::max(cursor_ - 1, 1));
 }
 
-bool AnalysisForm::ChooseAt(int x, int y, int width, int height) {
+bool AnalysisLogic::ChooseAt(int x, int y, int width, int height) {
   if (!drawn_) return false;
   const int row = AnalysisGraphRowAt(GraphView(), width, height, x, y);
   if (row == 0) return false;
@@ -101,13 +101,13 @@ bool AnalysisForm::ChooseAt(int x, int y, int width, int height) {
   return true;
 }
 
-void AnalysisForm::ShowChosen() {
+void AnalysisLogic::ShowChosen() {
   shown_ = chosen_;
   cursor_ = 0;
   Redraw();
 }
 
-bool AnalysisForm::Suggest() {
+bool AnalysisLogic::Suggest() {
   const StepSuggestion s = SuggestAnalysisRows(store_);
   if (s.reason == NoSuggestion::ValueNotFinite) {
     sink_.Show(msg::SuggestionValueNotFinite, std::to_string(s.badStep));
@@ -123,7 +123,7 @@ bool AnalysisForm::Suggest() {
   return true;
 }
 
-void AnalysisForm::UpdateFormula() {
+void AnalysisLogic::UpdateFormula() {
   AnalysisResult r;
   if (!UpdateAnalysis(store_, settings_, chosen_, n_, sign_, r)) return;
   result_ = r;
@@ -133,7 +133,7 @@ void AnalysisForm::UpdateFormula() {
   changed_ = true;
 }
 
-void AnalysisForm::Redraw() {
+void AnalysisLogic::Redraw() {
   bool bad = false;
   double ro = FieldValue(store_.test, hf::SondeRadius);
   if (ro <= 0) {
@@ -155,7 +155,7 @@ void AnalysisForm::Redraw() {
   drawn_ = true;
 }
 
-AnalysisGraphView AnalysisForm::GraphView() const {
+AnalysisGraphView AnalysisLogic::GraphView() const {
   AnalysisGraphView v;
   v.store = &store_;
   v.analysable = n_;
@@ -169,11 +169,11 @@ AnalysisGraphView AnalysisForm::GraphView() const {
   return v;
 }
 
-void AnalysisForm::DrawGraph(DrawDevice& device, int width, int height) const {
+void AnalysisLogic::DrawGraph(DrawDevice& device, int width, int height) const {
   if (drawn_) DrawAnalysisGraph(device, GraphView(), width, height);
 }
 
-AnalysisForm::Field AnalysisForm::Commit() {
+AnalysisLogic::Field AnalysisLogic::Commit() {
   static constexpr Field kScaleField[3] = {Field::PeMin, Field::PeMax, Field::PeStep};
   double scale[3] = {};
   for (int k = 0; k < 3; ++k) {

@@ -18,7 +18,7 @@ namespace vek {
 
 class DrawDevice;
 
-class AnalysisForm {
+class AnalysisLogic {
  public:
   enum StepType { kPo = 1, kPy = 2, kPl = 3 };
   enum PeScale { kPeMin = 0, kPeMax = 1, kPeStep = 2 };
@@ -28,10 +28,10 @@ class AnalysisForm {
 
   // Opens on the test record: N, the initial chosen steps, the formula lines, "表示しない", the Pe
   // scale and the results as stored. The graph is not drawn until Redraw().
-  AnalysisForm(RecordStore& store, const SheetSettings& settings, MessageSink& sink);
+  AnalysisLogic(RecordStore& store, const SheetSettings& settings, MessageSink& sink);
   // The form refers to its own copy: it is not copied.
-  AnalysisForm(const AnalysisForm&) = delete;
-  AnalysisForm& operator=(const AnalysisForm&) = delete;
+  AnalysisLogic(const AnalysisLogic&) = delete;
+  AnalysisLogic& operator=(const AnalysisLogic&) = delete;
 
   int Analysable() const { return n_; }
   const AnalysisRows& Chosen() const { return chosen_; }

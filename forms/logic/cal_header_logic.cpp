@@ -18,7 +18,7 @@ constexpr int kCalFormFields[] = {
 }  // namespace
 
 CalHeaderLogic::CalHeaderLogic(RecordStore& store, const SheetSettings& settings)
-    : HeaderFormLogic(store, settings, kCalibrationSheet, kCalHeaderLineBytes) {}
+    : HeaderLogic(store, settings, kCalibrationSheet, kCalHeaderLineBytes) {}
 
 std::span<const int> CalHeaderLogic::FormFields() const { return kCalFormFields; }
 

@@ -4,7 +4,7 @@
 
 namespace vek {
 
-class CalHeaderLogic : public HeaderFormLogic {
+class CalHeaderLogic : public HeaderLogic {
  public:
   // Copies the calibration header in and reads the engineer list (59 bytes a line).
   CalHeaderLogic(RecordStore& store, const SheetSettings& settings);

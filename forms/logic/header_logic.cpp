@@ -18,7 +18,7 @@ TextField WithGlSign(const TextField& text, bool* changed) {
   return sign ? "-" + text : text;
 }
 
-HeaderFormLogic::HeaderFormLogic(RecordStore& store, const SheetSettings& settings, int sheet,
+HeaderLogic::HeaderLogic(RecordStore& store, const SheetSettings& settings, int sheet,
                                  size_t engineerLineBytes)
     : copy_(store, sheet), store_(store), settings_(settings) {
   Record& record = copy_.Copy();
@@ -28,13 +28,13 @@ HeaderFormLogic::HeaderFormLogic(RecordStore& store, const SheetSettings& settin
   engineers_ = ReadListLines(MasterListHostPath(settings, MasterListKind::Engineers), engineerLineBytes);
 }
 
-void HeaderFormLogic::SetField(int n, TextField text) {
+void HeaderLogic::SetField(int n, TextField text) {
   for (int field : FormFields()) {
     if (field == n) copy_.Copy().Header(n) = std::move(text);
   }
 }
 
-bool HeaderFormLogic::CommitCopy() {
+bool HeaderLogic::CommitCopy() {
   copy_.Copy().Header(hf::CalCurveType).assign(1, curveType_ >= 1 ? '1' : '0');
   return copy_.Commit();
 }

@@ -26,9 +26,9 @@ std::span<const std::string> EraPresets();
 // they are; `changed` tells whether the sign was added.
 TextField WithGlSign(const TextField& text, bool* changed = nullptr);
 
-class HeaderFormLogic {
+class HeaderLogic {
  public:
-  virtual ~HeaderFormLogic() = default;
+  virtual ~HeaderLogic() = default;
 
   // The form's text of header field n (CP932, as typed). Only the form's own fields take a text;
   // the others keep the record's.
@@ -51,7 +51,7 @@ class HeaderFormLogic {
 
  protected:
   // Copies the record of `sheet` (both its header and its rows) and reads the engineer list.
-  HeaderFormLogic(RecordStore& store, const SheetSettings& settings, int sheet, size_t engineerLineBytes);
+  HeaderLogic(RecordStore& store, const SheetSettings& settings, int sheet, size_t engineerLineBytes);
 
   // The header fields the form shows and edits (field 21 is the radio).
   virtual std::span<const int> FormFields() const = 0;

@@ -33,7 +33,7 @@ constexpr Colour kPreviewGrey = 0x808080;
 }  // namespace
 
 TestHeaderLogic::TestHeaderLogic(RecordStore& store, const SheetSettings& settings)
-    : HeaderFormLogic(store, settings, kTestSheet, kMasterFormLineBytes) {
+    : HeaderLogic(store, settings, kTestSheet, kMasterFormLineBytes) {
   const std::filesystem::path soilList = MasterListHostPath(settings, MasterListKind::SoilNames);
   std::error_code ec;
   if (std::filesystem::is_regular_file(soilList, ec)) {

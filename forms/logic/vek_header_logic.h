@@ -15,7 +15,7 @@ class DrawDevice;
 // Filter of the "開く" chooser.
 inline constexpr std::string_view kAttachCalFilter = "キャリブレーションV5.V4.V3形式(*.cdw)|*.cdw|すべて(*.*)|*.*||";
 
-class TestHeaderLogic : public HeaderFormLogic {
+class TestHeaderLogic : public HeaderLogic {
  public:
   // Copies the test record in and reads the engineer and soil lists (79 bytes a line; the soil list
   // falls back to "シルト", "粘土", "砂").

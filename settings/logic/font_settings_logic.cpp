@@ -40,11 +40,11 @@ std::string FontSizeText(double sizePoints) {
   return buf;
 }
 
-FontSettingsForm::FontSettingsForm(const SheetSettings& settings) : fonts_(settings.fonts) {}
+FontSettingsLogic::FontSettingsLogic(const SheetSettings& settings) : fonts_(settings.fonts) {}
 
-const RoleFont& FontSettingsForm::RowFont(int row) const { return fonts_[kFontRows[row].fontNumber - 1]; }
+const RoleFont& FontSettingsLogic::RowFont(int row) const { return fonts_[kFontRows[row].fontNumber - 1]; }
 
-void FontSettingsForm::ApplyChoice(int row, const ChosenFont& chosen, int dpi) {
+void FontSettingsLogic::ApplyChoice(int row, const ChosenFont& chosen, int dpi) {
   RoleFont& font = fonts_[kFontRows[row].fontNumber - 1];
   font.size = PointsFromChooserHeight(chosen.height, dpi);
   font.face = chosen.face;
@@ -53,7 +53,7 @@ void FontSettingsForm::ApplyChoice(int row, const ChosenFont& chosen, int dpi) {
   ++changes_;
 }
 
-void FontSettingsForm::Commit(SheetSettings& settings, MessageSink& sink) const {
+void FontSettingsLogic::Commit(SheetSettings& settings, MessageSink& sink) const {
   settings.fonts = fonts_;
   StoreFontFiles(settings, sink);
 }

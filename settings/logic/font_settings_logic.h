@@ -39,9 +39,9 @@ double PointsFromChooserHeight(int height, int dpi);
 // The size column: " %2d     (%.1f)" of the size rounded to whole points and the exact size.
 std::string FontSizeText(double sizePoints);
 
-class FontSettingsForm {
+class FontSettingsLogic {
  public:
-  explicit FontSettingsForm(const SheetSettings& settings);
+  explicit FontSettingsLogic(const SheetSettings& settings);
 
   // The working copy of the font shown in a row (0-5, top to bottom).
   const RoleFont& RowFont(int row) const;

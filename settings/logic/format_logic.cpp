@@ -65,7 +65,7 @@ std::span<const char* const> FormatPresets(FormatText control) {
   return {};
 }
 
-FormatForm::FormatForm(const SheetSettings& s)
+FormatLogic::FormatLogic(const SheetSettings& s)
     : rotateAxisNames(s.RotateAxisNames != 0),
       hidePointLetters(s.HidePointLetters != 0),
       formulaPosition(s.FormulaPosition),
@@ -74,11 +74,11 @@ FormatForm::FormatForm(const SheetSettings& s)
   for (int i = 0; i < kFormatDigitsCount; ++i) digits_[i] = std::to_string(s.*kDigitsSetting[i]);
 }
 
-int FormatForm::DigitsValue(FormatDigits edit) const { return std::atoi(Digits(edit).c_str()); }
+int FormatLogic::DigitsValue(FormatDigits edit) const { return std::atoi(Digits(edit).c_str()); }
 
-void FormatForm::SetDigits(FormatDigits edit, int value) { Digits(edit) = std::to_string(value); }
+void FormatLogic::SetDigits(FormatDigits edit, int value) { Digits(edit) = std::to_string(value); }
 
-void FormatForm::ChooseLengthUnit(int unit, MessageSink& sink) {
+void FormatLogic::ChooseLengthUnit(int unit, MessageSink& sink) {
   const int reading = DigitsValue(FormatDigits::Reading);
   const int h = DigitsValue(FormatDigits::H);
   const int r = DigitsValue(FormatDigits::R);
@@ -97,7 +97,7 @@ void FormatForm::ChooseLengthUnit(int unit, MessageSink& sink) {
   lengthUnit_ = metres ? 1 : 0;
 }
 
-void FormatForm::SetStandardValues() {
+void FormatLogic::SetStandardValues() {
   lengthUnit_ = 0;
   Text(FormatText::NoLabel) = Sjis("Ｎｏ．");
   Text(FormatText::TableTitle) = Sjis("測定結果表");
@@ -119,7 +119,7 @@ void FormatForm::SetStandardValues() {
   formulaPosition = 1;
 }
 
-std::optional<FormatDigits> FormatForm::Commit(SheetSettings& s, MessageSink& sink) const {
+std::optional<FormatDigits> FormatLogic::Commit(SheetSettings& s, MessageSink& sink) const {
   for (int i = 0; i < kFormatDigitsCount; ++i) {
     if (!CheckIntegerInRange(digits_[i], 0, kMaxDigits, sink)) return static_cast<FormatDigits>(i);
   }

@@ -29,9 +29,9 @@ constexpr int kMaxDigits = 6;
 // Preset entries of a combo box (UTF-8), in the order they are listed; empty for the company edit.
 std::span<const char* const> FormatPresets(FormatText control);
 
-class FormatForm {
+class FormatLogic {
  public:
-  explicit FormatForm(const SheetSettings& settings);
+  explicit FormatLogic(const SheetSettings& settings);
 
   // Texts as typed (CP932).
   std::string& Text(FormatText control) { return texts_[static_cast<int>(control)]; }

@@ -6,12 +6,12 @@
 
 namespace vek {
 
-KeyOptionForm::KeyOptionForm(SheetSettings& settings)
+KeyOptionLogic::KeyOptionLogic(SheetSettings& settings)
     : settings_(settings),
       opened_(static_cast<EnterKeyChoice>(std::clamp(settings.EnterKeyMode, 0, 2))),
       choice_(opened_) {}
 
-bool KeyOptionForm::Commit(MessageSink& sink) {
+bool KeyOptionLogic::Commit(MessageSink& sink) {
   if (choice_ != opened_) settings_.EnterKeyMode = static_cast<int>(choice_);
   return StoreSystemSettings(settings_, sink);
 }

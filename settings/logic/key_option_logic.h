@@ -8,10 +8,10 @@ namespace vek {
 // The form's radio buttons, in their order: "Windows標準", "次に移動", "確定のみ".
 enum class EnterKeyChoice { PlatformDefault = 0, NextField = 1, ConfirmOnly = 2 };
 
-class KeyOptionForm {
+class KeyOptionLogic {
  public:
   // Opens on the current setting; a stored value outside 0-2 shows as the choice it acts as.
-  explicit KeyOptionForm(SheetSettings& settings);
+  explicit KeyOptionLogic(SheetSettings& settings);
 
   EnterKeyChoice Choice() const { return choice_; }
   void SetChoice(EnterKeyChoice choice) { choice_ = choice; }

@@ -84,7 +84,7 @@ std::string ProbeDefaultText(double value) {
   return buf;
 }
 
-LinesForm::LinesForm(const SheetSettings& s)
+LinesLogic::LinesLogic(const SheetSettings& s)
     : rLineMode(s.RLineMode), dhLineMode(s.DhLineMode), showSiFactor(s.ShowSiFactor != 0) {
   for (const IntEdit& e : kIntEdits) Text(e.field) = std::to_string(s.*e.setting);
   for (const RealEdit& e : kRealEdits) Text(e.field) = ProbeDefaultText(s.*e.setting);
@@ -96,21 +96,21 @@ LinesForm::LinesForm(const SheetSettings& s)
   ChooseGridStyle(s.GridMonochrome == kMonochromeGrid ? kMonochromeGrid : kColourGrid);
 }
 
-void LinesForm::ChooseGridStyle(int style) {
+void LinesLogic::ChooseGridStyle(int style) {
   gridStyle_ = style;
   if (gridStyle_ == kColourGrid) Text(LinesField::GridGap) = "0";
 }
 
-const char* LinesForm::GridNote() const {
+const char* LinesLogic::GridNote() const {
   return gridStyle_ == kColourGrid ? "実線のみ描画可能　" : "空白部=0で実線を描画";
 }
 
-bool LinesForm::IsColourField(LinesField field) {
+bool LinesLogic::IsColourField(LinesField field) {
   return field == LinesField::GridColour || field == LinesField::RLineColour ||
          field == LinesField::DhLineColour;
 }
 
-void LinesForm::SetStandardValues() {
+void LinesLogic::SetStandardValues() {
   constexpr std::pair<LinesField, const char*> kStandard[] = {
       {LinesField::FrameWidth, "2"},       {LinesField::RuleWidth, "1"},
       {LinesField::SymbolWidth, "2"},      {LinesField::GridWidth, "1"},
@@ -131,7 +131,7 @@ void LinesForm::SetStandardValues() {
   ChooseGridStyle(kColourGrid);
 }
 
-std::optional<LinesField> LinesForm::Commit(SheetSettings& s, MessageSink& sink) const {
+std::optional<LinesField> LinesLogic::Commit(SheetSettings& s, MessageSink& sink) const {
   for (int i = 0; i < kLinesFieldCount; ++i) {
     const std::string& text = texts_[i];
     bool accepted = true;

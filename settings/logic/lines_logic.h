@@ -26,11 +26,11 @@ constexpr int kLinesFieldCount = 21;
 constexpr int kColourGrid = 0;
 constexpr int kMonochromeGrid = 1;
 
-class LinesForm {
+class LinesLogic {
  public:
   // Takes the settings; an r-PoPy' or dh colour text of two characters or fewer is replaced by its
   // standard colour, and the grid style rule is applied once.
-  explicit LinesForm(const SheetSettings& settings);
+  explicit LinesLogic(const SheetSettings& settings);
 
   // Texts as typed (CP932).
   std::string& Text(LinesField field) { return texts_[static_cast<int>(field)]; }

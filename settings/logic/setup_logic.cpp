@@ -20,22 +20,22 @@ std::string WindowsDriveLetter(const SheetSettings& settings) {
 
 }  // namespace
 
-SetupForm::SetupForm(SheetSettings& settings, RecordStore& store)
+SetupLogic::SetupLogic(SheetSettings& settings, RecordStore& store)
     : drive(settings.installDrive), folder(settings.installFolder), settings_(settings), store_(store) {}
 
-void SetupForm::FolderLeft(MessageSink& sink) {
+void SetupLogic::FolderLeft(MessageSink& sink) {
   if (folder.size() <= 1) sink.Show(msg::NoData);
   if (folder.empty() || folder[0] != kBackslash) folder.insert(folder.begin(), kBackslash);
 }
 
-void SetupForm::ApplyStandard() {
+void SetupLogic::ApplyStandard() {
   drive = WindowsDriveLetter(settings_);
   folder = std::string(kDefaultInstallFolder);
 }
 
-std::filesystem::path SetupForm::HostFolder() const { return MapWindowsPath(drive + ":" + folder); }
+std::filesystem::path SetupLogic::HostFolder() const { return MapWindowsPath(drive + ":" + folder); }
 
-SetupField SetupForm::Commit(MessageSink& sink) {
+SetupField SetupLogic::Commit(MessageSink& sink) {
   for (char& c : drive)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   // OK by Enter never left the folder edit: its backslash rule applies here too, so that no folder

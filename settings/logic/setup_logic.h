@@ -17,10 +17,10 @@ inline constexpr int kInstallFolderMaxBytes = 30;
 // The field a refused OK sends the user back to.
 enum class SetupField { None, Drive, Folder };
 
-class SetupForm {
+class SetupLogic {
  public:
   // Opens with the stored install drive and folder.
-  SetupForm(SheetSettings& settings, RecordStore& store);
+  SetupLogic(SheetSettings& settings, RecordStore& store);
 
   // The edits' texts (CP932).
   std::string drive;

@@ -68,7 +68,7 @@ void ClearNonePreset(TextField& prefix) {
 
 }  // namespace
 
-SheetPageForm::SheetPageForm(Record& record, int sheet, PaperSizeMm paper)
+SheetPageLogic::SheetPageLogic(Record& record, int sheet, PaperSizeMm paper)
     : record_(record), sheet_(sheet), paper_(paper), values_(CopyIn(record)) {
   values_.centreOffset = IntText(paper_.width / 2);
   if (values_.topMargin.empty() && values_.leftMargin.empty()) ApplyStandard();
@@ -76,17 +76,17 @@ SheetPageForm::SheetPageForm(Record& record, int sheet, PaperSizeMm paper)
   RefreshPreview(FooterRow::Table);
 }
 
-std::string SheetPageForm::Caption() const {
+std::string SheetPageLogic::Caption() const {
   return sheet_ == kCalibrationSheet ? "CAL ページ設定" : "VEK ページ設定";
 }
 
-void SheetPageForm::RefreshPreview(FooterRow row) {
+void SheetPageLogic::RefreshPreview(FooterRow row) {
   FooterRowTexts& texts = values_.rows[Index(row)];
   ClearNonePreset(texts.prefix);
   previews_[Index(row)] = texts.prefix + texts.page + texts.suffix;
 }
 
-void SheetPageForm::PrefixListDropped(FooterRow row) {
+void SheetPageLogic::PrefixListDropped(FooterRow row) {
   FooterRowTexts& texts = values_.rows[Index(row)];
   ClearNonePreset(texts.prefix);
   if (texts.suffix.empty()) {
@@ -96,9 +96,9 @@ void SheetPageForm::PrefixListDropped(FooterRow row) {
   RefreshPreview(row);
 }
 
-void SheetPageForm::PlaceAtCompanyName() { values_.nameOffset = "0"; }
+void SheetPageLogic::PlaceAtCompanyName() { values_.nameOffset = "0"; }
 
-void SheetPageForm::ApplyStandard() {
+void SheetPageLogic::ApplyStandard() {
   values_.topMargin = IntText(UsablePaperHeight());
   values_.nameOffset = "5.0";
   values_.leftMargin = IntText(std::min(paper_.width / 2, kMaxStandardLeftMargin));
@@ -106,7 +106,7 @@ void SheetPageForm::ApplyStandard() {
   values_.horizontal = FooterHorizontal::Centred;
 }
 
-bool SheetPageForm::Commit(MessageSink& sink) {
+bool SheetPageLogic::Commit(MessageSink& sink) {
   if (values_.vertical == FooterVertical::PaperTop &&
       std::atoi(values_.topMargin.c_str()) >= UsablePaperHeight()) {
     sink.Show(msg::FooterOffPaper, Cp932ToUtf8(values_.topMargin));

@@ -52,12 +52,12 @@ inline constexpr const char* kFooterSuffixPresets[] = {"", "-", ")"};
 
 inline constexpr int kFooterBottomClearanceMm = 16;
 
-class SheetPageForm {
+class SheetPageLogic {
  public:
   // Opens the form on `record` (the calibration or the test record, `sheet` says which): the
   // fields are copied in, the centre is half the paper width, a record without top-edge and
   // left-edge distances gets the standard settings, and both previews are refreshed.
-  SheetPageForm(Record& record, int sheet, PaperSizeMm paper);
+  SheetPageLogic(Record& record, int sheet, PaperSizeMm paper);
 
   // "CAL ページ設定" or "VEK ページ設定" (UTF-8).
   std::string Caption() const;

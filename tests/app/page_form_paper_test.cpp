@@ -44,7 +44,7 @@ TEST_F(PageFormPaperTest, WithoutAPrinterTheFormMeasuresA4AndTheCentredFooterIsI
   test.Header(hf::FooterLeftMargin).clear();
 
   // The form as the page command opens it, on the paper the view knows.
-  SheetPageForm form(test, kTestSheet, PaperSizeMm{View().paperWidthMm, View().paperHeightMm});
+  SheetPageLogic form(test, kTestSheet, PaperSizeMm{View().paperWidthMm, View().paperHeightMm});
   EXPECT_EQ(form.UsablePaperHeight(), 297 - 16);
   form.Commit(sink);
   EXPECT_EQ(test.Header(hf::FooterHorizontalMode), "1");

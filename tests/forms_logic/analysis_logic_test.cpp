@@ -27,7 +27,7 @@ class AnalysisFormTest : public ::testing::Test {
     t.Header(hf::PeScaleStep) = "100";
   }
 
-  AnalysisForm Open() { return AnalysisForm(store, settings, sink); }
+  AnalysisLogic Open() { return AnalysisLogic(store, settings, sink); }
 
   RecordStore store;
   SheetSettings settings;
@@ -56,7 +56,7 @@ TEST_F(AnalysisFormTest, OpeningLimitsTheStoredStepsToTheAnalysableRows) {
     store.test.Header(hf::PyPoint) = c.py;
     store.test.Header(hf::PlPoint) = c.pl;
     store.test.Test(c.rows + 1, tf::R) = "";  // the analysable rows end here
-    AnalysisForm form = Open();
+    AnalysisLogic form = Open();
     EXPECT_EQ(form.Analysable(), c.rows);
     EXPECT_EQ(Rows(form.Chosen()), c.expected) << c.po << "," << c.py << "," << c.pl;
     EXPECT_EQ(Rows(form.Shown()), c.expected);
@@ -71,28 +71,28 @@ TEST_F(AnalysisFormTest, OpeningFillsTheEditsFromTheRecord) {
   store.test.Header(hf::PeScaleStep) = "50.0";
   store.test.Header(hf::HidePl) = "1";
   store.test.Header(hf::FormulaKText2) = Sjis("  =手入力");
-  AnalysisForm form = Open();
-  EXPECT_EQ(form.StepRText(AnalysisForm::kPy), "4.5679");
-  EXPECT_EQ(form.StepPeText(AnalysisForm::kPy), "150.01");
-  EXPECT_EQ(form.PeScaleText(AnalysisForm::kPeMin), "0");
-  EXPECT_EQ(form.PeScaleText(AnalysisForm::kPeStep), "50");
+  AnalysisLogic form = Open();
+  EXPECT_EQ(form.StepRText(AnalysisLogic::kPy), "4.5679");
+  EXPECT_EQ(form.StepPeText(AnalysisLogic::kPy), "150.01");
+  EXPECT_EQ(form.PeScaleText(AnalysisLogic::kPeMin), "0");
+  EXPECT_EQ(form.PeScaleText(AnalysisLogic::kPeStep), "50");
   EXPECT_TRUE(form.HidePl());
   EXPECT_EQ(form.FormulaLine(4), Sjis("  =手入力"));
-  EXPECT_EQ(form.CurrentType(), AnalysisForm::kPo);
+  EXPECT_EQ(form.CurrentType(), AnalysisLogic::kPo);
   EXPECT_EQ(form.Cursor(), 0);
   EXPECT_FALSE(form.GraphDrawn());
 
   // The r axis edits show the whole centimetres of the probe radius (4 when there is none).
   for (auto [radius, from, to] : {std::tuple{"4.3", "4", "7"}, {"5.99", "5", "8"}, {"", "4", "7"}, {"0.5", "4", "7"}}) {
     store.test.Header(hf::SondeRadius) = radius;
-    AnalysisForm f = Open();
+    AnalysisLogic f = Open();
     EXPECT_EQ(f.RAxisFromText() + "-" + f.RAxisToText(), std::string(from) + "-" + to) << radius;
   }
 }
 
 TEST_F(AnalysisFormTest, ArrowsStopAtTheFirstAndLastAnalysableRow) {
-  AnalysisForm form = Open();  // 1, 5, 10
-  form.ChooseType(AnalysisForm::kPy);
+  AnalysisLogic form = Open();  // 1, 5, 10
+  form.ChooseType(AnalysisLogic::kPy);
   EXPECT_EQ(form.Cursor(), 5);
   for (int k = 0; k < 8; ++k) form.StepUp();
   EXPECT_EQ(form.Cursor(), 10);
@@ -100,7 +100,7 @@ TEST_F(AnalysisFormTest, ArrowsStopAtTheFirstAndLastAnalysableRow) {
   for (int k = 0; k < 12; ++k) form.StepDown();
   EXPECT_EQ(form.Cursor(), 1);
   EXPECT_EQ(Rows(form.Chosen()), "1,1,10");
-  EXPECT_EQ(form.StepPeText(AnalysisForm::kPy), "0.00");
+  EXPECT_EQ(form.StepPeText(AnalysisLogic::kPy), "0.00");
   // The shown Py' step stays where the type was chosen until the graph is drawn from the choice.
   EXPECT_EQ(form.Shown().py, 5);
   form.ShowChosen();
@@ -109,14 +109,14 @@ TEST_F(AnalysisFormTest, ArrowsStopAtTheFirstAndLastAnalysableRow) {
 }
 
 TEST_F(AnalysisFormTest, FirstArrowStartsAtTheCurrentTypesShownStep) {
-  AnalysisForm form = Open();
+  AnalysisLogic form = Open();
   form.StepUp();  // Po, no cursor yet: the cursor lands on the shown Po step, nothing moves
   EXPECT_EQ(form.Cursor(), 1);
   EXPECT_EQ(Rows(form.Chosen()), "1,5,10");
   form.StepUp();
   EXPECT_EQ(Rows(form.Chosen()), "2,5,10");
 
-  form.ChooseType(AnalysisForm::kPl);
+  form.ChooseType(AnalysisLogic::kPl);
   form.ShowChosen();  // clears the cursor; the type stays Pl'
   form.StepDown();
   EXPECT_EQ(Rows(form.Chosen()), "2,5,10");  // Pl' is not pulled onto the Po step
@@ -125,27 +125,27 @@ TEST_F(AnalysisFormTest, FirstArrowStartsAtTheCurrentTypesShownStep) {
 }
 
 TEST_F(AnalysisFormTest, UnusableScalesAreReplacedWithOneMessagePerDrawing) {
-  AnalysisForm form = Open();
+  AnalysisLogic form = Open();
   form.Redraw();
   EXPECT_TRUE(sink.shown.empty());
   EXPECT_EQ(form.PeAxisFromText() + "-" + form.PeAxisToText(), "0-600");
 
-  form.SetPeScaleText(AnalysisForm::kPeMax, "0.05");  // narrower than 0.1
+  form.SetPeScaleText(AnalysisLogic::kPeMax, "0.05");  // narrower than 0.1
   form.Redraw();
   EXPECT_EQ(form.PeAxisFromText() + "-" + form.PeAxisToText(), "0-1600");
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0], "目盛りが異常です");
 
   store.test.Header(hf::SondeRadius) = "";  // both scales bad: still one message
-  AnalysisForm noRadius = Open();
-  noRadius.SetPeScaleText(AnalysisForm::kPeMax, "0.05");
+  AnalysisLogic noRadius = Open();
+  noRadius.SetPeScaleText(AnalysisLogic::kPeMax, "0.05");
   noRadius.Redraw();
   EXPECT_EQ(sink.shown.size(), 2u);
   EXPECT_DOUBLE_EQ(noRadius.GraphView().rFrom, 4.0);
   EXPECT_DOUBLE_EQ(noRadius.GraphView().rTo, 7.0);
 
-  form.SetPeScaleText(AnalysisForm::kPeMin, "300");
-  form.SetPeScaleText(AnalysisForm::kPeMax, "300");  // equal ends
+  form.SetPeScaleText(AnalysisLogic::kPeMin, "300");
+  form.SetPeScaleText(AnalysisLogic::kPeMax, "300");  // equal ends
   form.StepUp();                                     // every arrow press draws
   EXPECT_EQ(sink.shown.size(), 3u);
 }
@@ -174,12 +174,12 @@ TEST_F(AnalysisFormTest, LabelsMoveAwayFromTheRightEdgeAndTheBottom) {
 }
 
 TEST_F(AnalysisFormTest, GraphColoursTheShownStepsAndTheCursor) {
-  AnalysisForm form = Open();  // shown 1, 5, 10
+  AnalysisLogic form = Open();  // shown 1, 5, 10
   RecordingDevice before;
   form.DrawGraph(before, kW, kH);
   EXPECT_TRUE(before.ellipses.empty());  // nothing until the first drawing
 
-  form.ChooseType(AnalysisForm::kPy);  // cursor on step 5
+  form.ChooseType(AnalysisLogic::kPy);  // cursor on step 5
   form.StepUp();                       // cursor 6
   RecordingDevice d;
   form.DrawGraph(d, kW, kH);
@@ -207,9 +207,9 @@ TEST_F(AnalysisFormTest, GraphColoursTheShownStepsAndTheCursor) {
 }
 
 TEST_F(AnalysisFormTest, ClickOnAPointChoosesItForTheCurrentType) {
-  AnalysisForm form = Open();
+  AnalysisLogic form = Open();
   EXPECT_FALSE(form.ChooseAt(100, 100, kW, kH));  // no graph yet
-  form.ChooseType(AnalysisForm::kPl);
+  form.ChooseType(AnalysisLogic::kPl);
   RecordingDevice d;
   form.DrawGraph(d, kW, kH);
   const auto& step7 = d.ellipses[6];
@@ -217,7 +217,7 @@ TEST_F(AnalysisFormTest, ClickOnAPointChoosesItForTheCurrentType) {
   EXPECT_TRUE(form.ChooseAt(cx + 3, cy - 2, kW, kH));
   EXPECT_EQ(Rows(form.Chosen()), "1,5,7");
   EXPECT_EQ(form.Cursor(), 7);
-  EXPECT_EQ(form.StepRText(AnalysisForm::kPl), FormatText("%.4f", std::atof(store.test.Test(7, tf::R).c_str())));
+  EXPECT_EQ(form.StepRText(AnalysisLogic::kPl), FormatText("%.4f", std::atof(store.test.Test(7, tf::R).c_str())));
   form.StepUp();  // the arrows go on from the clicked step
   EXPECT_EQ(form.Chosen().pl, 8);
   EXPECT_FALSE(form.ChooseAt(cx + 40, cy - 40, kW, kH));  // empty ground
@@ -225,8 +225,8 @@ TEST_F(AnalysisFormTest, ClickOnAPointChoosesItForTheCurrentType) {
 }
 
 TEST_F(AnalysisFormTest, OnlyTheFormulaUpdateAsksBeforeCancel) {
-  AnalysisForm form = Open();
-  form.ChooseType(AnalysisForm::kPy);
+  AnalysisLogic form = Open();
+  form.ChooseType(AnalysisLogic::kPy);
   form.StepUp();
   form.Suggest();
   form.SetFormulaLine(0, "Pl=hand");
@@ -239,7 +239,7 @@ TEST_F(AnalysisFormTest, OnlyTheFormulaUpdateAsksBeforeCancel) {
 
   // With nothing analysable the update changes nothing at all.
   store.test.Test(1, tf::Pe) = "";
-  AnalysisForm empty = Open();
+  AnalysisLogic empty = Open();
   empty.SetFormulaLine(2, "Po=kept");
   empty.UpdateFormula();
   EXPECT_FALSE(empty.Changed());
@@ -249,26 +249,26 @@ TEST_F(AnalysisFormTest, OnlyTheFormulaUpdateAsksBeforeCancel) {
 TEST_F(AnalysisFormTest, OkChecksThePeScaleFieldsFirst) {
   struct Case {
     const char *min, *max, *step;
-    AnalysisForm::Field refused;
+    AnalysisLogic::Field refused;
     const char* message;
   };
   const Case cases[] = {
-      {"0", "600", "0.0009", AnalysisForm::Field::PeStep, "0.001 から 10000 までの数値を入力してください。"},
-      {"0", "600", "10000.5", AnalysisForm::Field::PeStep, "0.001 から 10000 までの数値を入力してください。"},
-      {"0", "600", "-1", AnalysisForm::Field::PeStep, "0.001 から 10000 までの数値を入力してください。"},
-      {"0", "600", "", AnalysisForm::Field::PeStep, "数字を入力してください。"},
-      {"abc", "600", "100", AnalysisForm::Field::PeMin, "数字を入力してください。"},
-      {"0", "6OO", "100", AnalysisForm::Field::PeMax, "数字を入力してください。"},
-      {"0", "600", "0.001", AnalysisForm::Field::None, nullptr},
-      {" -50 ", "1e3", "10000", AnalysisForm::Field::None, nullptr},
+      {"0", "600", "0.0009", AnalysisLogic::Field::PeStep, "0.001 から 10000 までの数値を入力してください。"},
+      {"0", "600", "10000.5", AnalysisLogic::Field::PeStep, "0.001 から 10000 までの数値を入力してください。"},
+      {"0", "600", "-1", AnalysisLogic::Field::PeStep, "0.001 から 10000 までの数値を入力してください。"},
+      {"0", "600", "", AnalysisLogic::Field::PeStep, "数字を入力してください。"},
+      {"abc", "600", "100", AnalysisLogic::Field::PeMin, "数字を入力してください。"},
+      {"0", "6OO", "100", AnalysisLogic::Field::PeMax, "数字を入力してください。"},
+      {"0", "600", "0.001", AnalysisLogic::Field::None, nullptr},
+      {" -50 ", "1e3", "10000", AnalysisLogic::Field::None, nullptr},
   };
   for (const Case& c : cases) {
     RecordStore before = store;
     sink.shown.clear();
-    AnalysisForm form = Open();
-    form.SetPeScaleText(AnalysisForm::kPeMin, c.min);
-    form.SetPeScaleText(AnalysisForm::kPeMax, c.max);
-    form.SetPeScaleText(AnalysisForm::kPeStep, c.step);
+    AnalysisLogic form = Open();
+    form.SetPeScaleText(AnalysisLogic::kPeMin, c.min);
+    form.SetPeScaleText(AnalysisLogic::kPeMax, c.max);
+    form.SetPeScaleText(AnalysisLogic::kPeStep, c.step);
     EXPECT_EQ(form.Commit(), c.refused) << c.min << " " << c.max << " " << c.step;
     if (c.message) {
       ASSERT_EQ(sink.shown.size(), 1u);
@@ -282,13 +282,13 @@ TEST_F(AnalysisFormTest, OkChecksThePeScaleFieldsFirst) {
 TEST_F(AnalysisFormTest, OkWritesTheFieldsAndTheStepsAsChosen) {
   store.test.Header(hf::Po) = "50.0";
   store.test.Header(hf::KValue) = "100.00";
-  AnalysisForm form = Open();
-  form.ChooseType(AnalysisForm::kPy);
+  AnalysisLogic form = Open();
+  form.ChooseType(AnalysisLogic::kPy);
   form.StepUp();  // Py' 6, no update: the stored results stay, in "%g"
   form.SetFormulaLine(3, "K =by hand");
   form.SetHidePl(true);
-  form.SetPeScaleText(AnalysisForm::kPeMax, "800.50");
-  ASSERT_EQ(form.Commit(), AnalysisForm::Field::None);
+  form.SetPeScaleText(AnalysisLogic::kPeMax, "800.50");
+  ASSERT_EQ(form.Commit(), AnalysisLogic::Field::None);
   EXPECT_EQ(form.Finish(true), (FormOutcome{true, true}));
   const Record& t = store.test;
   EXPECT_EQ(t.Header(hf::PoPoint) + "," + t.Header(hf::PyPoint) + "," + t.Header(hf::PlPoint), "1,6,10");
@@ -301,16 +301,16 @@ TEST_F(AnalysisFormTest, OkWritesTheFieldsAndTheStepsAsChosen) {
 }
 
 TEST_F(AnalysisFormTest, SuggestionSetsTheChosenStepsOrSaysWhyNot) {
-  AnalysisForm form = Open();
-  form.ChooseType(AnalysisForm::kPy);
+  AnalysisLogic form = Open();
+  form.ChooseType(AnalysisLogic::kPy);
   EXPECT_TRUE(form.Suggest());
   EXPECT_EQ(Rows(form.Chosen()), "4,9,10");  // where the curve of the fixture breaks
   EXPECT_EQ(Rows(form.Shown()), "4,9,10");
   EXPECT_EQ(form.Cursor(), 0);
-  EXPECT_EQ(form.StepPeText(AnalysisForm::kPo), "150.00");
+  EXPECT_EQ(form.StepPeText(AnalysisLogic::kPo), "150.00");
 
   store.test.Test(5, tf::Pe) = "";  // four analysable rows
-  AnalysisForm few = Open();
+  AnalysisLogic few = Open();
   EXPECT_FALSE(few.Suggest());
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0], "推奨点を求めるには、Pe と r のある点が 5 点以上必要です。（現在 4 点）");

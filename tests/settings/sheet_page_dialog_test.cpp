@@ -22,7 +22,7 @@ struct PageForm {
     QApplication::processEvents();
   }
   Record record;
-  SheetPageForm form;
+  SheetPageLogic form;
   RecordingMessageSink sink;
   CSheetPageDlg dlg;
 };
@@ -90,7 +90,7 @@ TEST(SheetPageDlgTest, StandardThenCancelLeavesTheRecordAsItWas) {
   f.dlg.ui.okButton->click();
   const auto saved = f.record.HeaderFields;
 
-  SheetPageForm again(f.record, kTestSheet, PaperSizeMm{210, 297});
+  SheetPageLogic again(f.record, kTestSheet, PaperSizeMm{210, 297});
   CSheetPageDlg dlg(nullptr, again, 1, &f.sink);
   dlg.show();
   EXPECT_EQ(dlg.ui.leftMargin->text(), "33");
@@ -120,7 +120,7 @@ TEST(SheetPageDlgTest, EnterFollowsTheKeySetting) {
 TEST(SheetPageDlgTest, CalibrationCaptionAndTheArrowButton) {
   Record record;
   record.Header(FooterTopMargin) = "200";
-  SheetPageForm form(record, kCalibrationSheet, PaperSizeMm{210, 297});
+  SheetPageLogic form(record, kCalibrationSheet, PaperSizeMm{210, 297});
   RecordingMessageSink sink;
   CSheetPageDlg dlg(nullptr, form, 1, &sink);
   dlg.show();

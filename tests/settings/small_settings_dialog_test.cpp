@@ -43,7 +43,7 @@ struct Loaded {
 TEST(KeyOptionDlgTest, ShowsTheSettingAndOkWritesOnlyWhatChanged) {
   Loaded t;
   {
-    KeyOptionForm form(t.settings);
+    KeyOptionLogic form(t.settings);
     CKeyOptionDlg dlg(nullptr, form, &t.sink);
     dlg.show();
     testing::SaveShot(dlg, "key_option");
@@ -52,7 +52,7 @@ TEST(KeyOptionDlgTest, ShowsTheSettingAndOkWritesOnlyWhatChanged) {
     dlg.ui.okButton->click();
     EXPECT_EQ(ReadFileBytes(t.folder / "Sys.ndx"), t.sysNdx);
   }
-  KeyOptionForm form(t.settings);
+  KeyOptionLogic form(t.settings);
   CKeyOptionDlg dlg(nullptr, form, &t.sink);
   dlg.show();
   dlg.ui.modePlatform->click();
@@ -68,7 +68,7 @@ TEST(KeyOptionDlgTest, ShowsTheSettingAndOkWritesOnlyWhatChanged) {
 
 TEST(SetupDlgTest, LeavingTheFolderAppliesItsRuleAndABadDriveKeepsTheFormOpen) {
   Loaded t;
-  SetupForm form(t.settings, t.store);
+  SetupLogic form(t.settings, t.store);
   CSetupDlg dlg(nullptr, form, 1, &t.sink);
   dlg.show();
   dlg.activateWindow();
@@ -104,7 +104,7 @@ TEST(SetupDlgTest, StandardThenCancelChangesNothing) {
   Loaded t;
   t.settings.installDrive = "D";
   t.settings.installFolder = "\\Other";
-  SetupForm form(t.settings, t.store);
+  SetupLogic form(t.settings, t.store);
   CSetupDlg dlg(nullptr, form, 1, &t.sink);
   dlg.show();
   dlg.ui.standardButton->click();

@@ -30,7 +30,7 @@ TEST(FontSettingsFormTest, SizeShowsWholePointsThenTheExactSize) {
 TEST(FontSettingsFormTest, RowsFollowTheFormsOrderOfFontNumbers) {
   SheetSettings s;
   for (int i = 0; i < kRoleFontCount; ++i) s.fonts[i].size = i + 1;
-  FontSettingsForm form(s);
+  FontSettingsLogic form(s);
   std::vector<double> sizes;
   for (int row = 0; row < kFontRowCount; ++row) sizes.push_back(form.RowFont(row).size);
   EXPECT_EQ(sizes, (std::vector<double>{5, 1, 2, 3, 4, 6}));
@@ -38,7 +38,7 @@ TEST(FontSettingsFormTest, RowsFollowTheFormsOrderOfFontNumbers) {
 
 TEST(FontSettingsFormTest, AChoiceChangesItsRowAndCountsAsAChange) {
   SheetSettings s;
-  FontSettingsForm form(s);
+  FontSettingsLogic form(s);
   EXPECT_FALSE(form.HasChanges());
   form.ApplyChoice(3, {Sjis("ＭＳ ゴシック"), -15, 0x0000ff, true}, 96);  // the graph row: font 3
   EXPECT_EQ(form.ChangeCount(), 1);
@@ -55,7 +55,7 @@ TEST(FontSettingsFormTest, AChosenFontLandsInItsOwnFileOnly) {
   const std::string sys = folder.SysBytes();
   std::vector<std::string> before;
   for (int n = 1; n <= kRoleFontCount; ++n) before.push_back(folder.FontBytes(n));
-  FontSettingsForm form(folder.settings);
+  FontSettingsLogic form(folder.settings);
   form.ApplyChoice(0, {Sjis("ＭＳ 明朝"), -32, 0x123456, false}, 96);  // titles: Font5.ndx
   RecordingMessageSink sink;
   form.Commit(folder.settings, sink);
@@ -75,7 +75,7 @@ TEST(FontSettingsFormTest, AFileThatCannotBeWrittenIsNamedAndTheOthersAreWritten
   std::filesystem::remove(blocked);
   std::filesystem::create_directory(blocked);
   std::filesystem::remove(FontFileHostPath(folder.settings, 4));
-  FontSettingsForm form(folder.settings);
+  FontSettingsLogic form(folder.settings);
   form.ApplyChoice(2, {"Arial", -16, 0, false}, 96);  // font 2
   RecordingMessageSink sink;
   form.Commit(folder.settings, sink);

@@ -12,7 +12,7 @@ namespace {
 using testing::ChangedLines;
 using testing::SettingsFolder;
 
-std::vector<std::string> DigitsOf(const FormatForm& form) {
+std::vector<std::string> DigitsOf(const FormatLogic& form) {
   std::vector<std::string> out;
   for (FormatDigits d : {FormatDigits::Reading, FormatDigits::H, FormatDigits::R, FormatDigits::Rm,
                          FormatDigits::Dr}) {
@@ -26,7 +26,7 @@ using Digits = std::vector<std::string>;
 TEST(FormatFormTest, UnitChangeOffersTheDigitsOfTheNewUnit) {
   SheetSettings s;
   s.DigitsReading = 1, s.DigitsH = 1, s.DigitsR = 2, s.DigitsRm = 2, s.DigitsDr = 5;
-  FormatForm form(s);
+  FormatLogic form(s);
   RecordingMessageSink sink;
   form.ChooseLengthUnit(1, sink);
   ASSERT_EQ(sink.asked, std::vector<std::string>{"小数以下桁数を標準設定にしますか"});
@@ -41,7 +41,7 @@ TEST(FormatFormTest, UnitChangeOffersTheDigitsOfTheNewUnit) {
 }
 
 TEST(FormatFormTest, NoKeepsTheDigitsAndStillChangesTheUnit) {
-  FormatForm form(SheetSettings{});
+  FormatLogic form(SheetSettings{});
   RecordingMessageSink sink;
   sink.answers = {false};
   form.ChooseLengthUnit(1, sink);
@@ -63,7 +63,7 @@ TEST(FormatFormTest, TheQuestionComesOnlyWhenAShownDigitDoesNotSuit) {
       {0, {"3", "0", "0", "0", "0"}, true},   {0, {"x", "", "1", "1", "1"}, false},  // texts read as atoi
   };
   for (const Case& c : cases) {
-    FormatForm form(SheetSettings{});
+    FormatLogic form(SheetSettings{});
     const FormatDigits order[] = {FormatDigits::Reading, FormatDigits::H, FormatDigits::R, FormatDigits::Rm,
                                   FormatDigits::Dr};
     for (int i = 0; i < 5; ++i) form.Digits(order[i]) = c.shown[i];
@@ -90,7 +90,7 @@ TEST(FormatFormTest, OkRefusesDigitsOutsideZeroToSixAndNamesTheEdit) {
       {FormatDigits::K, "2.5", "整数を入力してください。"},
   };
   for (const Case& c : cases) {
-    FormatForm form(folder.settings);
+    FormatLogic form(folder.settings);
     form.Digits(c.edit) = c.text;
     RecordingMessageSink sink;
     EXPECT_EQ(form.Commit(folder.settings, sink), c.edit);
@@ -99,7 +99,7 @@ TEST(FormatFormTest, OkRefusesDigitsOutsideZeroToSixAndNamesTheEdit) {
   EXPECT_EQ(FormatSystemSettings(folder.settings), FormatSystemSettings(kept));
   EXPECT_EQ(folder.SysBytes(), before);
 
-  FormatForm edges(folder.settings);
+  FormatLogic edges(folder.settings);
   edges.Digits(FormatDigits::Dr) = "0";
   edges.Digits(FormatDigits::R) = "6";
   RecordingMessageSink sink;
@@ -110,16 +110,16 @@ TEST(FormatFormTest, OkRefusesDigitsOutsideZeroToSixAndNamesTheEdit) {
 
 TEST(FormatFormTest, AChangedValueLandsOnItsLineOnly) {
   struct Case {
-    void (*change)(FormatForm&);
+    void (*change)(FormatLogic&);
     std::vector<int> lines;
   };
   const Case cases[] = {
-      {[](FormatForm& f) { f.Digits(FormatDigits::K) = "5"; }, {17}},
-      {[](FormatForm& f) { f.Text(FormatText::EngineerLabel) = ""; }, {43}},
-      {[](FormatForm& f) { f.Text(FormatText::NoLabel) = Sjis("Ｎｏ．"); }, {1, 42}},
-      {[](FormatForm& f) { f.formulaPosition = 0; }, {15}},
-      {[](FormatForm& f) { f.hidePointLetters = false; }, {20}},
-      {[](FormatForm& f) { f.Text(FormatText::CompanyName) = Sjis("株式会社 東"); }, {39}},
+      {[](FormatLogic& f) { f.Digits(FormatDigits::K) = "5"; }, {17}},
+      {[](FormatLogic& f) { f.Text(FormatText::EngineerLabel) = ""; }, {43}},
+      {[](FormatLogic& f) { f.Text(FormatText::NoLabel) = Sjis("Ｎｏ．"); }, {1, 42}},
+      {[](FormatLogic& f) { f.formulaPosition = 0; }, {15}},
+      {[](FormatLogic& f) { f.hidePointLetters = false; }, {20}},
+      {[](FormatLogic& f) { f.Text(FormatText::CompanyName) = Sjis("株式会社 東"); }, {39}},
   };
   for (const Case& c : cases) EXPECT_EQ(testing::SysLinesChangedBy(c.change), c.lines);
 }
@@ -127,7 +127,7 @@ TEST(FormatFormTest, AChangedValueLandsOnItsLineOnly) {
 TEST(FormatFormTest, StandardValuesKeepTheCompanyAndTouchOnlyTheForm) {
   SettingsFolder folder;
   const SheetSettings kept = folder.settings;
-  FormatForm form(folder.settings);
+  FormatLogic form(folder.settings);
   form.SetStandardValues();
   EXPECT_EQ(form.Text(FormatText::CompanyName), Sjis("有限会社 地盤"));
   EXPECT_EQ(form.Text(FormatText::ModulusSymbol), Sjis("Ｅ"));
@@ -150,7 +150,7 @@ TEST(FormatFormTest, AnUnwritableSysNdxIsReportedWithItsPath) {
   std::filesystem::remove(path);
   std::filesystem::create_directory(path);  // a folder where the file should be
   RecordingMessageSink sink;
-  FormatForm form(folder.settings);
+  FormatLogic form(folder.settings);
   form.Digits(FormatDigits::K) = "1";
   EXPECT_EQ(form.Commit(folder.settings, sink), std::nullopt);
   EXPECT_EQ(folder.settings.DigitsK, 1);  // kept in memory for this run

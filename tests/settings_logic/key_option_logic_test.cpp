@@ -40,7 +40,7 @@ TEST(KeyOptionFormTest, StoredValuesOutsideTheRadiosShowAsTheChoiceTheyActAs) {
   for (const Case& c : cases) {
     SheetSettings s;
     s.EnterKeyMode = c.stored;
-    EXPECT_EQ(KeyOptionForm(s).Choice(), c.shown) << c.stored;
+    EXPECT_EQ(KeyOptionLogic(s).Choice(), c.shown) << c.stored;
   }
 }
 
@@ -51,7 +51,7 @@ TEST(KeyOptionFormTest, OkUnchangedRewritesSysNdxByteForByte) {
     const std::string before = WrittenSysNdx(t, stored);
     WriteFileBytes(sysNdx, before);
     t.Load();
-    KeyOptionForm form(t.settings);
+    KeyOptionLogic form(t.settings);
     EXPECT_TRUE(form.Commit(t.sink));
     EXPECT_EQ(ReadFileBytes(sysNdx), before) << stored;
     EXPECT_TRUE(t.sink.shown.empty());
@@ -64,7 +64,7 @@ TEST(KeyOptionFormTest, AChangedChoiceLandsOnLine60AndNowhereElse) {
   const std::string before = WrittenSysNdx(t, 1);
   WriteFileBytes(sysNdx, before);
   t.Load();
-  KeyOptionForm form(t.settings);
+  KeyOptionLogic form(t.settings);
   form.SetChoice(EnterKeyChoice::ConfirmOnly);
   ASSERT_TRUE(form.Commit(t.sink));
   EXPECT_EQ(t.settings.EnterKeyMode, 2);
@@ -79,7 +79,7 @@ TEST(KeyOptionFormTest, ASysNdxThatCannotBeWrittenIsNamedAndTheChoiceHoldsForThe
   t.Load();
   // The program folder is a plain file: nothing can be written below it.
   WriteFileBytes(t.DefaultFolder(), "not a folder");
-  KeyOptionForm form(t.settings);
+  KeyOptionLogic form(t.settings);
   form.SetChoice(EnterKeyChoice::PlatformDefault);
   EXPECT_FALSE(form.Commit(t.sink));
   EXPECT_EQ(t.settings.EnterKeyMode, 0);

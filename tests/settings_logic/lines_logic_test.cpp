@@ -13,7 +13,7 @@ using testing::SettingsFolder;
 
 TEST(LinesFormTest, AColourGridKeepsItsGapAtZero) {
   SheetSettings s;  // factory: colour grid with a gap of 5
-  LinesForm form(s);
+  LinesLogic form(s);
   EXPECT_EQ(form.Text(LinesField::GridGap), "0");
   EXPECT_FALSE(form.DashAndGapEnabled());
   EXPECT_TRUE(form.GridColourEnabled());
@@ -36,12 +36,12 @@ TEST(LinesFormTest, TooShortLineColoursTakeTheirStandardColours) {
   s.RLineColour = "0";
   s.DhLineColour = "12";
   s.GridColour = "";
-  LinesForm form(s);
+  LinesLogic form(s);
   EXPECT_EQ(form.Text(LinesField::RLineColour), "0x800000");
   EXPECT_EQ(form.Text(LinesField::DhLineColour), "0x006000");
   EXPECT_EQ(form.Text(LinesField::GridColour), "");  // the grid colour is not replaced
   s.DhLineColour = "123";
-  EXPECT_EQ(LinesForm(s).Text(LinesField::DhLineColour), "123");
+  EXPECT_EQ(LinesLogic(s).Text(LinesField::DhLineColour), "123");
 }
 
 TEST(LinesFormTest, OkRefusesMarginsOutsideTheirRangesAndNonNumbers) {
@@ -69,7 +69,7 @@ TEST(LinesFormTest, OkRefusesMarginsOutsideTheirRangesAndNonNumbers) {
   for (const Case& c : cases) {
     SheetSettings s;
     const std::string before = FormatSystemSettings(s);
-    LinesForm form(s);
+    LinesLogic form(s);
     form.Text(c.field) = c.text;
     testing::TempHome home;
     s.installDrive = "C", s.installFolder = "\\V";
@@ -90,7 +90,7 @@ TEST(LinesFormTest, ProbeDefaultsShowFifteenDigitsAndStoreTheirValue) {
   SheetSettings s;
   s.DefaultSondeRadius = 4.0;
   s.DefaultStandpipeArea = 0.1 + 0.2;  // not exact in binary
-  LinesForm form(s);
+  LinesLogic form(s);
   EXPECT_EQ(form.Text(LinesField::SondeRadius), "4");
   EXPECT_EQ(form.Text(LinesField::StandpipeArea), "0.3");
   form.Text(LinesField::SondeLength) = " 62.75 ";
@@ -102,17 +102,17 @@ TEST(LinesFormTest, ProbeDefaultsShowFifteenDigitsAndStoreTheirValue) {
 
 TEST(LinesFormTest, AChangedValueLandsOnItsLineOnly) {
   struct Case {
-    void (*change)(LinesForm&);
+    void (*change)(LinesLogic&);
     std::vector<int> lines;
   };
   const Case cases[] = {
-      {[](LinesForm& f) { f.Text(LinesField::SymbolWidth) = "1"; }, {24}},
-      {[](LinesForm& f) { f.Text(LinesField::SondeRadius) = "4"; }, {30}},
-      {[](LinesForm& f) { f.Text(LinesField::DhLineColour) = "0x0000ff"; }, {48}},
-      {[](LinesForm& f) { f.Text(LinesField::TableLeft) = "15"; }, {54}},
-      {[](LinesForm& f) { f.rLineMode = 0; }, {55}},
-      {[](LinesForm& f) { f.showSiFactor = false; }, {10}},
-      {[](LinesForm& f) { f.ChooseGridStyle(kColourGrid); }, {29, 45}},  // the gap becomes 0 with it
+      {[](LinesLogic& f) { f.Text(LinesField::SymbolWidth) = "1"; }, {24}},
+      {[](LinesLogic& f) { f.Text(LinesField::SondeRadius) = "4"; }, {30}},
+      {[](LinesLogic& f) { f.Text(LinesField::DhLineColour) = "0x0000ff"; }, {48}},
+      {[](LinesLogic& f) { f.Text(LinesField::TableLeft) = "15"; }, {54}},
+      {[](LinesLogic& f) { f.rLineMode = 0; }, {55}},
+      {[](LinesLogic& f) { f.showSiFactor = false; }, {10}},
+      {[](LinesLogic& f) { f.ChooseGridStyle(kColourGrid); }, {29, 45}},  // the gap becomes 0 with it
   };
   for (const Case& c : cases) EXPECT_EQ(testing::SysLinesChangedBy(c.change), c.lines);
 }
@@ -120,7 +120,7 @@ TEST(LinesFormTest, AChangedValueLandsOnItsLineOnly) {
 TEST(LinesFormTest, StandardValuesApplyTheColourGridRuleAndTouchOnlyTheForm) {
   SettingsFolder folder;
   const std::string kept = FormatSystemSettings(folder.settings);
-  LinesForm form(folder.settings);
+  LinesLogic form(folder.settings);
   form.SetStandardValues();
   EXPECT_EQ(FormatSystemSettings(folder.settings), kept);
   EXPECT_EQ(form.GridStyle(), kColourGrid);

@@ -28,7 +28,7 @@ TEST(SetupFormTest, LeavingTheFolderEditPutsABackslashInFrontAndReportsAnEmptyFo
   for (const Case& c : cases) {
     SheetSettings s;
     RecordStore store;
-    SetupForm form(s, store);
+    SetupLogic form(s, store);
     form.folder = c.typed;
     RecordingMessageSink sink;
     form.FolderLeft(sink);
@@ -45,7 +45,7 @@ TEST(SetupFormTest, StandardTakesTheWindowsDrive) {
   s.installDrive = "E";
   s.installFolder = "\\Old";
   RecordStore store;
-  SetupForm form(s, store);
+  SetupLogic form(s, store);
   EXPECT_EQ(form.drive, "E");
   EXPECT_EQ(form.folder, "\\Old");
   form.ApplyStandard();
@@ -69,7 +69,7 @@ TEST(SetupFormTest, ABadDriveOrAShortFolderIsRefusedAndNothingIsStored) {
   for (const Case& c : cases) {
     LoadedSettings t;
     t.Load();
-    SetupForm form(t.settings, t.store);
+    SetupLogic form(t.settings, t.store);
     form.drive = c.drive;
     form.folder = c.folder;
     EXPECT_EQ(form.Commit(t.sink), c.focus) << c.drive << " " << c.folder;
@@ -89,7 +89,7 @@ TEST(SetupFormTest, OkRecordsTheLocationAndReloadsTheSettingsOfTheNewFolder) {
   WriteFileBytes(t.Folder("D", "Data/Vek") / "Sys.ndx", FormatSystemSettings(elsewhere));
   WriteFileBytes(t.Folder("D", "Data/Vek") / "Font1.ndx", "20.0\r\nIPAGothic\r\n255\r\n0\r\n");
 
-  SetupForm form(t.settings, t.store);
+  SetupLogic form(t.settings, t.store);
   form.drive = "d";  // typed in lower case
   form.folder = "Data\\Vek";  // OK by Enter, without leaving the edit first
   EXPECT_EQ(form.Commit(t.sink), SetupField::None);
@@ -113,7 +113,7 @@ TEST(SetupFormTest, OkUnchangedKeepsEverySettingsFileAndValue) {
   WriteFileBytes(LocationFilePath("C:"), "C:\\Kavrion\\Pemo5\r\n");
   t.Load();
   const std::string loaded = FormatSystemSettings(t.settings);
-  SetupForm form(t.settings, t.store);
+  SetupLogic form(t.settings, t.store);
   EXPECT_EQ(form.Commit(t.sink), SetupField::None);
   EXPECT_EQ(ReadFileBytes(t.DefaultFolder() / "Sys.ndx"), sysNdx);
   EXPECT_EQ(ReadFileBytes(LocationFilePath("C:")), "C:\\Kavrion\\Pemo5\r\n");
@@ -124,7 +124,7 @@ TEST(SetupFormTest, ALocationFileThatCannotBeWrittenIsReportedAndTheNewFolderSti
   LoadedSettings t;
   t.Load();
   WriteFileBytes(t.home.path() / "C" / "Kavrion", "a file where the folder should be");
-  SetupForm form(t.settings, t.store);
+  SetupLogic form(t.settings, t.store);
   form.drive = "E";
   form.folder = "\\Vek";
   EXPECT_EQ(form.Commit(t.sink), SetupField::None);

@@ -43,7 +43,7 @@ TEST(SheetPageFormTest, StandardValuesFollowThePaperTheViewKnows) {
   };
   for (const Case& c : cases) {
     Record r;  // both distances empty: the standard settings as the form opens
-    SheetPageForm form(r, kTestSheet, c.paper);
+    SheetPageLogic form(r, kTestSheet, c.paper);
     const SheetPageValues& v = form.Values();
     EXPECT_EQ(v.topMargin, c.top);
     EXPECT_EQ(v.leftMargin, c.left);
@@ -58,13 +58,13 @@ TEST(SheetPageFormTest, OpensOnTheRecordWhenOneDistanceIsSet) {
   Record r;
   r.Header(FooterLeftMargin) = "12";
   r.Header(FooterCentreOffset) = "140";  // a file saved on another paper
-  SheetPageForm form(r, kCalibrationSheet, kA4);
+  SheetPageLogic form(r, kCalibrationSheet, kA4);
   EXPECT_EQ(form.Caption(), "CAL ページ設定");
   EXPECT_EQ(form.Values().topMargin, "");
   EXPECT_EQ(form.Values().leftMargin, "12");
   EXPECT_EQ(form.Values().vertical, FooterVertical::PaperTop);
   EXPECT_EQ(form.Values().centreOffset, "105");  // the centre always follows the current paper
-  EXPECT_EQ(SheetPageForm(r, kTestSheet, kA4).Caption(), "VEK ページ設定");
+  EXPECT_EQ(SheetPageLogic(r, kTestSheet, kA4).Caption(), "VEK ページ設定");
 }
 
 TEST(SheetPageFormTest, FooterBelowTheUsablePaperIsWarnedAndStillStored) {
@@ -81,7 +81,7 @@ TEST(SheetPageFormTest, FooterBelowTheUsablePaperIsWarnedAndStillStored) {
   };
   for (const Case& c : cases) {
     Record r = SetUpRecord();
-    SheetPageForm form(r, kTestSheet, kA4);
+    SheetPageLogic form(r, kTestSheet, kA4);
     form.Values().vertical = c.vertical;
     form.Values().topMargin = c.top;
     RecordingMessageSink sink;
@@ -113,7 +113,7 @@ TEST(SheetPageFormTest, OpeningTheBeforeListCompletesAnEmptyAfterText) {
   };
   for (const Case& c : cases) {
     Record r = SetUpRecord();
-    SheetPageForm form(r, kTestSheet, kA4);
+    SheetPageLogic form(r, kTestSheet, kA4);
     FooterRowTexts& row = form.Values().rows[static_cast<int>(FooterRow::Table)];
     row.prefix = Sjis(c.prefix);
     row.suffix = c.suffix;
@@ -128,7 +128,7 @@ TEST(SheetPageFormTest, OpeningTheBeforeListCompletesAnEmptyAfterText) {
 
 TEST(SheetPageFormTest, PreviewShowsTheTextsOfTheLastRefreshAndNoneNeverReachesTheRecord) {
   Record r = SetUpRecord();
-  SheetPageForm form(r, kTestSheet, kA4);
+  SheetPageLogic form(r, kTestSheet, kA4);
   EXPECT_EQ(form.Preview(FooterRow::Table), Sjis("表1"));
   FooterRowTexts& graph = form.Values().rows[static_cast<int>(FooterRow::Graph)];
   graph.page = "7";
@@ -146,10 +146,10 @@ TEST(SheetPageFormTest, PreviewShowsTheTextsOfTheLastRefreshAndNoneNeverReachesT
 TEST(SheetPageFormTest, OkWritesReferencesAsIndexesAndSaysWhetherTheRecordChanged) {
   Record r = SetUpRecord();
   RecordingMessageSink sink;
-  EXPECT_FALSE(SheetPageForm(r, kTestSheet, kA4).Commit(sink));
+  EXPECT_FALSE(SheetPageLogic(r, kTestSheet, kA4).Commit(sink));
   EXPECT_EQ(r.HeaderFields, SetUpRecord().HeaderFields);
 
-  SheetPageForm form(r, kTestSheet, kA4);
+  SheetPageLogic form(r, kTestSheet, kA4);
   form.Values().vertical = FooterVertical::CompanyName;
   form.Values().horizontal = FooterHorizontal::Centred;
   form.PlaceAtCompanyName();
@@ -161,15 +161,15 @@ TEST(SheetPageFormTest, OkWritesReferencesAsIndexesAndSaysWhetherTheRecordChange
 
   // A centre saved for another paper is brought up to date: that is a change of the record.
   Record other = SetUpRecord();
-  EXPECT_TRUE(SheetPageForm(other, kTestSheet, {297, 420}).Commit(sink));
+  EXPECT_TRUE(SheetPageLogic(other, kTestSheet, {297, 420}).Commit(sink));
   EXPECT_EQ(other.Header(FooterCentreOffset), "148");
 }
 
 TEST(SheetPageFormTest, StandardSetsOnlyThePositionAndReachesTheRecordOnlyOnOk) {
   Record r = SetUpRecord();
-  SheetPageForm form(r, kTestSheet, kA4);
+  SheetPageLogic form(r, kTestSheet, kA4);
   form.ApplyStandard();
-  EXPECT_EQ(form.Values().rows, SheetPageForm(r, kTestSheet, kA4).Values().rows);
+  EXPECT_EQ(form.Values().rows, SheetPageLogic(r, kTestSheet, kA4).Values().rows);
   EXPECT_EQ(form.Values().topMargin, "281");
   EXPECT_TRUE(form.NameOffsetEnabled());
   EXPECT_FALSE(form.TopMarginEnabled());
