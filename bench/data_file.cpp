@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/full_test_record.h"
 #include "core/messages.h"
 #include "core/record_store.h"
 #include "io/data_file_reader.h"
@@ -15,24 +16,7 @@ namespace {
 
 using namespace vek;
 
-std::string FullTestFile() {
-  RecordStore s;
-  for (int n = 1; n <= kHeaderFieldCount; ++n) s.test.Header(n) = "header field " + std::to_string(n);
-  char buf[32];
-  for (int r = 1; r <= kMaxTestRows; ++r) {
-    for (int f = 1; f <= kTestFieldCount; ++f) {
-      std::snprintf(buf, sizeof buf, "%g", r * 17.25 + f * 0.375);
-      s.test.Test(r, f) = buf;
-    }
-  }
-  for (int r = 1; r <= kMaxCalRows; ++r) {
-    for (int f = 1; f <= kCalFieldCount; ++f) {
-      std::snprintf(buf, sizeof buf, "%g", r * 5.5 + f);
-      s.TestCalRows()[r][f] = buf;
-    }
-  }
-  return WriteTestFile(s);
-}
+std::string FullTestFile() { return WriteTestFile(bench::FullTestRecord()); }
 
 void BM_LoadSaveInMemory(benchmark::State& state) {
   const std::string bytes = FullTestFile();

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "bench/full_test_record.h"
 #include "core/encoding.h"
 #include "forms/logic/step_paste_plan.h"
 #include "io/csv_text.h"
@@ -16,19 +17,6 @@
 namespace {
 
 using namespace vek;
-
-RecordStore FullTest() {
-  RecordStore s;
-  for (int n = 1; n <= kHeaderFieldCount; ++n) s.test.Header(n) = "header field " + std::to_string(n);
-  char buf[32];
-  for (int r = 1; r <= kMaxTestRows; ++r) {
-    for (int f = 1; f <= kTestFieldCount; ++f) {
-      std::snprintf(buf, sizeof buf, "%g", r * 17.25 + f * 0.375);
-      s.test.Test(r, f) = buf;
-    }
-  }
-  return s;
-}
 
 void BM_PlanPaste120Rows(benchmark::State& state) {
   std::string table;
@@ -44,7 +32,7 @@ void BM_PlanPaste120Rows(benchmark::State& state) {
 BENCHMARK(BM_PlanPaste120Rows);
 
 void BM_ImportCsvToFile(benchmark::State& state) {
-  const std::string csv = EncodeCsv(RecordCsv(FullTest(), kTestSheet), CsvEncoding::Utf8Bom);
+  const std::string csv = EncodeCsv(RecordCsv(bench::FullTestRecord(), kTestSheet), CsvEncoding::Utf8Bom);
   for (auto _ : state) {
     RecordStore store;
     const CsvImportResult r = ImportRecordCsv(csv, DataKind::Test, store);
