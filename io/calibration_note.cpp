@@ -1,6 +1,8 @@
 #include "io/calibration_note.h"
 
 #include "core/encoding.h"
+#include "io/calibration_lookup.h"
+#include "io/document_commands.h"
 
 namespace vek {
 
@@ -17,15 +19,32 @@ bool HasCalibrationRows(const Record& calibration) {
   return IsNumericText(calibration.Cal(1, cf::Pressure)) > 0 || IsNumericText(calibration.Cal(1, cf::Reading)) > 0;
 }
 
+std::string LoadedName(const RecordStore& store) {
+  if (!store.calFilePath.empty()) return FileNameOf(store.calFilePath);
+  return HasCalibrationRows(store.calibration) ? "無題" : "なし";
+}
+
+// Whether two stored paths name the same file, as far as their text tells (the file may no longer
+// exist, or come from another machine).
+bool SamePath(const TextField& a, const TextField& b) {
+  return a == b || FieldToPath(a).lexically_normal() == FieldToPath(b).lexically_normal();
+}
+
 }  // namespace
 
+std::string CalibrationFormNote(const RecordStore& store) {
+  std::string note = "この見出しのCAL: " + LoadedName(store);
+  const TextField& attached = store.test.Header(hf::CalFileName);
+  if (!NamesCalibration(attached)) return note;
+  if (!store.calFilePath.empty() && SamePath(store.calFilePath, attached))
+    return note + "\n試験に添付されたCALと同じファイルです";
+  // Two files of one name in different folders are told apart by the whole path.
+  const std::string other = FileNameOf(attached) == LoadedName(store) ? Cp932ToUtf8(attached) : FileNameOf(attached);
+  return note + "\n試験の添付は別のファイル (" + other + ") です。試験のシートはそのデータで描かれます";
+}
+
 std::string CalibrationNote(const RecordStore& store) {
-  std::string loaded = "なし";
-  if (!store.calFilePath.empty()) {
-    loaded = FileNameOf(store.calFilePath);
-  } else if (HasCalibrationRows(store.calibration)) {
-    loaded = "無題";
-  }
+  const std::string loaded = LoadedName(store);
   const TextField& attached = store.test.Header(hf::CalFileName);
   return "CAL: " + loaded + " ／ 試験の添付: " + (attached.empty() ? std::string("なし") : FileNameOf(attached));
 }

@@ -11,4 +11,9 @@ namespace vek {
 // "CAL: cal-sample.cdw ／ 試験の添付: cal-sample.cdw" (UTF-8); "なし" where there is none.
 std::string CalibrationNote(const RecordStore& store);
 
+// For the calibration header form, which edits the calibration record loaded, not the copy a test
+// carries of its attached calibration: which file the record is, and whether the test's sheet is
+// drawn from another one (UTF-8; a second line only when the test names a calibration file).
+std::string CalibrationFormNote(const RecordStore& store);
+
 }  // namespace vek

@@ -77,6 +77,10 @@ class DrawDevice {
   // one batch) delivers the rest now, before its painter moves on to another page or ends.
   virtual void EndDraw() {}
 
+  // Dash and gap lengths of dashed lines are pixels of the printed page, like line widths; a device
+  // that shows the page at another resolution answers them in its own pixels.
+  virtual int PrintedLength(int printerPx) const { return printerPx; }
+
   // Selects a pen and returns the one that was selected before, so callers can put it back.
   virtual Pen SelectPen(const Pen& pen) = 0;
   virtual void MoveTo(int x, int y) = 0;

@@ -55,6 +55,8 @@ void DrawLine(DrawDevice& device, int x1, int y1, int x2, int y2, PenStyle style
 void DrawDashedLine(DrawDevice& device, int x1, int y1, int x2, int y2, int dash, int gap, int width,
                     Colour colour) {
   if (width == 0) return;
+  dash = device.PrintedLength(dash);
+  gap = device.PrintedLength(gap);
   if (gap <= 0) {
     DrawLine(device, x1, y1, x2, y2, PenStyle::Solid, width, colour);
     return;

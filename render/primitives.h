@@ -12,7 +12,8 @@ namespace vek {
 // Device units. A width of 0 draws nothing. The previously selected pen is put back afterwards.
 void DrawLine(DrawDevice& device, int x1, int y1, int x2, int y2, PenStyle style, int width,
               Colour colour);
-// Solid pieces of `dash` px separated by `gap` px, from (x1, y1) towards (x2, y2); meant for
+// Solid pieces of `dash` px separated by `gap` px (printed-page pixels, in the device's own through
+// DrawDevice::PrintedLength), from (x1, y1) towards (x2, y2); meant for
 // horizontal and vertical lines drawn left-to-right or top-to-bottom. gap <= 0 draws a solid line;
 // dash <= 0 (with a positive gap) draws nothing. At most kMaxDashPieces pieces are drawn.
 void DrawDashedLine(DrawDevice& device, int x1, int y1, int x2, int y2, int dash, int gap, int width,

@@ -11,6 +11,10 @@ int PrintedWidthOnDevice(int printerPx, int deviceDpi) {
   return std::max(1, static_cast<int>(std::lround(devicePx)));
 }
 
+int PrintedWidthDevice::PrintedLength(int printerPx) const {
+  return PrintedWidthOnDevice(printerPx, target_.LogicalDpiX());
+}
+
 Pen PrintedWidthDevice::SelectPen(const Pen& pen) {
   const Pen previous = pen_;
   pen_ = pen;

@@ -12,8 +12,8 @@ inline constexpr int kPrinterDpi = 600;
 // pixels and never thinner than one; a width of 0 (no line) stays 0.
 int PrintedWidthOnDevice(int printerPx, int deviceDpi);
 
-// Hands every operation to `target`, with the widths of the pens converted from printer pixels to
-// the target's. SelectPen answers the previous pen as its caller gave it, so callers put it back
+// Hands every operation to `target`, with the widths of the pens and the dash and gap lengths of
+// dashed lines converted from printer pixels to the target's. SelectPen answers the previous pen as its caller gave it, so callers put it back
 // unchanged.
 class PrintedWidthDevice : public DrawDevice {
  public:
@@ -23,6 +23,7 @@ class PrintedWidthDevice : public DrawDevice {
   int LogicalDpiY() const override { return target_.LogicalDpiY(); }
   void BeginDraw() override { target_.BeginDraw(); }
   void EndDraw() override { target_.EndDraw(); }
+  int PrintedLength(int printerPx) const override;
   Pen SelectPen(const Pen& pen) override;
   void MoveTo(int x, int y) override { target_.MoveTo(x, y); }
   DevicePoint CurrentPosition() const override { return target_.CurrentPosition(); }

@@ -1,6 +1,7 @@
 #include "forms/logic/cal_header_logic.h"
 
 #include "core/cal_curve.h"
+#include "io/calibration_note.h"
 #include "io/master_list.h"
 #include "io/record_commands.h"
 
@@ -21,6 +22,8 @@ CalHeaderLogic::CalHeaderLogic(RecordStore& store, const SheetSettings& settings
     : HeaderLogic(store, settings, kCalibrationSheet, kCalHeaderLineBytes) {}
 
 std::span<const int> CalHeaderLogic::FormFields() const { return kCalFormFields; }
+
+std::string CalHeaderLogic::FileNote() const { return CalibrationFormNote(store_); }
 
 FormOutcome CalHeaderLogic::Finish(bool accepted, MessageSink& sink) {
   const bool changed = accepted && CommitCopy();

@@ -13,6 +13,9 @@ class CalHeaderLogic : public HeaderLogic {
   // from H' and the initial level; on OK and on Cancel alike the calibration curve is refitted.
   FormOutcome Finish(bool accepted, MessageSink& sink) override;
 
+  // Which calibration file the form edits, and whether the test's sheet uses another one (UTF-8).
+  std::string FileNote() const;
+
  protected:
   std::span<const int> FormFields() const override;
 };

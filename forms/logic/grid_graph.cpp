@@ -27,6 +27,7 @@ void DrawGridGraph(DrawDevice& device, int width, int height, const MeasurementG
     y = Atof(ys);
     return true;
   };
+  plot.Notice(grid.Kind().GraphNotice(grid.GridRecord()), kPlotRed);
   double x = 0, y = 0;
   for (int line = 1; line <= layout.lines; ++line) {
     if (point(line, x, y)) plot.Point(x, y, kPlotGrey, layout.crosses, kBlack);

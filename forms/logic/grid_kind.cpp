@@ -6,6 +6,8 @@
 #include "core/messages.h"
 #include "core/number_format.h"
 #include "forms/logic/small_plot.h"
+#include "core/encoding.h"
+#include "io/calibration_lookup.h"
 #include "io/record_commands.h"
 
 namespace vek {
@@ -99,6 +101,14 @@ class VekKind final : public GridKind {
   TextField PointLabel(const Record& record, int line) const override {
     const auto cell = [&](int c) { return Cell(record, line, c); };
     return cell(1) + " (" + cell(3) + ", " + cell(4) + ", " + cell(5) + ")";
+  }
+  // Without the calibration table of an attached calibration no step reduces to Pe and r, so the
+  // graph would stay empty without saying why.
+  std::vector<std::string> GraphNotice(const Record& record) const override {
+    if (IsNumber(record.Cal(1, cf::Pressure)) && IsNumber(record.Cal(1, cf::H))) return {};
+    if (!NamesCalibration(record.Header(hf::CalFileName)))
+      return {Sjis("キャリブレーション未添付"), Sjis("ＶＥＫ見出しの「開く」で"), Sjis("添付すると点が描かれます")};
+    return {Sjis("添付したCALの"), Sjis("データが異常です")};
   }
 };
 

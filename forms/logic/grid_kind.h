@@ -5,6 +5,7 @@
 // object and never which grid they serve.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
@@ -85,6 +86,9 @@ class GridKind {
   virtual GraphScale Scale(const Record& record, MessageSink& sink) const = 0;
   virtual std::array<std::string, 4> AxisLabels(const GraphScale& scale) const = 0;
   virtual TextField PointLabel(const Record& record, int line) const = 0;
+  // Lines of CP932 text the graph shows in place of points it cannot draw (none when it can): the
+  // test grid's points need the calibration attached to the test.
+  virtual std::vector<std::string> GraphNotice(const Record& /*record*/) const { return {}; }
 };
 
 const GridKind& CalibrationGridKind();

@@ -38,6 +38,32 @@ void SmallPlot::Point(double x, double y, Colour circle, bool cross, Colour cros
   DrawLine(device_, px - 3, py + 3, px + 3, py - 3, PenStyle::Solid, 1, crossColour);
 }
 
+namespace {
+
+void SelectLabelFont(DrawDevice& device) {
+  FontSpec font;
+  font.height = 12;
+  font.face = Sjis("ＭＳ ゴシック");
+  device.SelectFont(font);
+}
+
+constexpr int kNoticeLineHeight = 18;
+
+}  // namespace
+
+void SmallPlot::Notice(const std::vector<std::string>& lines, Colour colour) {
+  if (lines.empty()) return;
+  device_.SaveFont();
+  SelectLabelFont(device_);
+  device_.SetTextColour(colour);
+  int top = (height_ - kNoticeLineHeight * static_cast<int>(lines.size())) / 2;
+  for (const std::string& line : lines) {
+    device_.TextInRect(0, top, width_, top + kNoticeLineHeight, line);
+    top += kNoticeLineHeight;
+  }
+  device_.RestoreFont();
+}
+
 void SmallPlot::Label(double x, double y, std::string_view text, Colour colour) {
   const int px = x_.Pixel(x);
   // Distances measured upwards from the bottom of the y axis.
@@ -57,10 +83,7 @@ void SmallPlot::Label(double x, double y, std::string_view text, Colour colour) 
   const int left = px + dx;
   const int bottom = y_.Pixel(y) - dy;
   device_.SaveFont();
-  FontSpec font;
-  font.height = 12;
-  font.face = Sjis("ＭＳ ゴシック");
-  device_.SelectFont(font);
+  SelectLabelFont(device_);
   device_.SetTextColour(colour);
   device_.TextInRect(left, bottom - 20, left + 160, bottom, text);
   device_.RestoreFont();

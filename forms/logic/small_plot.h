@@ -2,7 +2,9 @@
 // A small graph of a form on two linear axes, drawn through DrawDevice in widget pixels: the value
 // to pixel mapping, the frame, points as circles with crosses, and point labels placed beside the
 // point so that they stay inside the plot.
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "forms/logic/linear_axis.h"
 #include "render/draw_device.h"
@@ -41,6 +43,9 @@ class SmallPlot {
   // One line of CP932 text in a 12 px font, centred in a 160 x 20 box beside the point: right of
   // and above it in general, left of it in the right part of the plot, higher near the bottom.
   void Label(double x, double y, std::string_view text, Colour colour);
+  // Lines of CP932 text in a 12 px font, centred in the plot one under the other: what the graph
+  // would show and why it cannot.
+  void Notice(const std::vector<std::string>& lines, Colour colour);
 
  private:
   DrawDevice& device_;

@@ -70,6 +70,7 @@ TEST_F(GridDialogTest, GridsShowTheirTablesColumnsAndLabels) {
   EXPECT_TRUE(cal.ui.editH->isReadOnly());
 
   auto& test = Show<CTestDataDlg>();
+  testing::ShootForm(test, "test_grid_without_calibration.png");
   EXPECT_EQ(test.windowTitle(), QStringLiteral("ヴェクデータ"));
   EXPECT_EQ(test.ui.grid->model()->rowCount(), 120);
   EXPECT_EQ(test.ui.grid->model()->columnCount(), 6);

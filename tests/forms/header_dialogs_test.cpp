@@ -136,6 +136,19 @@ TEST_F(HeaderDialogsTest, TheMemoShowsAWholeNoteOfTheSample) {
   EXPECT_LE(textWidth, memo->contentsRect().width() - 8) << memo->width();  // 8: the frame's text margins
 }
 
+// After a test was opened, the calibration form still edits the calibration loaded earlier; it
+// says so when the test names another file.
+TEST_F(HeaderDialogsTest, CalibrationFormSaysWhenTheTestUsesAnotherFile) {
+  store.calFilePath = "/data/cal-sample.cdw";
+  store.test.Header(hf::CalFileName) = "/site/probe-2.cdw";
+  CCalHeaderDlg form(nullptr, store, home.settings, &sink);
+  Show(form);
+  const QString note = form.Widgets().fileNoteLabel->text();
+  EXPECT_TRUE(note.startsWith(QStringLiteral("この見出しのCAL: cal-sample.cdw"))) << note.toStdString();
+  EXPECT_TRUE(note.contains(QStringLiteral("別のファイル (probe-2.cdw)"))) << note.toStdString();
+  testing::ShootForm(form, "cal_header_other_calibration.png");
+}
+
 TEST_F(HeaderDialogsTest, OkTakesTheWidgetsIntoTheRecord) {
   CCalHeaderDlg form(nullptr, store, home.settings, &sink);
   Show(form);

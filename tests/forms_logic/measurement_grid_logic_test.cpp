@@ -334,6 +334,37 @@ TEST_F(GridTest, TestGridReducesItsLinesForTheGraph) {
   EXPECT_EQ(device.LinesOfWidth(1).size(), 4u + 4u);  // the frame and two crosses
 }
 
+// A test without its calibration has steps but no Pe and r: the graph says why it stays empty, and
+// says nothing once the calibration's table is there.
+TEST_F(GridTest, TestGraphWithoutCalibrationSaysWhy) {
+  store.test.Header(hf::StandpipeInitialLevel) = "5";
+  store.test.Test(1, 1) = "100";
+  store.test.Test(1, tf::Reading60) = "6";
+  const auto graphTexts = [&] {
+    Open(VekGridKind());
+    testing::RecordingDevice device;
+    DrawGridGraph(device, 240, 160, *grid_);
+    EXPECT_TRUE(device.ellipses.empty());
+    std::string all;
+    for (const auto& t : device.texts) all += Cp932ToUtf8(t.text) + "|";
+    return all;
+  };
+  EXPECT_EQ(graphTexts(), "キャリブレーション未添付|ＶＥＫ見出しの「開く」で|添付すると点が描かれます|");
+  store.test.Header(hf::CalFileName) = "/data/cal-1.cdw";  // named, but its table is not there
+  EXPECT_EQ(graphTexts(), "添付したCALの|データが異常です|");
+
+  store.test.Header(hf::CalCurveType) = "0";
+  store.test.Cal(1, 1) = "0";
+  store.test.Cal(1, 3) = "0";
+  store.test.Cal(2, 1) = "100";
+  store.test.Cal(2, 3) = "50";
+  Open(VekGridKind());
+  testing::RecordingDevice device;
+  DrawGridGraph(device, 240, 160, *grid_);
+  EXPECT_EQ(device.ellipses.size(), 1u);
+  EXPECT_TRUE(device.texts.empty());
+}
+
 TEST_F(GridTest, OkCommitsTheCopyAfterTheRecordsOwnSteps) {
   store.calibration.Header(hf::StandpipeInitialLevel) = "1";
   store.calibration.Header(hf::CalCurveType) = "1";

@@ -17,5 +17,21 @@ TEST(CalibrationNote, NamesTheLoadedRecordAndTheTestsAttachedFileApart) {
   EXPECT_EQ(CalibrationNote(store), "CAL: cal-sample.cdw ／ 試験の添付: No.2.cdw");
 }
 
+// The calibration header form edits the loaded record; it must say when the test's sheet is drawn
+// from another calibration file, also one of the same name in another folder.
+TEST(CalibrationNote, TheCalibrationFormSaysWhetherTheTestUsesAnotherFile) {
+  RecordStore store;
+  store.calFilePath = "/data/cal-sample.cdw";
+  EXPECT_EQ(CalibrationFormNote(store), "この見出しのCAL: cal-sample.cdw");  // no test attached
+  store.test.Header(hf::CalFileName) = "/data/./cal-sample.cdw";
+  EXPECT_EQ(CalibrationFormNote(store), "この見出しのCAL: cal-sample.cdw\n試験に添付されたCALと同じファイルです");
+  store.test.Header(hf::CalFileName) = Sjis("/site/probe-2.cdw");
+  EXPECT_NE(CalibrationFormNote(store).find("別のファイル (probe-2.cdw)"), std::string::npos);
+  store.test.Header(hf::CalFileName) = "/old/cal-sample.cdw";
+  EXPECT_NE(CalibrationFormNote(store).find("別のファイル (/old/cal-sample.cdw)"), std::string::npos);
+  store.calFilePath.clear();  // nothing loaded: never "the same"
+  EXPECT_NE(CalibrationFormNote(store).find("この見出しのCAL: なし\n試験の添付は別のファイル"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace vek

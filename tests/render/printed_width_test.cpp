@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <set>
+
 #include "render/page_compose.h"
 #include "sheet_test_fixture.h"
 
@@ -58,6 +61,36 @@ TEST_F(PrintedWidthPageTest, OnTheScreenTheFrameIsAsThinAsOnPaperAndTheLinesAreT
     EXPECT_EQ(through.lines[i].x1, direct.lines[i].x1) << i;
   }
   EXPECT_FALSE(direct.LinesOfWidth(8).empty());
+}
+
+// The grid's dash and gap lengths are printer pixels too: 30 px dashes (1.27 mm on paper) are 5 px
+// on a 96-dpi screen, not 30, and a gap of 0 still means a solid grid line.
+TEST_F(PrintedWidthPageTest, GridDashesAreAsLongOnTheScreenAsOnPaper) {
+  settings.GridMonochrome = 1;
+  settings.GridDashLength = 30;
+  settings.GridGapLength = 30;
+  settings.GridLineWidth = 3;
+  const auto dashLengths = [](const RecordingDevice& d, int width) {
+    std::set<int> lengths;
+    for (const RecordedLine& l : d.LinesOfWidth(width)) lengths.insert(std::abs(l.x2 - l.x1) + std::abs(l.y2 - l.y1));
+    return lengths;
+  };
+  RecordingDevice paper(600, 600);
+  DrawGraphPage(paper);
+  EXPECT_EQ(dashLengths(paper, 3), std::set<int>{30});
+
+  PrintedWidthDevice screen(device);  // 96 dpi: a 3-px grid line is 1 px wide
+  DrawGraphPage(screen);
+  const size_t piecesOnScreen = device.LinesOfWidth(1).size();
+  EXPECT_TRUE(dashLengths(device, 1).count(5));
+  EXPECT_FALSE(dashLengths(device, 1).count(30));
+
+  // Without gaps the grid is solid: a few long lines instead of thousands of pieces.
+  settings.GridGapLength = 0;
+  RecordingDevice solid(96, 96);
+  PrintedWidthDevice solidScreen(solid);
+  DrawGraphPage(solidScreen);
+  EXPECT_LT(solid.LinesOfWidth(1).size() * 10, piecesOnScreen);
 }
 
 }  // namespace
