@@ -7,13 +7,11 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
-#include <algorithm>
 
 #include "app/about_dialog.h"
 #include "app/commands.h"
@@ -23,6 +21,7 @@
 #include "app/report_print.h"
 #include "io/calibration_note.h"
 #include "app/record_csv_import_command.h"
+#include "qt/cp932_text.h"
 #include "qt/file_dialogs.h"
 #include "qt/qt_message_sink.h"
 #include "app/vek_doc.h"
@@ -33,14 +32,6 @@ namespace vek {
 
 namespace {
 
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-// The status-bar indicators of the lock keys. Linux offers no portable way to read their state, so
-// the panes are shown without a state (greyed).
-constexpr const char* kIndicators[] = {"ｶﾅ", "CAP", "NUM", "SCRL"};
-
-constexpr const char* kNoRecentFiles = "最近使ったﾌｧｲﾙ";
-
 // Keys of the window's own state in the settings that also hold the recent-file list.
 const QString kGeometryKey = QStringLiteral("Window/Geometry");
 const QString kWindowStateKey = QStringLiteral("Window/State");
@@ -48,7 +39,7 @@ const QString kZoomModeKey = QStringLiteral("View/ZoomMode");
 const QString kZoomKey = QStringLiteral("View/Zoom");
 
 SaveChoice AskSaveInMessageBox(QWidget* parent, const std::string& question) {
-  const auto answer = QMessageBox::question(parent, Utf8(kMainWindowTitle), Utf8(question),
+  const auto answer = QMessageBox::question(parent, FromUtf8(kMainWindowTitle), FromUtf8(question),
                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                             QMessageBox::Save);
   if (answer == QMessageBox::Save) return SaveChoice::Save;
@@ -114,11 +105,11 @@ void CMainFrame::UpdateTitle() {
   const DataKind shown = doc_->ShownKind();
   const DataKind other = shown == DataKind::Test ? DataKind::Calibration : DataKind::Test;
   const std::string title = doc_->RecordTitle(shown);
-  const QString stem = Utf8(kMainWindowTitle);
+  const QString stem = FromUtf8(kMainWindowTitle);
   setWindowTitle(title.empty() ? stem + QStringLiteral("[*]")
                                : QString::fromStdString(title) + QStringLiteral("[*] - ") + stem);
   setWindowModified(doc_->IsModified(shown));
-  otherChangedLabel_->setText(doc_->IsModified(other) ? Utf8(ChangedRecordNote(other, doc_->RecordTitle(other)))
+  otherChangedLabel_->setText(doc_->IsModified(other) ? FromUtf8(ChangedRecordNote(other, doc_->RecordTitle(other)))
                                                       : QString());
   otherChangedLabel_->setVisible(doc_->IsModified(other));
   calibrationLabel_->setText(QString::fromStdString(CalibrationNote(store_)));
@@ -166,35 +157,6 @@ void CMainFrame::SaveWindowState() {
   stored.setValue(kZoomKey, view_->Zoom());
 }
 
-void CMainFrame::BuildZoomActions(QMenu* viewMenu) {
-  viewMenu->addSeparator();
-  auto make = [&](const char* text, const QList<QKeySequence>& keys, auto slot) {
-    auto* action = viewMenu->addAction(Utf8(text));
-    action->setShortcuts(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, slot);
-    return action;
-  };
-  zoomIn_ = make("拡大(&I)", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-                 [this] { view_->ZoomIn(); });
-  zoomOut_ = make("縮小(&U)", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { view_->ZoomOut(); });
-  actualSize_ = make("等倍(&A)", {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { view_->SetZoom(1.0); });
-  fitWidth_ = make("幅に合わせる(&W)", {}, [this] { view_->SetZoomMode(ZoomMode::FitWidth); });
-  fitPage_ = make("ページ全体(&E)", {}, [this] { view_->SetZoomMode(ZoomMode::FitPage); });
-  fitWidth_->setCheckable(true);
-  fitPage_->setCheckable(true);
-  connect(viewMenu, &QMenu::aboutToShow, this, [this] {
-    fitWidth_->setChecked(view_->ZoomModeInUse() == ZoomMode::FitWidth);
-    fitPage_->setChecked(view_->ZoomModeInUse() == ZoomMode::FitPage);
-  });
-}
-
-QAction* CMainFrame::ZoomAction(ZoomMode mode) const {
-  if (mode == ZoomMode::FitWidth) return fitWidth_;
-  if (mode == ZoomMode::FitPage) return fitPage_;
-  return actualSize_;
-}
-
 void CMainFrame::PlaceWindow() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
@@ -203,129 +165,6 @@ void CMainFrame::PlaceWindow() {
   const int height = static_cast<int>(full.height() * 0.80);
   resize(width, height);
   move(full.x() + (full.width() - width) / 2, full.y() + (full.height() - height) / 2);
-}
-
-QAction* CMainFrame::MakeAction(int id) {
-  auto found = actions_.find(id);
-  if (found != actions_.end()) return found->second;
-  const CommandInfo* info = FindCommand(id);
-  const StatusParts parts = SplitStatusText(info ? info->statusText : "");
-  QString text = info && *info->menuText ? Utf8(info->menuText) : Utf8(parts.tip);
-  auto* action = new QAction(text, this);
-  if (info && info->shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(info->shortcut)));
-  action->setStatusTip(Utf8(parts.status));
-  action->setToolTip(Utf8(parts.tip));
-  if (QIcon icon = CommandIcon(id); !icon.isNull()) {
-    action->setIcon(icon);
-    action->setIconVisibleInMenu(false);
-  }
-  if (info && info->isForm) action->setEnabled(forms_.count(id) > 0);
-  connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
-  actions_[id] = action;
-  return action;
-}
-
-QAction* CMainFrame::Action(int id) const {
-  auto found = actions_.find(id);
-  return found == actions_.end() ? nullptr : found->second;
-}
-
-void CMainFrame::BuildMenus() {
-  for (const MenuInfo& menuInfo : MenuTable()) {
-    QMenu* menu = menuBar()->addMenu(Utf8(menuInfo.title));
-    for (int id : menuInfo.items) {
-      if (id == kCmdNone) {
-        menu->addSeparator();
-      } else if (id == kCmdFileMru1) {
-        const StatusParts parts = SplitStatusText(FindCommand(kCmdFileMru1)->statusText);
-        recentPlaceholder_ = menu->addAction(Utf8(kNoRecentFiles));
-        recentPlaceholder_->setEnabled(false);
-        for (int i = 0; i < kRecentFileCount; ++i) {
-          recentActions_[i] = menu->addAction(QString());
-          recentActions_[i]->setStatusTip(Utf8(parts.status));
-          connect(recentActions_[i], &QAction::triggered, this, [this, i] { OpenRecent(i); });
-        }
-        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateRecentFileMenu);
-      } else {
-        QAction* action = MakeAction(id);
-        if (id == kCmdViewToolBar || id == kCmdViewStatusBar || id == kCmdViewDataNumber)
-          action->setCheckable(true);
-        menu->addAction(action);
-      }
-    }
-    // The check marks of the View menu follow the bars and the test record.
-    if (std::find(menuInfo.items.begin(), menuInfo.items.end(), kCmdViewDataNumber) != menuInfo.items.end()) {
-      connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateViewMenu);
-      BuildZoomActions(menu);
-    }
-  }
-  UpdateRecentFileMenu();
-  // Ctrl+Q quits, as everywhere on the desktop; the exit item keeps its texts.
-  if (QAction* exit = Action(kCmdAppExit)) exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-}
-
-void CMainFrame::BuildToolBar() {
-  toolBar_ = new QToolBar(Utf8(FindCommand(kCmdViewToolBar)->menuText).remove(QStringLiteral("(&T)")), this);
-  toolBar_->setObjectName(QStringLiteral("mainToolBar"));
-  toolBar_->setMovable(true);
-  toolBar_->setFloatable(true);
-  toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  toolBar_->setIconSize(QSize(24, 24));
-  for (int id : ToolBarTable()) {
-    if (id == kCmdNone)
-      toolBar_->addSeparator();
-    else
-      toolBar_->addAction(MakeAction(id));
-  }
-  addToolBar(Qt::TopToolBarArea, toolBar_);
-  connect(toolBar_, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateViewMenu);
-}
-
-void CMainFrame::BuildStatusBar() {
-  idleLabel_ = new QLabel(Utf8(kIdleStatusText), this);
-  idleLabel_->setObjectName(QStringLiteral("idleText"));
-  statusBar()->addWidget(idleLabel_, 1);
-  otherChangedLabel_ = new QLabel(this);
-  otherChangedLabel_->setObjectName(QStringLiteral("otherRecordChanged"));
-  otherChangedLabel_->setVisible(false);
-  statusBar()->addPermanentWidget(otherChangedLabel_);
-  calibrationLabel_ = new QLabel(this);
-  calibrationLabel_->setObjectName(QStringLiteral("calibrationInPlay"));
-  statusBar()->addPermanentWidget(calibrationLabel_);
-  whereLabel_ = new QLabel(this);
-  whereLabel_->setObjectName(QStringLiteral("whereText"));
-  statusBar()->addPermanentWidget(whereLabel_);
-  for (const char* indicator : kIndicators) {
-    auto* pane = new QLabel(Utf8(indicator), this);
-    pane->setObjectName(QStringLiteral("indicator_") + QString::fromLatin1(indicator));
-    pane->setFrameShape(QFrame::Panel);
-    pane->setFrameShadow(QFrame::Sunken);
-    pane->setAlignment(Qt::AlignCenter);
-    pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
-    pane->setEnabled(false);
-    statusBar()->addPermanentWidget(pane);
-  }
-}
-
-QString CMainFrame::StatusMessage() const {
-  const QString message = statusBar()->currentMessage();
-  return message.isEmpty() ? idleLabel_->text() : message;
-}
-
-void CMainFrame::UpdateViewMenu() {
-  Action(kCmdViewToolBar)->setChecked(toolBar_->isVisibleTo(this));
-  Action(kCmdViewStatusBar)->setChecked(statusBar()->isVisibleTo(this));
-  Action(kCmdViewDataNumber)->setChecked(DataNumberShown(store_));
-}
-
-void CMainFrame::UpdateRecentFileMenu() {
-  const QStringList& entries = recent_->Entries();
-  for (int i = 0; i < kRecentFileCount; ++i) {
-    if (!recentActions_[i]) continue;
-    recentActions_[i]->setVisible(i < entries.size());
-    recentActions_[i]->setText(recent_->MenuText(i));
-  }
-  if (recentPlaceholder_) recentPlaceholder_->setVisible(entries.isEmpty());
 }
 
 void CMainFrame::RegisterFormCommand(int id, FormHandler handler) {

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+#include "qt/cp932_text.h"
+
 namespace vek {
 
 namespace {
@@ -10,7 +12,7 @@ namespace {
 QString UnitText(std::string_view unit) {
   if (unit == "files") return QString::fromUtf8("ファイル");
   if (unit == "pages") return QString::fromUtf8("ページ");
-  return QString::fromUtf8(unit.data(), static_cast<qsizetype>(unit.size()));
+  return FromUtf8(unit);
 }
 
 }  // namespace

@@ -6,6 +6,10 @@
 
 namespace vek {
 
+QString FromUtf8(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
 QString FromCp932(std::string_view cp932) { return QString::fromStdString(Cp932ToUtf8(cp932)); }
 
 std::optional<std::string> ToCp932(const QString& text) {

@@ -7,6 +7,9 @@
 
 namespace vek {
 
+// UTF-8 bytes (the program's own texts) -> QString.
+QString FromUtf8(std::string_view utf8);
+
 // CP932 bytes -> QString; bytes that are not valid CP932 show as U+FFFD.
 QString FromCp932(std::string_view cp932);
 

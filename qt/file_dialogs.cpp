@@ -4,13 +4,11 @@
 #include <QHeaderView>
 #include <QTreeView>
 
+#include "qt/cp932_text.h"
+
 namespace vek {
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr QSize kFileDialogSize(860, 480);
 
