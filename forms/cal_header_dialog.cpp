@@ -9,6 +9,7 @@ CCalHeaderDlg::CCalHeaderDlg(QWidget* parent, RecordStore& store, const SheetSet
   connect(ui.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
   BindSharedHeaderFields(binding_, ui, logic_);
   binding_.Show(logic_);
+  fitNotice_.Attach(ui.fitNoticeLabel, binding_, logic_);
 }
 
 bool CCalHeaderDlg::CommitForm() {
