@@ -10,6 +10,7 @@ CCalHeaderDlg::CCalHeaderDlg(QWidget* parent, RecordStore& store, const SheetSet
   BindSharedHeaderFields(binding_, ui, logic_);
   binding_.Show(logic_);
   ui.fileNoteLabel->setText(QString::fromStdString(logic_.FileNote()));
+  fitNotice_.Attach(ui.fitNoticeLabel, binding_, logic_);
 }
 
 bool CCalHeaderDlg::CommitForm() {

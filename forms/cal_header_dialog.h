@@ -2,6 +2,7 @@
 // The calibration header form: a thin dialog over CalHeaderLogic.
 #include "dialog/form_dialog.h"
 #include "forms/header_field_binding.h"
+#include "forms/heading_fit_notice.h"
 #include "forms/logic/cal_header_logic.h"
 #include "ui_cal_header_dialog.h"
 
@@ -24,6 +25,7 @@ class CCalHeaderDlg : public FormDialog {
   Ui::CCalHeaderDlg ui{};
   CalHeaderLogic logic_;
   HeaderFieldBinding binding_;
+  HeadingFitNotice fitNotice_;
 };
 
 }  // namespace vek

@@ -37,6 +37,27 @@ QLineEdit* HeaderFieldBinding::RefusedNumberEdit(std::span<const NumberField> fi
   return edit(refused->field);
 }
 
+std::vector<ShownField> HeaderFieldBinding::ShownTexts() const {
+  std::vector<ShownField> shown;
+  shown.reserve(edits_.size() + combos_.size());
+  for (auto [edit, field] : edits_) shown.push_back({field, ToCp932Accepted(edit->text())});
+  for (auto [combo, field] : combos_) shown.push_back({field, ToCp932Accepted(combo->currentText())});
+  return shown;
+}
+
+QWidget* HeaderFieldBinding::WidgetOf(int field) const {
+  for (auto [edit, f] : edits_)
+    if (f == field) return edit;
+  for (auto [combo, f] : combos_)
+    if (f == field) return combo;
+  return nullptr;
+}
+
+void HeaderFieldBinding::OnTextChanged(QObject* context, std::function<void()> changed) const {
+  for (auto [edit, field] : edits_) QObject::connect(edit, &QLineEdit::textChanged, context, changed);
+  for (auto [combo, field] : combos_) QObject::connect(combo, &QComboBox::editTextChanged, context, changed);
+}
+
 void HeaderFieldBinding::SetRadios(QRadioButton* line, QRadioButton* regression) {
   line_ = line;
   regression_ = regression;

@@ -2,6 +2,7 @@
 // Binds the widgets of a header form to its logic: edits and editable combos to header fields (with
 // the CP932 entry validator and the field's byte limit), the curve-type radios. Both header forms
 // use it, so their widgets show and give back the fields the same way.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
+class QObject;
+class QWidget;
 
 namespace vek {
 
@@ -31,6 +34,13 @@ class HeaderFieldBinding {
   // One edit's text into the logic, and the logic's text of its field back into the edit.
   static void TakeEdit(HeaderLogic& logic, QLineEdit* edit, int field);
   static void ShowEdit(const HeaderLogic& logic, QLineEdit* edit, int field);
+  // The texts the bound edits and combos show now, by field (CP932, as OK would take them).
+  std::vector<ShownField> ShownTexts() const;
+  // The widget bound to `field`; nullptr when none is.
+  QWidget* WidgetOf(int field) const;
+  // Calls `changed` whenever the text of a bound edit or combo changes, while `context` lives.
+  void OnTextChanged(QObject* context, std::function<void()> changed) const;
+
   // OK's number check: the first bound edit of `fields` whose text is refused gets its message
   // shown and is returned (the form puts the focus there); nullptr when every text passes.
   QLineEdit* RefusedNumberEdit(std::span<const NumberField> fields, MessageSink& sink) const;

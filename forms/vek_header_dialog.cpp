@@ -35,6 +35,7 @@ CTestHeaderDlg::CTestHeaderDlg(QWidget* parent, RecordStore& store, const SheetS
   binding_.AddEdit(ui.formulaTitleEdit, hf::FormulaTitle);
   binding_.AddEdit(ui.calFileEdit, hf::CalFileName);
   binding_.Show(logic_);
+  fitNotice_.Attach(ui.fitNoticeLabel, binding_, logic_);
 
   connect(ui.tableTitleButton, &QPushButton::clicked, this, [this] { CopyTitle(ui.tableTitleEdit, hf::TableTitle); });
   connect(ui.graphTitleButton, &QPushButton::clicked, this, [this] { CopyTitle(ui.graphTitleEdit, hf::GraphTitle); });

@@ -2,6 +2,7 @@
 // The test header form: a thin dialog over TestHeaderLogic. "開く" asks the given file chooser.
 #include "dialog/form_dialog.h"
 #include "forms/header_field_binding.h"
+#include "forms/heading_fit_notice.h"
 #include "forms/logic/vek_header_logic.h"
 #include "ui_vek_header_dialog.h"
 
@@ -31,6 +32,7 @@ class CTestHeaderDlg : public FormDialog {
   TestHeaderLogic logic_;
   FileChooser& chooser_;
   HeaderFieldBinding binding_;
+  HeadingFitNotice fitNotice_;
 };
 
 }  // namespace vek

@@ -1,6 +1,7 @@
 #include "render/heading_block.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "core/encoding.h"
 #include "core/header_fields.h"
@@ -41,6 +42,12 @@ double RowY(int k) { return kFirstRowY + kRowPitch * k; }
 
 std::string PadLeft2(const std::string& s) { return s.size() >= 2 ? s : std::string(2 - s.size(), ' ') + s; }
 
+// The canvas a block draws on, and where it notes the values it drew smaller (when asked to).
+struct Block {
+  SheetCanvas& c;
+  std::vector<HeadingFields>* condensed;
+};
+
 void Spread(SheetCanvas& c, double x1, double x2, int row, std::string_view label) {
   DrawSpreadTextMm(c, x1, x2, RowY(row), RowY(row), kCharWidth, 0.0, label);
 }
@@ -48,35 +55,45 @@ void Spread(SheetCanvas& c, double x1, double x2, int row, std::string_view labe
 // The right end of the paper in sheet coordinates.
 double PaperRight(const SheetCanvas& c) { return kPaperRightMm - c.placement.leftMargin; }
 
+// A value of header fields `fields` at x, ending before `right`.
+void Value(Block& b, double x, int row, double right, std::string_view text, std::initializer_list<int> fields) {
+  if (!DrawTextWithinMm(b.c, x, RowY(row), right, text) || !b.condensed) return;
+  HeadingFields value(fields);
+  if (std::find(b.condensed->begin(), b.condensed->end(), value) == b.condensed->end())
+    b.condensed->push_back(std::move(value));
+}
+
 // Label spread over the left column and its value at x = 35, ending before `right`.
-void LeftItem(SheetCanvas& c, int row, std::string_view label, std::string_view value, double right) {
-  Spread(c, kLabelLeft, kLabelRight, row, label);
-  DrawTextWithinMm(c, kValueX, RowY(row), right, value);
+void LeftItem(Block& b, int row, std::string_view label, std::string_view value, std::initializer_list<int> fields,
+              double right) {
+  Spread(b.c, kLabelLeft, kLabelRight, row, label);
+  Value(b, kValueX, row, right, value, fields);
 }
 
 // A left item with nothing to its right on its row.
-void LeftItem(SheetCanvas& c, int row, std::string_view label, std::string_view value) {
-  LeftItem(c, row, label, value, PaperRight(c));
+void LeftItem(Block& b, int row, std::string_view label, std::string_view value, std::initializer_list<int> fields) {
+  LeftItem(b, row, label, value, fields, PaperRight(b.c));
 }
 
 // A left item whose row has the right column's label at `col`.
-void LeftItem(SheetCanvas& c, int row, std::string_view label, std::string_view value, const RightColumn& col) {
-  LeftItem(c, row, label, value, col.labelLeft - kGapBeforeLabel);
+void LeftItem(Block& b, int row, std::string_view label, std::string_view value, std::initializer_list<int> fields,
+              const RightColumn& col) {
+  LeftItem(b, row, label, value, fields, col.labelLeft - kGapBeforeLabel);
 }
 
-void RightItem(SheetCanvas& c, const RightColumn& col, int row, std::string_view label,
-               std::string_view value) {
-  Spread(c, col.labelLeft, col.labelRight, row, label);
-  DrawTextWithinMm(c, col.valueX, RowY(row), PaperRight(c), value);
+void RightItem(Block& b, const RightColumn& col, int row, std::string_view label, std::string_view value,
+               std::initializer_list<int> fields) {
+  Spread(b.c, col.labelLeft, col.labelRight, row, label);
+  Value(b, col.valueX, row, PaperRight(b.c), value, fields);
 }
 
-void NoItem(SheetCanvas& c, const Record& r) {
+void NoItem(Block& b, const Record& r) {
   const TextField& caption = r.Header(hf::NoCaption);
   if (caption.size() <= kPlainNoCaptionBytes)
-    DrawTextMm(c, kLabelLeft, RowY(1), caption);
+    DrawTextMm(b.c, kLabelLeft, RowY(1), caption);
   else
-    Spread(c, kLabelLeft, kLabelRight, 1, caption);
-  DrawTextWithinMm(c, kValueX, RowY(1), PaperRight(c), r.Header(hf::BoringNo));
+    Spread(b.c, kLabelLeft, kLabelRight, 1, caption);
+  Value(b, kValueX, 1, PaperRight(b.c), r.Header(hf::BoringNo), {hf::BoringNo});
 }
 
 // "初期…" / "挿入後…" + level + unit, as one text at x = 10.
@@ -120,33 +137,36 @@ std::string PressureOffsetText(const Record& r, int digits_pe) {
   return Sjis("Ｐs=") + value + PressureUnitText();
 }
 
-void DrawHeadingBlock(SheetCanvas& c, HeadingVariant variant, const Record& r) {
+void DrawHeadingBlock(SheetCanvas& c, HeadingVariant variant, const Record& r,
+                      std::vector<HeadingFields>* condensed) {
+  Block b{c, condensed};
+  const std::initializer_list<int> date{hf::DateEra, hf::DateYear, hf::DateMonth, hf::DateDay};
   SetTextAlign(c, HAlign::Left, VAlign::Top);
-  LeftItem(c, 0, r.Header(hf::SurveyNameCaption), r.Header(hf::SurveyName));
-  NoItem(c, r);
-  const RightColumn* dateRowRight = variant == HeadingVariant::TestTablePage ? &kTablePageRight : nullptr;
-  if (dateRowRight)
-    LeftItem(c, 2, Sjis("測定年月日"), HeadingDateText(r), *dateRowRight);
+  LeftItem(b, 0, r.Header(hf::SurveyNameCaption), r.Header(hf::SurveyName), {hf::SurveyName});
+  NoItem(b, r);
+  if (variant == HeadingVariant::TestTablePage)
+    LeftItem(b, 2, Sjis("測定年月日"), HeadingDateText(r), date, kTablePageRight);
   else
-    LeftItem(c, 2, Sjis("測定年月日"), HeadingDateText(r));
+    LeftItem(b, 2, Sjis("測定年月日"), HeadingDateText(r), date);
 
   switch (variant) {
     case HeadingVariant::TestGraphPage:
-      LeftItem(c, 3, Sjis("土　質　名"), r.Header(hf::SoilName), kGraphPageRight);
-      RightItem(c, kGraphPageRight, 3, Sjis("測定深度"), HeadingDepthText(r));
-      LeftItem(c, 4, Sjis("Ｎ　　　値"), r.Header(hf::NValue));
+      LeftItem(b, 3, Sjis("土　質　名"), r.Header(hf::SoilName), {hf::SoilName}, kGraphPageRight);
+      RightItem(b, kGraphPageRight, 3, Sjis("測定深度"), HeadingDepthText(r), {hf::TestDepth});
+      LeftItem(b, 4, Sjis("Ｎ　　　値"), r.Header(hf::NValue), {hf::NValue});
       break;
     case HeadingVariant::TestTablePage:
-      RightItem(c, kTablePageRight, 2, r.Header(hf::EngineerCaption), r.Header(hf::Engineer));
-      LeftItem(c, 3, Sjis("孔内水位"), HeadingWaterLevelText(r), kTablePageRight);
-      RightItem(c, kTablePageRight, 3, Sjis("測定深度"), HeadingDepthText(r));
+      RightItem(b, kTablePageRight, 2, r.Header(hf::EngineerCaption), r.Header(hf::Engineer), {hf::Engineer});
+      LeftItem(b, 3, Sjis("孔内水位"), HeadingWaterLevelText(r), {hf::WaterLevelPrefix, hf::BoreholeWaterLevel},
+               kTablePageRight);
+      RightItem(b, kTablePageRight, 3, Sjis("測定深度"), HeadingDepthText(r), {hf::TestDepth});
       StandpipeItem(c, r, 4, hf::StandpipeInitialLevel, kInitialLevelLabel);
       StandpipeItem(c, r, 5, hf::StandpipeInsertedLevel, kInsertedLevelLabel);
       DrawTextMm(c, kPressureOffsetX, RowY(5), PressureOffsetText(r, c.settings.DigitsPe));
-      LeftItem(c, 6, Sjis("ポアソン比"), r.Header(hf::PoissonRatio));
+      LeftItem(b, 6, Sjis("ポアソン比"), r.Header(hf::PoissonRatio), {hf::PoissonRatio});
       break;
     case HeadingVariant::Calibration:
-      LeftItem(c, 3, r.Header(hf::EngineerCaption), r.Header(hf::Engineer));
+      LeftItem(b, 3, r.Header(hf::EngineerCaption), r.Header(hf::Engineer), {hf::Engineer});
       StandpipeItem(c, r, 4, hf::StandpipeInitialLevel, kInitialLevelLabel);
       StandpipeItem(c, r, 5, hf::StandpipeInsertedLevel, kInsertedLevelLabel);
       break;

@@ -1,5 +1,8 @@
 #include "render/page_compose.h"
 
+#include <span>
+
+#include "core/messages.h"
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
 #include "render/cal_sheet.h"
@@ -50,6 +53,28 @@ class CompositionScope {
   double hd_ = 0.0;
 };
 
+// Where a page draws its heading: the margins of its kind of page and the heading variant.
+struct PageHeading {
+  MarginKind margins;
+  HeadingVariant variant;
+};
+constexpr PageHeading kTestGraphHeading{MarginKind::Graph, HeadingVariant::TestGraphPage};
+constexpr PageHeading kTestTableHeading{MarginKind::Table, HeadingVariant::TestTablePage};
+constexpr PageHeading kCalGraphHeading{MarginKind::Graph, HeadingVariant::Calibration};
+constexpr PageHeading kCalTableHeading{MarginKind::Table, HeadingVariant::Calibration};
+
+// The headings of every page of a sheet that has one (the test's formula page has none).
+constexpr PageHeading kTestHeadings[] = {kTestGraphHeading, kTestTableHeading};
+constexpr PageHeading kCalHeadings[] = {kCalGraphHeading, kCalTableHeading};
+
+// The page's margins, block offset 0, the heading block (the heading font current).
+void DrawPageHeading(SheetCanvas& c, const PageHeading& heading, const Record& record,
+                     std::vector<HeadingFields>* condensed = nullptr) {
+  UseMargins(c, heading.margins);
+  c.placement.blockOffset = 0.0;
+  DrawHeadingBlock(c, heading.variant, record, condensed);
+}
+
 void DrawCompanyName(SheetCanvas& c, const Record& record, double x, double y) {
   SetTextAlign(c, HAlign::Right, VAlign::Top);
   DrawTextMm(c, x, y, record.Header(hf::CompanyName));
@@ -83,9 +108,7 @@ void ComposeTestGraphPage(SheetCanvas& c) {
   const Record& test = c.store.test;
   CompositionScope scope(c);
   const double name_y = 165.0 + 3.5 * scope.hd();
-  UseMargins(c, MarginKind::Graph);
-  c.placement.blockOffset = 0.0;
-  DrawHeadingBlock(c, HeadingVariant::TestGraphPage, test);
+  DrawPageHeading(c, kTestGraphHeading, test);
   DrawResultsTable(c, scope.hd());
 
   c.placement.blockOffset = kTestGraphOffset;
@@ -114,9 +137,7 @@ void ComposeTestTablePage(SheetCanvas& c, int table_index) {
   const Record& test = c.store.test;
   CompositionScope scope(c);
   const double name_y = 190.0 + 1.5 * scope.hd();
-  UseMargins(c, MarginKind::Table);
-  c.placement.blockOffset = 0.0;
-  DrawHeadingBlock(c, HeadingVariant::TestTablePage, test);
+  DrawPageHeading(c, kTestTableHeading, test);
 
   c.placement.blockOffset = kTestTableOffset;
   DrawCompanyName(c, test, 175.0, name_y);
@@ -131,9 +152,7 @@ void ComposeCalGraphPage(SheetCanvas& c) {
   const Record& cal = c.store.calibration;
   CompositionScope scope(c);
   const double name_y = 165.0 + 3.5 * scope.hd();
-  UseMargins(c, MarginKind::Graph);
-  c.placement.blockOffset = 0.0;
-  DrawHeadingBlock(c, HeadingVariant::Calibration, cal);
+  DrawPageHeading(c, kCalGraphHeading, cal);
 
   c.placement.blockOffset = kCalGraphOffset;
   DrawCompanyName(c, cal, 166.0, name_y);
@@ -148,9 +167,7 @@ void ComposeCalTablePage(SheetCanvas& c) {
   const Record& cal = c.store.calibration;
   CompositionScope scope(c);
   const double name_y = 190.0 + 1.5 * scope.hd();
-  UseMargins(c, MarginKind::Table);
-  c.placement.blockOffset = 0.0;
-  DrawHeadingBlock(c, HeadingVariant::Calibration, cal);
+  DrawPageHeading(c, kCalTableHeading, cal);
 
   c.placement.blockOffset = kCalTableOffset;
   DrawCompanyName(c, cal, 175.0, name_y);
@@ -159,6 +176,23 @@ void ComposeCalTablePage(SheetCanvas& c) {
   DrawCalTable(c, RoleFontHeightMm(c, kTableFont));
 
   DrawTitle(c, cal, hf::TableTitle);
+}
+
+std::vector<HeadingFields> CondensedHeadingValues(DrawDevice& device, const SheetSettings& s, const Record& record,
+                                                  int sheet) {
+  static const RecordStore kNoRecords;  // the heading reads only the record it is given
+  NullMessageSink quiet;
+  SheetCanvas canvas(device, s, kNoRecords, quiet);
+  PrepareDraw(canvas);
+  std::vector<HeadingFields> condensed;
+  using Headings = std::span<const PageHeading>;
+  const Headings headings = sheet == kCalibrationSheet ? Headings(kCalHeadings) : Headings(kTestHeadings);
+  for (const PageHeading& heading : headings) {
+    CompositionScope scope(canvas);  // each page starts its heading alike
+    DrawPageHeading(canvas, heading, record, &condensed);
+  }
+  device.EndDraw();
+  return condensed;
 }
 
 void DrawCurrentPage(DrawDevice& device, const RecordStore& store, const SheetSettings& s,

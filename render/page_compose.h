@@ -1,6 +1,9 @@
 #pragma once
 // The pages of both sheets: what each page contains and where, and the draw of the view's current
 // page on any device (window, printer, preview, PDF, image).
+#include <vector>
+
+#include "render/heading_block.h"
 #include "render/page_placement.h"
 #include "render/view_state.h"
 
@@ -35,5 +38,13 @@ void ComposeTestFormulaPage(SheetCanvas& c);
 void ComposeTestTablePage(SheetCanvas& c, int table_index);
 void ComposeCalGraphPage(SheetCanvas& c);
 void ComposeCalTablePage(SheetCanvas& c);
+
+// The heading values of `record` that its sheet (`sheet`: kTestSheet, the graph page and the table
+// pages; kCalibrationSheet, both pages) draws smaller than the heading font to fit them in their
+// place, each once, as the pages draw their headings on `device`. The headings are drawn on the
+// device, so it is one that only measures; one that measures text as the printer does, at the
+// printer's resolution, gives the printed answer.
+std::vector<HeadingFields> CondensedHeadingValues(DrawDevice& device, const SheetSettings& s, const Record& record,
+                                                  int sheet);
 
 }  // namespace vek

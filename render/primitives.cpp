@@ -113,23 +113,29 @@ void DrawTextMm(SheetCanvas& c, double x, double y, std::string_view text) {
   c.device.TextOut(MmToDeviceX(c, x), MmToDeviceY(c, y), text);
 }
 
-void DrawTextWithinMm(SheetCanvas& c, double x, double y, double right, std::string_view text) {
+bool DrawTextWithinMm(SheetCanvas& c, double x, double y, double right, std::string_view text) {
   const int left = MmToDeviceX(c, x);
   const int room = MmToDeviceX(c, right) - left;
   int width = c.device.TextExtent(text).width;
   if (width <= room || room <= 0 || c.fontSpec.height <= 0) {
     c.device.TextOut(left, MmToDeviceY(c, y), text);
-    return;
+    return false;
   }
   // The same face, smaller: first in proportion to the overflow, then a pixel at a time, since
-  // text widths do not scale exactly with the height.
+  // text widths do not scale exactly with the height. A device that cannot make the first smaller
+  // font draws the text in the current one.
   FontSpec smaller = c.fontSpec;
   smaller.height = std::max(1, int(int64_t(smaller.height) * room / width));
   c.device.SaveFont();
-  while (c.device.SelectFont(smaller) && (width = c.device.TextExtent(text).width) > room && smaller.height > 1)
+  bool condensed = false;
+  while (c.device.SelectFont(smaller)) {
+    condensed = true;
+    if ((width = c.device.TextExtent(text).width) <= room || smaller.height <= 1) break;
     --smaller.height;
+  }
   c.device.TextOut(left, MmToDeviceY(c, y), text);
   c.device.RestoreFont();
+  return condensed;
 }
 
 void DrawTextInRectMm(SheetCanvas& c, double x1, double y1, double x2, double y2,

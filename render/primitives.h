@@ -35,8 +35,8 @@ void DrawCircleMm(SheetCanvas& c, double cx, double cy, double radius, PenStyle 
 void DrawTextMm(SheetCanvas& c, double x, double y, std::string_view text);
 // DrawTextMm for a value that must end before x = `right` (the next label, the paper's edge): a
 // text that fits is drawn exactly as DrawTextMm draws it; a longer one in a smaller size of the
-// current font, so that it ends inside. Left alignment.
-void DrawTextWithinMm(SheetCanvas& c, double x, double y, double right, std::string_view text);
+// current font, so that it ends inside. Left alignment. True when the text was drawn smaller.
+bool DrawTextWithinMm(SheetCanvas& c, double x, double y, double right, std::string_view text);
 // Rectangle converted, normalised and shrunk by 1 px each side; text centred on one line, unclipped.
 void DrawTextInRectMm(SheetCanvas& c, double x1, double y1, double x2, double y2,
                       std::string_view text);

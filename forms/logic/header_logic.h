@@ -9,8 +9,11 @@
 #include "core/record_store.h"
 #include "core/sheet_settings.h"
 #include "forms/logic/record_working_copy.h"
+#include "render/heading_block.h"
 
 namespace vek {
+
+class DrawDevice;
 
 // Byte limits of the header entries: a header field is one line of the data file, and the reader
 // that loads recent and command-line files takes 400 bytes a line; the depth and the water level are
@@ -25,6 +28,16 @@ std::span<const std::string> EraPresets();
 // non-empty, number-like text that holds neither "+" nor "-" anywhere. Other texts come back as
 // they are; `changed` tells whether the sign was added.
 TextField WithGlSign(const TextField& text, bool* changed = nullptr);
+
+// The header forms' notice of heading values the sheet prints smaller, naming them by the form
+// labels given (UTF-8): "「調査名」は印刷時に縮小されます", several joined by "、". Empty without labels.
+std::string CondensedNotice(std::span<const std::string> labels);
+
+// A header field as the form now shows it (CP932, as typed).
+struct ShownField {
+  int field = 0;
+  TextField text;
+};
 
 class HeaderLogic {
  public:
@@ -45,6 +58,13 @@ class HeaderLogic {
   // Names offered by the engineer combo (CP932, list order).
   const std::vector<std::string>& Engineers() const { return engineers_; }
 
+  // The heading values the record's sheet would print smaller than the heading font, to fit them in
+  // their place, if the form's texts `shown` went back now (with what OK does to them), measured on
+  // `device`: a device that only measures, and measures text as the printer does at its resolution.
+  // Each value as those of its fields the form shows (the date: era, year, month, day), in the order
+  // the sheet prints them; a value of no field of the form is left out.
+  std::vector<HeadingFields> CondensedValues(DrawDevice& device, std::span<const ShownField> shown) const;
+
   // The form's after-step, run by its command when the form has closed: on OK the copy goes back
   // when it differs from the record (only then is the record recomputed), and the outcome says so.
   virtual FormOutcome Finish(bool accepted, MessageSink& sink) = 0;
@@ -55,6 +75,10 @@ class HeaderLogic {
 
   // The header fields the form shows and edits (field 21 is the radio).
   virtual std::span<const int> FormFields() const = 0;
+  bool IsFormField(int field) const;
+
+  // What OK does to the form's texts before they go back (nothing, unless a form has a rule).
+  virtual void ApplyAcceptRules(Record&) const {}
 
   // OK: field 21 becomes "1" for a radio index of 1 or more, else "0", and the copy replaces the
   // record when it differs. True when the record changed.
@@ -65,6 +89,7 @@ class HeaderLogic {
   const SheetSettings& settings_;
 
  private:
+  int sheet_;
   int curveType_ = 0;
   std::vector<std::string> engineers_;
 };

@@ -116,10 +116,13 @@ void TestHeaderLogic::DrawPreview(DrawDevice& device, int width, int height) con
 }
 
 void TestHeaderLogic::Accept(MessageSink& sink) {
-  SetField(hf::TestDepth, WithGlSign(Field(hf::TestDepth)));
-  SetField(hf::BoreholeWaterLevel, WithGlSign(Field(hf::BoreholeWaterLevel)));
+  ApplyAcceptRules(copy_.Copy());
   const double level = std::atof(Field(hf::BoreholeWaterLevel).c_str());
   if (level < -kWaterLevelLimit || level > kWaterLevelLimit) sink.Show(msg::BadWaterLevel);
+}
+
+void TestHeaderLogic::ApplyAcceptRules(Record& record) const {
+  for (int field : {hf::TestDepth, hf::BoreholeWaterLevel}) record.Header(field) = WithGlSign(record.Header(field));
 }
 
 FormOutcome TestHeaderLogic::Finish(bool accepted, MessageSink& sink) {

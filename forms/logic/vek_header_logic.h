@@ -59,6 +59,8 @@ class TestHeaderLogic : public HeaderLogic {
 
  protected:
   std::span<const int> FormFields() const override;
+  // The depth and the water level get their sign.
+  void ApplyAcceptRules(Record& record) const override;
 
  private:
   std::vector<std::string> soils_;

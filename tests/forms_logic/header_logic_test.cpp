@@ -356,3 +356,60 @@ TEST_F(HeaderFormsTest, CalibrationOkRecomputesHAndTheCurveIsRefittedEvenOnCance
 
 }  // namespace
 }  // namespace vek
+
+namespace vek {
+namespace {
+
+// What the header forms say of heading values too long for their place, on the recording device
+// (every byte half the font height wide; 10.5 points at 96 dpi give 14 px, so a value at 35 mm
+// has room for 83 bytes and the table page's depth at 124 mm for 35).
+class HeadingFitLogicTest : public ::testing::Test {
+ protected:
+  HeadingFitLogicTest() { home.settings.fonts[0] = {10.5, Sjis("ＭＳ 明朝"), 0, 0}; }
+  static std::string Repeat(const char* utf8, int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += utf8;
+    return Sjis(s);
+  }
+  testing::ProgramHome home;
+  RecordStore store;
+  testing::RecordingDevice device{96, 96};
+};
+
+TEST_F(HeadingFitLogicTest, TheFormsTextsAreMeasuredNotTheRecords) {
+  store.test.Header(hf::SurveyName) = Repeat("北", 45);  // the record's own text is too long
+  TestHeaderLogic form(store, home.settings);
+  EXPECT_EQ(form.CondensedValues(device, {}), (std::vector<HeadingFields>{{hf::SurveyName}}));
+  // As typed now: a short name and a long 孔内水位 (its prefix, field 14, is not on the form).
+  const ShownField shown[] = {{hf::SurveyName, Sjis("北町")}, {hf::BoreholeWaterLevel, Repeat("不", 18)}};
+  EXPECT_EQ(form.CondensedValues(device, shown), (std::vector<HeadingFields>{{hf::BoreholeWaterLevel}}));
+  // A field the form does not edit keeps the record's text.
+  const ShownField notOnForm[] = {{hf::PressureOffset, Repeat("9", 90)}};
+  EXPECT_EQ(form.CondensedValues(device, notOnForm), (std::vector<HeadingFields>{{hf::SurveyName}}));
+
+  store.calibration.Header(hf::Engineer) = Repeat("山", 40);
+  CalHeaderLogic cal(store, home.settings);
+  EXPECT_TRUE(cal.CondensedValues(device, {}).empty());  // 80 bytes at 35 mm
+  const ShownField engineer[] = {{hf::Engineer, Repeat("山", 42)}};
+  EXPECT_EQ(cal.CondensedValues(device, engineer), (std::vector<HeadingFields>{{hf::Engineer}}));
+}
+
+TEST_F(HeadingFitLogicTest, TheDepthIsMeasuredWithTheSignOkGivesIt) {
+  TestHeaderLogic form(store, home.settings);
+  // 26 digits: "GL. <26 digits>.00ｍ" is 35 bytes and fits at 124 mm; OK's "-" makes it 36.
+  const ShownField plain[] = {{hf::TestDepth, "12345678901234567890123456"}};
+  EXPECT_EQ(form.CondensedValues(device, plain), (std::vector<HeadingFields>{{hf::TestDepth}}));
+  const ShownField positive[] = {{hf::TestDepth, "+12345678901234567890123456"}};
+  EXPECT_TRUE(form.CondensedValues(device, positive).empty());
+}
+
+TEST(HeadingFitNotice, NamesTheLabelsInOneSentence) {
+  EXPECT_EQ(CondensedNotice({}), "");
+  const std::string one[] = {"調査名"};
+  EXPECT_EQ(CondensedNotice(one), "「調査名」は印刷時に縮小されます");
+  const std::string two[] = {"調査名", "測定年月日"};
+  EXPECT_EQ(CondensedNotice(two), "「調査名」、「測定年月日」は印刷時に縮小されます");
+}
+
+}  // namespace
+}  // namespace vek
