@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <memory>
 #include <system_error>
+#include <vector>
 
 #include "app/batch_pipeline.h"
 #include "app/command_line.h"
@@ -140,16 +141,16 @@ bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const
 
 bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, const SheetSettings& settings,
                ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
-               int dpi, double scale, Progress* progress) {
+               int dpi, double scale, Progress* progress,
+               const std::function<void(const SheetExtent& extent)>& measured) {
   UsePaper(view, paper);
-  std::error_code ec;
-  std::filesystem::create_directories(out_dir, ec);
-  if (!std::filesystem::is_directory(out_dir)) return false;
   const QSizeF mm = QPageSize::size(paper.id, QPageSize::Millimeter);
   const int width = static_cast<int>(std::lround(mm.width() * dpi / 25.4));
   const int height = static_cast<int>(std::lround(mm.height() * dpi / 25.4));
   const int dots_per_metre = static_cast<int>(std::lround(dpi / 0.0254));
   if (RasterTooLarge(mm.width(), mm.height(), dpi)) return false;
+  std::vector<QByteArray> pngs;
+  SheetExtent extent;
   for (int page = pages.first; page <= pages.second; ++page) {
     if (progress)
       progress->Step(static_cast<size_t>(page - pages.first), static_cast<size_t>(pages.second - pages.first + 1), "pages");
@@ -165,14 +166,26 @@ bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, c
       if (scale != 1.0) painter.scale(scale, scale);
       QtDrawDevice device(painter, dpi, dpi);
       device.SetPixelAlignedLines(scale == 1.0);
-      DrawPrintedPage(device, store, settings, view, sink, page);
+      if (measured) {
+        ExtentDrawDevice measuring(device);
+        DrawPrintedPage(measuring, store, settings, view, sink, page);
+        AddPageExtent(extent, measuring);
+      } else {
+        DrawPrintedPage(device, store, settings, view, sink, page);
+      }
     }
-    QByteArray png;
+    QByteArray& png = pngs.emplace_back();
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) return false;
+  }
+  if (measured) measured(extent);
+  std::error_code ec;
+  std::filesystem::create_directories(out_dir, ec);
+  if (!std::filesystem::is_directory(out_dir)) return false;
+  for (int page = pages.first; page <= pages.second; ++page) {
     const auto path = out_dir / ("page-" + std::to_string(page) + ".png");
-    if (!WriteFileAtomically(path, Bytes(png))) return false;
+    if (!WriteFileAtomically(path, Bytes(pngs[static_cast<size_t>(page - pages.first)]))) return false;
   }
   return true;
 }
@@ -237,7 +250,12 @@ int RunExportCommand(const CommandLineOptions& o, MessageSink& plainSink) {
       AddPageExtent(extent, measured);
       if (page == count) reportOffPaper(extent);
     });
+  } else if (!o.fit) {
+    // The same for PNG: the pages are encoded in memory and written after the report.
+    ok = ExportPng(out, store, settings, view, sink, *pages, *paper, o.dpi, 1.0, &progress,
+                   [&](const SheetExtent& extent) { reportOffPaper(extent); });
   } else {
+    // --fit: the scale must be known before the first stroke, so the sheet is measured first.
     const int dpi = pdf ? kExportPdfDpi : o.dpi;
     const double scale = reportOffPaper(MeasureSheet(store, settings, view, *pages, dpi));
     ok = pdf ? ExportPdf(out, store, settings, view, sink, *pages, *paper, scale, &progress)

@@ -20,6 +20,7 @@ struct CommandLineOptions;
 class DrawDevice;
 class MessageSink;
 class Progress;
+struct SheetExtent;
 
 // Printing, PDF and PNG export draw at this resolution unless told otherwise.
 constexpr int kExportPdfDpi = kPrinterDpi;
@@ -64,10 +65,13 @@ bool ExportPdf(const std::filesystem::path& out, const RecordStore& store, const
                double scale = 1.0, Progress* progress = nullptr);
 
 // Writes pages first ... last as page-N.png (N the page number) into `out_dir`, created when
-// missing, at `dpi` on a white background. False when a file cannot be written.
+// missing, at `dpi` on a white background. False when a file cannot be written. Every page is
+// drawn and encoded before the first file is written; `measured`, when given, hears how far the
+// drawing of all pages reaches (measured while they are drawn) at that moment.
 bool ExportPng(const std::filesystem::path& out_dir, const RecordStore& store, const SheetSettings& settings,
                ViewState& view, MessageSink& sink, std::pair<int, int> pages, const ExportPaper& paper,
-               int dpi, double scale = 1.0, Progress* progress = nullptr);
+               int dpi, double scale = 1.0, Progress* progress = nullptr,
+               const std::function<void(const SheetExtent& extent)>& measured = nullptr);
 
 // The whole command: loads FILE through the batch pipeline (settings, file, --attach-cal,
 // --reduce, --analyse), then exports. Exit status 0 success, 1 reading or writing failed, 2 usage

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Wall and CPU time of a whole batch: vek --convert OUTDIR over COUNT tests of 120 steps each, with
 # --reduce --analyse 10,60,110, into a fresh folder on the disk of $TMPDIR (default /var/tmp). Each
-# run is timed twice: on a quiet disk, and while another process keeps writing and syncing a file
-# (dd with oflag=dsync), which is what makes one fsync per file slow. Every run writes into a folder
-# of its own and the folders are deleted only at the end: files deleted just before a run would
-# have the file system search the inodes just freed during it, which is not what a user's batch
-# meets.
+# run is timed three times: on a quiet disk; again into the same folder, so that every file
+# replaces the one the first run wrote (a batch run a second time: the file system frees an old
+# file per file); and into a fresh folder while another process keeps writing and syncing a file
+# (dd with oflag=dsync), which is what makes one fsync per file slow. Every fresh run writes into a
+# folder of its own and the folders are deleted only at the end: files deleted just before a run
+# would have the file system search the inodes just freed during it, which is not what a user's
+# batch meets.
 #
 #   bench/batch_convert.sh VEK BENCH_CONVERT_ONE [COUNTS] [RUNS] [VEK2]
 #     VEK                the vek executable to time (e.g. build/app/vek)
@@ -35,12 +37,12 @@ names=()
 for i in $(seq 1 $((largest - 1))); do names+=("$work/in/t$(printf %05d "$i").vdw"); done
 for ((i = 0; i < ${#names[@]}; i += 500)); do tee "${names[@]:i:500}" <"$work/in/t00000.vdw" >/dev/null; done
 
-# Seconds of wall, user and system time of one batch of the first COUNT inputs into a fresh folder.
+# Seconds of wall, user and system time of one batch of the first COUNT inputs into the fresh
+# folder OUT. The caller names the folder: time_batch runs in a command substitution, a subshell,
+# where a counter of runs would never advance (every run would replace the files of the first).
 runs_done=0
 time_batch() {
-  local exe=$1 count=$2
-  runs_done=$((runs_done + 1))
-  local out="$work/out-$runs_done"
+  local exe=$1 count=$2 out=$3
   mkdir -p "$out"
   local inputs=("$work"/in/*.vdw)
   sync
@@ -49,7 +51,16 @@ time_batch() {
 }
 
 start_disk_load() {
-  ( while :; do dd if=/dev/zero of="$work/load" bs=64k count=64 oflag=dsync status=none; done ) &
+  # The loop stops its dd too: an orphaned dd would go on writing into the next quiet run.
+  (
+    dd_pid=
+    trap 'kill $dd_pid 2>/dev/null; exit 0' TERM
+    while :; do
+      dd if=/dev/zero of="$work/load" bs=64k count=64 oflag=dsync status=none &
+      dd_pid=$!
+      wait $dd_pid
+    done
+  ) &
   load_pid=$!
 }
 stop_disk_load() {
@@ -61,12 +72,14 @@ stop_disk_load() {
 for count in ${counts//,/ }; do
   for run in $(seq 1 "$runs"); do
     for exe in "$vek" $vek2; do
-      read -r qw qu qs <<<"$(time_batch "$exe" "$count")"
+      runs_done=$((runs_done + 2))
+      read -r qw qu qs <<<"$(time_batch "$exe" "$count" "$work/out-$((runs_done - 1))")"
+      read -r aw au as <<<"$(time_batch "$exe" "$count" "$work/out-$((runs_done - 1))")"
       start_disk_load
-      read -r lw lu ls <<<"$(time_batch "$exe" "$count")"
+      read -r lw lu ls <<<"$(time_batch "$exe" "$count" "$work/out-$runs_done")"
       stop_disk_load
-      printf '%s run %d: %d files, quiet %.2f s (cpu %.2f user + %.2f system), with disk load %.2f s (cpu %.2f + %.2f)\n' \
-        "$exe" "$run" "$count" "$qw" "$qu" "$qs" "$lw" "$lu" "$ls"
+      printf '%s run %d: %d files, quiet %.2f s (cpu %.2f user + %.2f system), again over them %.2f s (cpu %.2f + %.2f), with disk load %.2f s (cpu %.2f + %.2f)\n' \
+        "$exe" "$run" "$count" "$qw" "$qu" "$qs" "$aw" "$au" "$as" "$lw" "$lu" "$ls"
     done
   done
 done

@@ -12,25 +12,42 @@ namespace vek {
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> ReadFileHead(const fs::path& path, size_t maxBytes) {
+namespace {
+
+// Appends up to `maxBytes` more bytes of `f` to `bytes`; false when the end of the file came first.
+bool ReadMore(std::ifstream& f, size_t maxBytes, std::string& bytes) {
+  char buf[65536];
+  for (size_t read = 0; read < maxBytes;) {
+    const size_t want = std::min(sizeof buf, maxBytes - read);
+    f.read(buf, static_cast<std::streamsize>(want));
+    const size_t n = static_cast<size_t>(f.gcount());
+    bytes.append(buf, n);
+    read += n;
+    if (n < want) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadFileHeadThenRest(const fs::path& path, size_t headBytes,
+                                                const std::function<bool(std::string_view head)>& wantsRest) {
   std::error_code ec;
   if (fs::is_directory(path, ec)) return std::nullopt;
   std::ifstream f(path, std::ios::binary);
   if (!f) return std::nullopt;
   std::string bytes;
-  char buf[65536];
-  while (bytes.size() < maxBytes) {
-    const size_t want = std::min(sizeof buf, maxBytes - bytes.size());
-    f.read(buf, static_cast<std::streamsize>(want));
-    const size_t n = static_cast<size_t>(f.gcount());
-    bytes.append(buf, n);
-    if (n < want) break;
-  }
+  if (ReadMore(f, headBytes, bytes) && bytes.size() == headBytes && wantsRest && wantsRest(bytes))
+    ReadMore(f, std::string::npos, bytes);
   if (f.bad()) return std::nullopt;
   return bytes;
 }
 
-std::optional<std::string> ReadWholeFile(const fs::path& path) { return ReadFileHead(path, std::string::npos); }
+std::optional<std::string> ReadFileHead(const fs::path& path, size_t maxBytes) {
+  return ReadFileHeadThenRest(path, maxBytes, nullptr);
+}
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) { return ReadFileHead(path, std::string::npos); }
 
 int OpenPathVersion(std::string_view bytes) {
   std::string_view first;
@@ -79,10 +96,8 @@ int FrameworkPathVersion(std::string_view bytes) {
 LoadOutcome LoadDataFile(const fs::path& path, RecordStore& store, const SheetSettings& settings,
                          DataParserState& parser, MessageSink& sink) {
   LoadOutcome out;
-  std::optional<std::string> bytes = ReadFileHead(path, kFileHeadBytes);
-  if (bytes && bytes->size() == kFileHeadBytes && IsDataFileVersion(OpenPathVersion(*bytes))) {
-    bytes = ReadWholeFile(path);
-  }
+  const std::optional<std::string> bytes = ReadFileHeadThenRest(
+      path, kFileHeadBytes, [](std::string_view head) { return IsDataFileVersion(OpenPathVersion(head)); });
   if (!bytes) {
     sink.Show(msg::FileNotFound, Utf8FromHostPath(path));
     return out;

@@ -2,6 +2,7 @@
 // Reading a data file into the record store: the Open command's path (every kind, the Ver2 files
 // included) and the framework's path (recent files, command line, dropped files).
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,12 @@ std::optional<std::string> ReadFileHead(const std::filesystem::path& path, size_
 // Bytes read ahead to recognise a file before the whole of it is read: a file that is not one of
 // ours is refused without reading it all.
 constexpr size_t kFileHeadBytes = 4096;
+
+// The first `headBytes` bytes of a file, then, when the head is full and `wantsRest` accepts it,
+// the rest of the file from the same opening (one open and one pass over the file, which a batch of
+// thousands of files notices). nullopt as for ReadWholeFile.
+std::optional<std::string> ReadFileHeadThenRest(const std::filesystem::path& path, size_t headBytes,
+                                                const std::function<bool(std::string_view head)>& wantsRest);
 
 // Version code by the first line as the Open command reads it (at most 99 bytes with its line end).
 int OpenPathVersion(std::string_view bytes);

@@ -152,10 +152,8 @@ bool DocumentCommands::FrameworkLoad(const fs::path& path) {
     store_.testFilePath = PathToField(pathName_);
   }
   // A first line longer than the head is no magic line: such a file is refused from its head.
-  std::optional<std::string> bytes = ReadFileHead(path, kFileHeadBytes);
-  if (bytes && bytes->size() == kFileHeadBytes && FrameworkPathVersion(*bytes) >= kVersionCalibrationV3) {
-    bytes = ReadWholeFile(path);
-  }
+  const std::optional<std::string> bytes = ReadFileHeadThenRest(
+      path, kFileHeadBytes, [](std::string_view head) { return FrameworkPathVersion(head) >= kVersionCalibrationV3; });
   if (!bytes) {
     sink_.Show(msg::FileNotFound, Utf8FromHostPath(path));
     return false;

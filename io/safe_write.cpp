@@ -60,10 +60,14 @@ unsigned long TemporaryOwner(std::string_view name) {
 }
 
 // Resolves a symbolic link at `path` to the file it names; false when the link cannot be read.
-bool ResolveTarget(const fs::path& path, fs::path& target) {
+// `missing` tells that nothing at all is at `path` (the common case of a new file, which then
+// needs no further look).
+bool ResolveTarget(const fs::path& path, fs::path& target, bool& missing) {
   std::error_code ec;
   target = path;
-  if (fs::is_symlink(target, ec)) {
+  const fs::file_type type = fs::symlink_status(target, ec).type();
+  missing = type == fs::file_type::not_found;
+  if (type == fs::file_type::symlink) {
     fs::path link = fs::read_symlink(target, ec);
     if (ec) return false;
     target = link.is_absolute() ? link : target.parent_path() / link;
@@ -73,9 +77,9 @@ bool ResolveTarget(const fs::path& path, fs::path& target) {
 
 // Writes the temporary of `target` completely, with the old file's permission bits; its handle
 // stays open for the caller (kNoFile on failure, nothing left behind). Refuses what may not be
-// replaced.
-platform::FileHandle StageTemporary(const fs::path& target, std::string_view bytes, fs::path& tmp) {
-  const platform::FileState old = platform::InspectFile(target);
+// replaced. `missing`: nothing is at `target`, as ResolveTarget found.
+platform::FileHandle StageTemporary(const fs::path& target, bool missing, std::string_view bytes, fs::path& tmp) {
+  const platform::FileState old = missing ? platform::FileState{} : platform::InspectFile(target);
   if (old.kind == platform::FileState::Directory || old.kind == platform::FileState::Other) {
     errno = old.kind == platform::FileState::Directory ? EISDIR : EINVAL;  // never a folder or device
     return platform::kNoFile;
@@ -115,10 +119,11 @@ void RemoveDeadTemporaries(const fs::path& folder) {
 bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
   if (path.empty() || !path.has_filename()) return false;
   fs::path target;
-  if (!ResolveTarget(path, target)) return false;
+  bool missing = false;
+  if (!ResolveTarget(path, target, missing)) return false;
   RemoveDeadTemporaries(FolderOf(target));
   fs::path tmp;
-  platform::FileHandle file = StageTemporary(target, bytes, tmp);
+  platform::FileHandle file = StageTemporary(target, missing, bytes, tmp);
   if (file == platform::kNoFile) return false;
   bool ok = platform::FlushFile(file);
   if (!platform::CloseFile(file)) ok = false;
@@ -140,10 +145,11 @@ AtomicWriteBatch::~AtomicWriteBatch() {
 bool AtomicWriteBatch::Add(const fs::path& path, std::string_view bytes) {
   if (path.empty() || !path.has_filename()) return false;
   Staged s{path, {}, {}};
-  if (!ResolveTarget(path, s.target)) return false;
+  bool missing = false;
+  if (!ResolveTarget(path, s.target, missing)) return false;
   const fs::path folder = FolderOf(s.target);
   if (cleanedFolders_.insert(folder).second) RemoveDeadTemporaries(folder);
-  platform::FileHandle file = StageTemporary(s.target, bytes, s.tmp);
+  platform::FileHandle file = StageTemporary(s.target, missing, bytes, s.tmp);
   if (file == platform::kNoFile) return false;
   if (!platform::CloseFile(file)) {
     const int error = errno;

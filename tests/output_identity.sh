@@ -91,8 +91,8 @@ hash_dir() {  # hash every file below $1, named by its path relative to $1
       else
         echo "pdf failed: $variant/$name"
       fi
-      # On a smaller paper: what is said about the sheet that does not fit, and the pages scaled
-      # onto it.
+      # On a smaller paper: what is said about the sheet that does not fit, and the pages (PDF and
+      # PNG) as they are and scaled onto it.
       case "$name" in test-sample.vdw | steps-plain.vdw | cal-sample.cdw)
         mkdir -p "$out/b5"
         "$vek" --export-pdf "$out/b5.pdf" "$input" "${opts[@]}" --paper B5 2>"$out/b5/said.txt" >/dev/null || true
@@ -100,6 +100,10 @@ hash_dir() {  # hash every file below $1, named by its path relative to $1
         sed -i "s|$work|WORK|g" "$out/b5/said.txt" "$out/b5/fit-said.txt"
         pdftoppm -r 100 -png "$out/b5.pdf" "$out/b5/page" && pdftoppm -r 100 -png "$out/b5fit.pdf" "$out/b5/fit"
         rm -f "$out/b5.pdf" "$out/b5fit.pdf"
+        "$vek" --export-png "$out/b5/png" "$input" "${opts[@]}" --paper B5 --dpi 60 2>"$out/b5/png-said.txt" >/dev/null || true
+        "$vek" --export-png "$out/b5/pngfit" "$input" "${opts[@]}" --paper B5 --fit --dpi 60 \
+          2>"$out/b5/pngfit-said.txt" >/dev/null || true
+        sed -i "s|$work|WORK|g" "$out/b5/png-said.txt" "$out/b5/pngfit-said.txt"
         ;;
       esac
       hash_dir "$out" "$variant/$name"

@@ -133,17 +133,21 @@ void SyncFolder(const fs::path& folder) {
 }
 
 bool SyncFiles(const std::vector<fs::path>& files) {
-  // syncfs writes everything of one file system in one go: one call per device.
+  // syncfs writes everything of one file system in one go, with one flush of the disk's cache: one
+  // call per device. A file lies on the device of its folder, so a batch into one folder looks at
+  // that folder once.
+  std::set<fs::path> folders;
+  for (const fs::path& f : files) folders.insert(f.parent_path().empty() ? fs::path(".") : f.parent_path());
   std::set<dev_t> synced;
   bool ok = true;
-  for (const fs::path& f : files) {
+  for (const fs::path& folder : folders) {
     struct stat st{};
-    if (::stat(f.c_str(), &st) != 0) {
+    if (::stat(folder.c_str(), &st) != 0) {
       ok = false;
       continue;
     }
     if (!synced.insert(st.st_dev).second) continue;
-    int fd = ::open(f.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0 || ::syncfs(fd) != 0) ok = false;
     if (fd >= 0) ::close(fd);
   }

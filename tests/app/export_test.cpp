@@ -5,10 +5,12 @@
 
 #include <QImage>
 #include <QString>
+#include <optional>
 #include <regex>
 #include <string>
 
 #include "app/command_line.h"
+#include "app/sheet_fit.h"
 #include "core/encoding.h"
 #include "core/messages.h"
 #include "core/record_store.h"
@@ -124,6 +126,31 @@ TEST_F(ExportTest, PngOnePerPageOnWhite) {
   for (int x = 55; x < 68; ++x)
     if (page1.pixelColor(x, 400).lightness() < 128) ++dark;
   EXPECT_GT(dark, 0);
+}
+
+// Measured while drawn, the pages reach exactly as far as the separate measuring pass says, that is
+// heard before the first file exists, and the pages come out byte for byte as drawn unmeasured.
+TEST_F(ExportTest, PngMeasuredWhileDrawnAsFarAsMeasuredApartAndUnchanged) {
+  const auto plain = home / "plain";
+  ASSERT_TRUE(ExportPng(plain, store, settings, view, sink, {1, 2}, *PaperByName("B5"), 60));
+  const SheetExtent apart = MeasureSheet(store, settings, view, {1, 2}, 60);
+  const auto dir = home / "measured";
+  std::optional<SheetExtent> heard;
+  ASSERT_TRUE(ExportPng(dir, store, settings, view, sink, {1, 2}, *PaperByName("B5"), 60, 1.0, nullptr,
+                        [&](const SheetExtent& extent) {
+                          heard = extent;
+                          EXPECT_FALSE(std::filesystem::exists(dir / "page-1.png"));
+                        }));
+  ASSERT_TRUE(heard);
+  EXPECT_GT(apart.widthMm, 182);  // the A4 sheet is wider than B5: a real extent, not a default
+  EXPECT_EQ(heard->widthMm, apart.widthMm);
+  EXPECT_EQ(heard->heightMm, apart.heightMm);
+  for (const char* page : {"page-1.png", "page-2.png"}) {
+    SCOPED_TRACE(page);
+    const std::string bytes = ReadFileBytes(dir / page);
+    EXPECT_FALSE(bytes.empty());
+    EXPECT_TRUE(bytes == ReadFileBytes(plain / page));
+  }
 }
 
 TEST_F(ExportTest, PngIntoAFileInsteadOfAFolderFails) {

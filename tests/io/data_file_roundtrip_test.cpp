@@ -104,6 +104,46 @@ TEST(DataFileRoundTrip, SamplesWriteBackByteForByte) {
   }
 }
 
+// A file is opened once: its head decides whether the rest is read, and the rest continues where
+// the head stopped, whatever the sizes of the head, the stream's buffer and the file.
+TEST(DataFileRoundTrip, HeadThenRestReadsEachByteOnceInOrder) {
+  testing::TempDir dir;
+  std::string big;
+  for (size_t i = 0; big.size() < 3 * 65536 + 17; ++i) big += std::to_string(i) + ",";
+  testing::WriteFileBytes(dir / "big", big);
+  int asked = 0;
+  auto yes = [&](std::string_view head) {
+    ++asked;
+    EXPECT_TRUE(head == std::string_view(big).substr(0, head.size()));
+    return true;
+  };
+  EXPECT_TRUE(ReadFileHeadThenRest(dir / "big", kFileHeadBytes, yes) == big);
+  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(ReadFileHeadThenRest(dir / "big", kFileHeadBytes, [](std::string_view) { return false; }) ==
+              big.substr(0, kFileHeadBytes));
+  EXPECT_TRUE(ReadFileHeadThenRest(dir / "big", 100000, yes) == big);  // a head beyond one buffer
+  // A file no longer than the head is all head; the rest is not asked for.
+  for (const size_t size : {size_t{10}, kFileHeadBytes}) {
+    testing::WriteFileBytes(dir / "small", big.substr(0, size));
+    EXPECT_TRUE(ReadFileHeadThenRest(dir / "small", kFileHeadBytes, yes) == big.substr(0, size));
+  }
+  EXPECT_EQ(asked, 3);  // the file of exactly the head's size is asked about and has no more
+  EXPECT_FALSE(ReadFileHeadThenRest(dir / "missing", kFileHeadBytes, yes));
+  EXPECT_FALSE(ReadFileHeadThenRest(dir.path(), kFileHeadBytes, yes));
+
+  // Through the Open command's reader: a test file longer than the head loads whole.
+  RecordStore original;
+  testing::FillFullTest(original);
+  const std::string bytes = WriteTestFile(original);
+  ASSERT_GT(bytes.size(), kFileHeadBytes);
+  testing::WriteFileBytes(dir / "full.vdw", bytes);
+  RecordStore s;
+  DataParserState state;
+  RecordingMessageSink sink;
+  ASSERT_TRUE(LoadDataFile(dir / "full.vdw", s, SheetSettings{}, state, sink).ok());
+  EXPECT_EQ(WriteTestFile(s), bytes);
+}
+
 TEST(DataFileRoundTrip, OverlongTableLineIsReadAsTwoRows) {
   RecordStore s;
   s.calibration.Cal(1, 1) = "1";
