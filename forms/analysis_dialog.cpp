@@ -100,6 +100,12 @@ void CAnalysisDlg::Bind() {
   connect(ui.hidePl, &QCheckBox::toggled, this, [this](bool on) { form_.SetHidePl(on); });
 }
 
+// A dialog destroyed while shown is hidden by QDialog's destructor, after this class's members are
+// gone; the focus then leaves a Pe-scale edit, and its redraw must no longer run.
+CAnalysisDlg::~CAnalysisDlg() {
+  for (QLineEdit* edit : {ui.peMin, ui.peMax}) disconnect(edit, &QLineEdit::editingFinished, this, nullptr);
+}
+
 void CAnalysisDlg::Refresh() {
   auto set = [](QLineEdit* edit, const std::string& cp932) {
     const QString text = FromCp932(cp932);

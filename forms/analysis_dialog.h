@@ -15,6 +15,7 @@ class CAnalysisDlg : public FormDialog {
  public:
   // Works on the test record of `store`; OK writes it (AnalysisLogic::Commit).
   CAnalysisDlg(QWidget* parent, RecordStore& store, const SheetSettings& settings, MessageSink* sink = nullptr);
+  ~CAnalysisDlg() override;
 
   AnalysisLogic& Logic() { return form_; }
   Ui::CAnalysisDlg& Widgets() { return ui; }
