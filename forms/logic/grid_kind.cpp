@@ -2,11 +2,11 @@
 
 #include <cmath>
 
+#include "core/encoding.h"
 #include "core/header_fields.h"
 #include "core/messages.h"
 #include "core/number_format.h"
 #include "forms/logic/small_plot.h"
-#include "core/encoding.h"
 #include "io/calibration_lookup.h"
 #include "io/record_commands.h"
 
