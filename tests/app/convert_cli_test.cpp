@@ -202,7 +202,9 @@ TEST_F(ConvertTest, ValuesTheFileCannotHoldAreReportedAndNothingIsWritten) {
     args.insert(args.end(), c.args.begin(), c.args.end());
     EXPECT_EQ(RunConvert(Parse(args), sink), 1);
     EXPECT_NE(sink.shown.back().find(c.where), std::string::npos) << sink.shown.back();
-    if (c.byWriter) EXPECT_NE(sink.shown.back().find(out.string() + " not written"), std::string::npos);
+    if (c.byWriter) {
+      EXPECT_NE(sink.shown.back().find(out.string() + " not written"), std::string::npos);
+    }
     EXPECT_FALSE(fs::exists(out));
   }
 }

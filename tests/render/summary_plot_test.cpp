@@ -38,7 +38,9 @@ TEST(NiceAxisTest, AnyDoubleGivesAFiniteAxisOfAtMostSixDivisions) {
     EXPECT_GE(a.divisions, 1);
     EXPECT_LE(a.divisions, 6);
     EXPECT_NEAR(a.step / a.top * a.divisions, 1.0, 1e-12);
-    if (std::isfinite(largest) && largest >= 1e-300) EXPECT_GE(a.top, largest);
+    if (std::isfinite(largest) && largest >= 1e-300) {
+      EXPECT_GE(a.top, largest);
+    }
   }
 }
 
